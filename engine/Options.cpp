@@ -1,0 +1,10 @@
+#include "Options.h"
+
+namespace bacc {
+
+Options& Settings() {
+    static Options options;
+    return options;
+}
+
+} // namespace bacc

@@ -1,0 +1,245 @@
+#include "Shoe.h"
+
+#include "Options.h"
+#include "Random.h"
+
+#include <chrono>
+#include <cstring>
+#include <random>
+#include <utility>
+
+namespace bacc {
+
+ListLine MakeListLine(int rank, int suitIndex, CardMark mark) {
+    ListLine line;
+    line.fill(' ');
+    const std::string_view rankName = RankName(rank);
+    const std::string_view suitName = SuitNameOfIndex(suitIndex);
+    // "Queen Diamond", the longest name, fills columns 1-13 exactly.
+    std::memcpy(line.data(), rankName.data(), rankName.size());
+    std::memcpy(line.data() + rankName.size() + 1, suitName.data(), suitName.size());
+    static constexpr std::string_view burnt = "<-Burnt";
+    static constexpr std::string_view end = "<-End";
+    if (mark == CardMark::Burnt) {
+        std::memcpy(line.data() + 14, burnt.data(), burnt.size());
+    } else if (mark == CardMark::End) {
+        std::memcpy(line.data() + 14, end.data(), end.size());
+    }
+    return line;
+}
+
+std::string CountRowText(const DealtCountRow& row) {
+    std::string text(ListLineLength, ' ');
+    text.replace(0, std::min<std::size_t>(row.Label.size(), 5), row.Label.substr(0, 5));
+    // One column per count: at most eight cards of a rank and suit exist in the largest shoe.
+    for (int suit = 1; suit <= 4; ++suit) {
+        const std::string count = std::to_string(row.Count[suit]);
+        text[static_cast<std::size_t>(5 + 3 * (suit - 1))] = count.front();
+    }
+    return text;
+}
+
+bool BankerDraws(int b, bool playerDrew, int t) {
+    if (b <= 2) {
+        return true;
+    }
+    if (!playerDrew) {
+        return b <= 5;
+    }
+    switch (b) {
+    case 3:
+        return t != 8;
+    case 4:
+        return t >= 2 && t <= 7;
+    case 5:
+        return t >= 4 && t <= 7;
+    case 6:
+        return t == 6 || t == 7;
+    default:
+        return false;
+    }
+}
+
+std::string_view Shoe::SuitName(CardId id) {
+    const int suit = SuitIndexOf(id);
+    SuitNumber = suit + 1;
+    return SuitNameOfIndex(suit);
+}
+
+void Shoe::ResetDealtCount() {
+    for (int r = 0; r < RanksPerSuit; ++r) {
+        DealtCountTable[static_cast<std::size_t>(r)] = DealtCountRow{RankName(r + 1), {}};
+    }
+}
+
+void Shoe::SetSeed(std::optional<std::uint64_t> seed) {
+    seed_ = seed;
+    shoesBuilt_ = 0;
+}
+
+void Shoe::StackNextShoe(std::vector<CardId> order) { stacked_ = std::move(order); }
+
+void Shoe::Shuffle() {
+    const auto size = static_cast<std::size_t>(LastCardIndex + 1);
+    if (stacked_ && stacked_->size() == size) {
+        ShoeOrder = std::move(*stacked_);
+        stacked_.reset();
+        for (std::size_t i = 0; i < size; ++i) {
+            listener_->ProcessEvents();
+        }
+        return;
+    }
+    stacked_.reset();
+
+    // Reseeded at every new shoe: from the fixed seed and the shoe's number when one is set, otherwise
+    // from the system's entropy mixed with the clock.
+    std::uint64_t seed;
+    if (seed_) {
+        std::uint64_t mix = *seed_ + 0x9E3779B97F4A7C15ULL * ++shoesBuilt_;
+        seed = ShuffleRandom::SplitMix(mix);
+    } else {
+        std::random_device device;
+        seed = (static_cast<std::uint64_t>(device()) << 32) ^ device() ^
+               static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    }
+    ShuffleRandom random(seed);
+
+    // Fisher-Yates, front to back: position i takes a card chosen uniformly from those not yet placed.
+    for (std::size_t i = 0; i < size; ++i) {
+        ShoeOrder[i] = static_cast<CardId>(i);
+    }
+    for (std::size_t i = 0; i + 1 < size; ++i) {
+        const std::size_t j = i + random.Below(static_cast<std::uint32_t>(size - i));
+        std::swap(ShoeOrder[i], ShoeOrder[j]);
+        listener_->ProcessEvents();
+    }
+    listener_->ProcessEvents();
+}
+
+void Shoe::NewShoe() {
+    if (DeckCount < 1 || DeckCount > 8) {
+        DeckCount = 8;
+    }
+    LastCardIndex = DeckCount * CardsPerDeck - 1;
+    const auto size = static_cast<std::size_t>(LastCardIndex + 1);
+    ShoeOrder.assign(size, 0);
+    CardRank.assign(size, 0);
+    CardListText.assign(size, ListLine{});
+    CardsOut = 0;
+    ResetDealtCount();
+
+    for (std::size_t id = 0; id < size; ++id) {
+        CardRank[id] = static_cast<std::int16_t>(id % RanksPerSuit + 1);
+        listener_->ProcessEvents();
+    }
+    Shuffle();
+
+    // The first card is shown and burnt with as many more as its value (ten and court cards count 10).
+    const int firstRank = RankAt(0);
+    const int burnValue = firstRank > 9 ? 10 : firstRank;
+    listener_->NewShoeStarted();
+    for (int p = 0; p <= burnValue; ++p) {
+        RecordCard(p, CardMark::Burnt);
+    }
+    if (Settings().CardsDealtCount) {
+        listener_->ShowDealtCount();
+    }
+    NextCard = burnValue + 1;
+}
+
+void Shoe::RecordCard(int position, CardMark mark) {
+    const CardId card = ShoeOrder[static_cast<std::size_t>(position)];
+    const int rank = CardRank[static_cast<std::size_t>(card)];
+    SuitName(card);
+    CardListText[static_cast<std::size_t>(position)] = MakeListLine(rank, SuitNumber - 1, mark);
+    if (position + 1 > CardsOut) {
+        CardsOut = position + 1;
+    }
+    listener_->AppendDealtCard(position);
+    ++DealtCountTable[static_cast<std::size_t>(rank - 1)].Count[static_cast<std::size_t>(SuitNumber)];
+}
+
+void Shoe::DealHand() {
+    if (EndOfShoe) {
+        return;
+    }
+    HandState& h = Hand;
+    h.PlayerDrew = false;
+    h.BankerDrew = false;
+
+    // Player, Banker, Player, Banker.
+    const int p = NextCard;
+    static constexpr std::array<int, 4> slotOfCard{0, 3, 1, 4};
+    for (int k = 0; k < 4; ++k) {
+        const CardId card = ShoeOrder[static_cast<std::size_t>(p + k)];
+        const auto slot = static_cast<std::size_t>(slotOfCard[static_cast<std::size_t>(k)]);
+        h.SlotFace[slot] = static_cast<std::int16_t>(CardFace(card));
+        h.SlotRank[slot] = CardRank[static_cast<std::size_t>(card)];
+    }
+    h.PlayerTotal = (CardValue(h.SlotRank[0]) + CardValue(h.SlotRank[1])) % 10;
+    h.BankerTotal = (CardValue(h.SlotRank[3]) + CardValue(h.SlotRank[4])) % 10;
+    h.PlayerTwoCardTotal = h.PlayerTotal;
+    h.BankerTwoCardTotal = h.BankerTotal;
+    for (int k = 0; k < 4; ++k) {
+        RecordCard(p + k, CardMark::Dealt);
+    }
+    NextCard = p + 4;
+    h.PlayerNatural = false;
+    h.BankerNatural = false;
+
+    const auto drawInto = [&](std::size_t slot, int& total) {
+        const CardId card = ShoeOrder[static_cast<std::size_t>(NextCard)];
+        h.SlotFace[slot] = static_cast<std::int16_t>(CardFace(card));
+        h.SlotRank[slot] = CardRank[static_cast<std::size_t>(card)];
+        RecordCard(NextCard, CardMark::Dealt);
+        const int value = CardValue(h.SlotRank[slot]);
+        total = (total + value) % 10;
+        ++NextCard;
+        return value;
+    };
+
+    if (h.PlayerTotal >= 8 || h.BankerTotal >= 8) {
+        h.PlayerNatural = h.PlayerTotal >= 8;
+        h.BankerNatural = h.BankerTotal >= 8;
+    } else if (!(h.PlayerTotal >= 6 && h.BankerTotal >= 6)) {
+        int playerThird = 0;
+        if (h.PlayerTotal <= 5) {
+            playerThird = drawInto(2, h.PlayerTotal);
+            h.PlayerDrew = true;
+        }
+        if (BankerDraws(h.BankerTwoCardTotal, h.PlayerDrew, playerThird)) {
+            drawInto(5, h.BankerTotal);
+            h.BankerDrew = true;
+        }
+    }
+
+    h.HandResult = h.PlayerTotal > h.BankerTotal ? 'P' : h.PlayerTotal < h.BankerTotal ? 'B' : 'T';
+
+    // The cut card: the hand that runs the shoe down to 13 cards sets LastHand, the next one ends it.
+    if (LastHand) {
+        EndOfShoe = true;
+    }
+    if (NextCard > LastCardIndex - 13) {
+        LastHand = true;
+    }
+    if (Settings().CardsDealtCount) {
+        listener_->ShowDealtCount();
+    }
+}
+
+void Shoe::RecordUndealtRest() {
+    for (int position = NextCard; position <= LastCardIndex; ++position) {
+        RecordCard(position, CardMark::End);
+    }
+    NextCard = LastCardIndex;
+    if (Settings().CardsDealtCount) {
+        listener_->ShowDealtCount();
+    }
+}
+
+Shoe& TheShoe() {
+    static Shoe shoe;
+    return shoe;
+}
+
+} // namespace bacc

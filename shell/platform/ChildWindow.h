@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QWidget>
+
+class QMdiArea;
+
+namespace bacc {
+
+// A window of the game that lives inside the main window (or alone, in tests and before the main window
+// exists). It keeps its position in its own settings section: "Top" and "Left", and for resizable
+// windows "Height" and "Width", all in twips. Closing it runs Form_Unload, which may refuse; a window
+// that closes is deleted, and its owner re-creates it when it is next needed.
+class ChildWindow : public QWidget {
+    Q_OBJECT
+public:
+    ChildWindow(const QString& objectName, const QString& settingsSection, bool keepsSize,
+                QWidget* parent = nullptr);
+
+    // Shows the window in the main window's client area when one is registered, else on its own.
+    void ShowInHost();
+    // The widget that carries the window frame: the MDI sub-window, or the window itself.
+    QWidget* Frame();
+    QMdiSubWindow* SubWindow() const { return subWindow_; }
+
+    // Restores the position (and size, where kept) from the settings section. A missing or zero size
+    // keeps the design size, since a window of no size is unusable.
+    void RestorePosition();
+    void SavePosition();
+
+    // The inner (client) size the window was designed for.
+    void SetDesignSize(const QSize& pixels);
+
+    // The window caption; on the sub-window when hosted.
+    void SetCaption(const QString& caption);
+
+protected:
+    // Runs when the window is closed; answer false to refuse. The default saves the position.
+    virtual bool Form_Unload();
+    void closeEvent(QCloseEvent* event) override;
+
+    QString section_;
+    bool keepsSize_;
+
+private:
+    QPointer<QMdiSubWindow> subWindow_;
+    QSize designSize_;
+};
+
+// The main window's client area that child windows are placed in; nullptr when there is none.
+void SetWindowHost(QMdiArea* area);
+QMdiArea* WindowHost();
+
+} // namespace bacc

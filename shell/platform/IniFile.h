@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// The settings file BACCARAT.INI: the only persistent state of the program. Every read goes to the
+// file, every change is written at once.
+namespace bacc {
+
+// The value of key in section, names matched without regard to case; "No" when the file, the section
+// or the key is missing. At most 99 characters are returned.
+QString ReadIni(const QString& section, const QString& key);
+
+// Writes value under key in section, creating either when absent and keeping every other line of the
+// file as it was. The file is replaced atomically; a failed write is silent and leaves the old file.
+void WriteIni(const QString& section, const QString& key, const QString& value);
+
+// Finds BACCARAT.INI: first beside the running executable, then in the user's configuration
+// directory. Sets IniPath and HelpPath and answers true; when neither exists, shows the missing-file
+// message and answers false (the caller ends the program). Never creates the file.
+bool LocateSettingsFile();
+
+const QString& IniPath();
+const QString& HelpPath();
+
+// Test seam: use this settings file (and the help file beside it) without searching.
+void SetIniPath(const QString& iniPath);
+
+// The two places searched, in order of preference.
+QString DevelopmentIniPath();
+QString InstalledIniPath();
+
+} // namespace bacc
