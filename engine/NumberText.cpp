@@ -3,12 +3,18 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
+#include <system_error>
 
 namespace bacc {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Reads sign, digits and one decimal point from the start of text; returns the characters used
 // (0 when no digit was found).
@@ -38,7 +44,15 @@ std::size_t ScanNumber(std::string_view text, double& value) {
         value = 0;
         return 0;
     }
-    value = std::strtod(digits.c_str(), nullptr);
+    // from_chars rather than strtod: the number format of the file must not follow the user's locale.
+    const std::from_chars_result parsed =
+        std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (parsed.ec == std::errc::result_out_of_range) {
+        const bool tiny = digits.find_first_of("123456789") > digits.find('.');
+        value = tiny ? 0.0 : std::numeric_limits<double>::max();
+    } else if (parsed.ec != std::errc()) {
+        value = 0;
+    }
     if (negative) {
         value = -value;
     }
@@ -60,6 +74,15 @@ std::string_view Trim(std::string_view text) {
 long long RoundHalfAway(double value) {
     if (!std::isfinite(value)) {
         return 0;
+    }
+    // llround is undefined beyond the range of long long; keep one step inside it so that negating
+    // the result stays defined.
+    constexpr double limit = 9.2e18;
+    if (value >= limit) {
+        return std::numeric_limits<long long>::max();
+    }
+    if (value <= -limit) {
+        return -std::numeric_limits<long long>::max();
     }
     return static_cast<long long>(std::llround(value));
 }
@@ -141,7 +164,9 @@ std::optional<double> ParseMoney(std::string_view text) {
     return negative ? -*value : *value;
 }
 
-double MoneyValue(std::string_view text) { return ParseMoney(text).value_or(0.0); }
+double MoneyValue(std::string_view text) {
+    return ParseMoney(text).value_or(0.0);
+}
 
 std::string FormatStoredMoney(std::string_view stored) {
     const std::optional<double> value = StrictNumber(stored);
