@@ -3,8 +3,8 @@
 namespace bacc {
 
 std::string_view RankName(int rank) {
-    static constexpr std::array<std::string_view, 14> names{
-        "", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "Jack", "Queen", "King"};
+    static constexpr std::array<std::string_view, 14> names{"",  "1", "2", "3",  "4",    "5",     "6",
+                                                            "7", "8", "9", "10", "Jack", "Queen", "King"};
     return rank >= 1 && rank <= 13 ? names[rank] : std::string_view{};
 }
 

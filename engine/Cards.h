@@ -13,13 +13,21 @@ inline constexpr int CardsPerDeck = 52;
 inline constexpr int RanksPerSuit = 13;
 
 // Rank 1 (ace) .. 13 (king).
-constexpr int RankOf(CardId id) { return id % RanksPerSuit + 1; }
+constexpr int RankOf(CardId id) {
+    return id % RanksPerSuit + 1;
+}
 // Suit index 0 Spade, 1 Club, 2 Diamond, 3 Heart.
-constexpr int SuitIndexOf(CardId id) { return (id % CardsPerDeck) / RanksPerSuit; }
+constexpr int SuitIndexOf(CardId id) {
+    return (id % CardsPerDeck) / RanksPerSuit;
+}
 // The card within its deck, 1..52; cards of equal face from different decks look alike.
-constexpr int CardFace(CardId id) { return id % CardsPerDeck + 1; }
+constexpr int CardFace(CardId id) {
+    return id % CardsPerDeck + 1;
+}
 // Baccarat value: ace 1, two to nine at face value, ten and court cards 0.
-constexpr int CardValue(int rank) { return rank <= 9 ? rank : 0; }
+constexpr int CardValue(int rank) {
+    return rank <= 9 ? rank : 0;
+}
 
 // "1".."10", "Jack", "Queen", "King"; empty for anything else. The ace is always "1".
 std::string_view RankName(int rank);

@@ -35,7 +35,11 @@ std::string FormatStoredMoney(std::string_view stored);
 long long RoundHalfAway(double value);
 
 // Boolean options: exactly "False" is off; anything else, the missing-value text "No" included, is on.
-constexpr bool IsOn(std::string_view stored) { return stored != "False"; }
-constexpr const char* BoolText(bool on) { return on ? "True" : "False"; }
+constexpr bool IsOn(std::string_view stored) {
+    return stored != "False";
+}
+constexpr const char* BoolText(bool on) {
+    return on ? "True" : "False";
+}
 
 } // namespace bacc

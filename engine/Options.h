@@ -14,7 +14,7 @@ struct Options {
     bool PlayerBlue = true;
     bool Delay = true;
     bool Animation = true;
-    bool RevealArrows = true;   // false: hands reveal the cards
+    bool RevealArrows = true;     // false: hands reveal the cards
     bool StatisticsShown = false; // the check mark of the Statistics menu item
 };
 

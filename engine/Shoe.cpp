@@ -77,7 +77,9 @@ void Shoe::SetSeed(std::optional<std::uint64_t> seed) {
     shoesBuilt_ = 0;
 }
 
-void Shoe::StackNextShoe(std::vector<CardId> order) { stacked_ = std::move(order); }
+void Shoe::StackNextShoe(std::vector<CardId> order) {
+    stacked_ = std::move(order);
+}
 
 void Shoe::Shuffle() {
     const auto size = static_cast<std::size_t>(LastCardIndex + 1);
@@ -147,11 +149,29 @@ void Shoe::NewShoe() {
     NextCard = burnValue + 1;
 }
 
+namespace {
+// Every list line a card can have, built once: three markers for each of the 52 faces.
+const std::array<std::array<ListLine, CardsPerDeck>, 3>& ListLines() {
+    static const auto lines = [] {
+        std::array<std::array<ListLine, CardsPerDeck>, 3> table{};
+        for (int mark = 0; mark < 3; ++mark) {
+            for (int face = 0; face < CardsPerDeck; ++face) {
+                table[static_cast<std::size_t>(mark)][static_cast<std::size_t>(face)] =
+                    MakeListLine(face % RanksPerSuit + 1, face / RanksPerSuit, static_cast<CardMark>(mark));
+            }
+        }
+        return table;
+    }();
+    return lines;
+}
+} // namespace
+
 void Shoe::RecordCard(int position, CardMark mark) {
     const CardId card = ShoeOrder[static_cast<std::size_t>(position)];
     const int rank = CardRank[static_cast<std::size_t>(card)];
     SuitName(card);
-    CardListText[static_cast<std::size_t>(position)] = MakeListLine(rank, SuitNumber - 1, mark);
+    CardListText[static_cast<std::size_t>(position)] =
+        ListLines()[static_cast<std::size_t>(mark)][static_cast<std::size_t>(CardFace(card) - 1)];
     if (position + 1 > CardsOut) {
         CardsOut = position + 1;
     }

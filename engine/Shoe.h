@@ -15,7 +15,9 @@ namespace bacc {
 // One line of the cards-dealt list: exactly 21 characters, no terminator.
 inline constexpr int ListLineLength = 21;
 using ListLine = std::array<char, ListLineLength>;
-inline std::string ToString(const ListLine& line) { return std::string(line.data(), line.size()); }
+inline std::string ToString(const ListLine& line) {
+    return std::string(line.data(), line.size());
+}
 
 // The marker written from column 15 of a list line.
 enum class CardMark { Dealt, Burnt, End };
@@ -58,12 +60,12 @@ bool BankerDraws(int bankerTwoCardTotal, bool playerDrew, int playerThirdValue);
 class Shoe {
 public:
     // Shoe state, named as the game names it.
-    int DeckCount = 8;      // decks for the next shoe (options)
-    int ShoeDecks = 0;      // decks of the shoe in play, copied by the shuffle command
-    int LastCardIndex = -1; // DeckCount * 52 - 1 once a shoe is built
-    std::vector<CardId> ShoeOrder;         // card at each position
-    std::vector<std::int16_t> CardRank;    // rank of each card id
-    std::vector<ListLine> CardListText;    // list line of the card at each position
+    int DeckCount = 8;                  // decks for the next shoe (options)
+    int ShoeDecks = 0;                  // decks of the shoe in play, copied by the shuffle command
+    int LastCardIndex = -1;             // DeckCount * 52 - 1 once a shoe is built
+    std::vector<CardId> ShoeOrder;      // card at each position
+    std::vector<std::int16_t> CardRank; // rank of each card id
+    std::vector<ListLine> CardListText; // list line of the card at each position
     DealtCount DealtCountTable{};
     int SuitNumber = 0; // of the card last named by SuitName
     int NextCard = 0;
