@@ -1,0 +1,686 @@
+#include "BaccTable.h"
+
+#include "CardImages.h"
+#include "IniFile.h"
+#include "MessageBox.h"
+#include "NumberText.h"
+#include "Options.h"
+#include "Pause.h"
+#include "Shoe.h"
+#include "Twips.h"
+
+#include <cstdlib>
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRadialGradient>
+#include <QRandomGenerator>
+
+namespace bacc {
+namespace {
+
+QPointer<BaccTable> theTable;
+
+const QColor Red(192, 0, 0);
+const QColor Navy(0, 0, 128);
+const QColor Maroon(128, 0, 0);
+const QColor DarkYellow(192, 192, 0);
+const QColor Cyan(0, 255, 255);
+const QColor LightYellow(255, 255, 128);
+const QColor BrightGreen(0, 255, 0);
+const QColor Felt(0, 128, 0);
+const QColor WindowText(0, 0, 0);
+const QColor PatchWhite(255, 255, 255);
+
+QString Rgb(const QColor& colour) {
+    return colour.alpha() == 255
+               ? QStringLiteral("rgb(%1,%2,%3)").arg(colour.red()).arg(colour.green()).arg(colour.blue())
+               : QStringLiteral("rgba(%1,%2,%3,%4)")
+                     .arg(colour.red())
+                     .arg(colour.green())
+                     .arg(colour.blue())
+                     .arg(colour.alpha());
+}
+
+QFont TableFont(int pixelSize, bool bold = false) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+struct LabelLook {
+    QColor Text = WindowText;
+    QColor Back = Qt::transparent;
+    int PixelSize = 11;
+    bool Bold = false;
+    Qt::Alignment Align = Qt::AlignCenter;
+    int Radius = 0;
+    QColor Border = Qt::transparent;
+};
+
+void Style(QLabel* label, const LabelLook& look) {
+    label->setFont(TableFont(look.PixelSize, look.Bold));
+    label->setAlignment(look.Align);
+    QString sheet = QStringLiteral("QLabel{color:%1;background:%2;").arg(Rgb(look.Text), Rgb(look.Back));
+    if (look.Radius > 0) {
+        sheet += QStringLiteral("border-radius:%1px;").arg(look.Radius);
+    }
+    if (look.Border.alpha() > 0) {
+        sheet += QStringLiteral("border:1px solid %1;").arg(Rgb(look.Border));
+    }
+    label->setStyleSheet(sheet + QStringLiteral("padding:0px;}"));
+}
+
+template <typename Widget> Widget* Place(Widget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(TwipsRect(left, top, width, height));
+    return widget;
+}
+
+QString Indexed(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, const LabelLook& look) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    Style(label, look);
+    return label;
+}
+
+MaskedEdit* MakeBox(QWidget* parent, const QString& name, const QString& mask, int digits,
+                    const QString& toolTip, int pixelSize) {
+    auto* box = new MaskedEdit(name, mask, digits, parent);
+    box->setToolTip(toolTip);
+    box->setFont(TableFont(pixelSize, true));
+    box->setAlignment(Qt::AlignCenter);
+    box->setTextMargins(0, 0, 0, 0);
+    box->setStyleSheet(QStringLiteral("QLineEdit{background:#fffdf2;color:black;border:1px solid #3b2b00;"
+                                      "border-radius:3px;padding:0px;selection-background-color:#1d5fa8;}"
+                                      "QLineEdit:disabled{background:#d9d6c8;color:#555;}"
+                                      "QLineEdit:focus{border:1px solid #ffe45c;}"));
+    return box;
+}
+
+QLabel* MakePatch(QWidget* parent, const QString& name) {
+    // Plain white, no border: it hides exactly one corner index of the face below it.
+    auto* patch = new QLabel(parent);
+    patch->setObjectName(name);
+    patch->setAutoFillBackground(true);
+    QPalette palette = patch->palette();
+    palette.setColor(QPalette::Window, PatchWhite);
+    patch->setPalette(palette);
+    patch->hide();
+    return patch;
+}
+
+QPixmap FeltTexture() {
+    // A fixed tile of faint fibres, so the cloth looks woven rather than painted.
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    const int size = 128;
+    QPixmap tile(QSize(size, size) * ratio);
+    tile.setDevicePixelRatio(ratio);
+    tile.fill(Qt::transparent);
+    QPainter painter(&tile);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QRandomGenerator fibres(1912);
+    for (int i = 0; i < 1400; ++i) {
+        const QPointF at(fibres.bounded(size * 1.0), fibres.bounded(size * 1.0));
+        const bool light = fibres.bounded(2) == 0;
+        painter.setPen(QPen(light ? QColor(255, 255, 255, 9 + fibres.bounded(8))
+                                  : QColor(0, 0, 0, 12 + fibres.bounded(10)),
+                            0.6));
+        const qreal angle = fibres.bounded(6.2832);
+        const qreal length = 0.8 + fibres.bounded(1.6);
+        painter.drawLine(at, at + QPointF(length * std::cos(angle), length * std::sin(angle)));
+    }
+    return tile;
+}
+
+} // namespace
+
+BaccTable* TheTable() {
+    return theTable;
+}
+
+BaccTable* OpenTable() {
+    if (!theTable) {
+        auto* table = new BaccTable;
+        table->ShowInHost();
+        table->Form_Load();
+        return table;
+    }
+    theTable->ShowInHost();
+    return theTable;
+}
+
+QString BaccTable::ShuffleCaption() {
+    return QStringLiteral("Shuffle");
+}
+QString BaccTable::DealCaption() {
+    return QStringLiteral("Deal");
+}
+
+BaccTable::BaccTable(QWidget* parent)
+    : ChildWindow(QStringLiteral("BaccTable"), QStringLiteral("frmBaccTable"), true, parent) {
+    theTable = this;
+    SetCaption(QString(84, QLatin1Char(' ')) + QStringLiteral("T  A  B  L  E"));
+    SetDesignSize(TwipsSize(DesignWidth, DesignHeight));
+    setFont(TableFont(11));
+    setMouseTracking(true);
+    felt_ = FeltTexture();
+
+    // Creation order is stacking order: the felt's decoration first, labels above it, cards above all.
+    CreateBettingArea();
+    CreateSeatMoney();
+    CreateTitlesAndResults();
+    CreateCommands();
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        CreateSeatBets(seat);
+    }
+    for (int slot = 0; slot < Slots; ++slot) {
+        CreateCardSlot(slot);
+    }
+    pctCardBackMove =
+        Place(new PictureBox(QStringLiteral("pctCardBackMove"), this), FlightLeft, FlightTop, 1065, 1440);
+    pctCardBackMove->setPixmap(CardImage(CardBackImage));
+    pctCardBackMove->setAttribute(Qt::WA_TransparentForMouseEvents);
+    pctCardBackMove->hide();
+
+    if (Settings().RevealArrows) {
+        SetArrowPointers();
+    } else {
+        SetHandPointers();
+    }
+}
+
+BaccTable::~BaccTable() = default;
+
+void BaccTable::CreateTitlesAndResults() {
+    const LabelLook title{.Text = WindowText, .PixelSize = 17, .Bold = true};
+    Label11 = Place(MakeLabel(this, QStringLiteral("Label11"), QStringLiteral("P L A Y E R"), title), 375, 60,
+                    1935, 375);
+    Label1 = Place(MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("P L A Y E R"),
+                             {.Text = Red, .PixelSize = 17, .Bold = true}),
+                   360, 30, 1935, 375);
+    Label12 = Place(MakeLabel(this, QStringLiteral("Label12"), QStringLiteral("B A N K E R"),
+                              {.Text = BrightGreen, .PixelSize = 17, .Bold = true}),
+                    8685, 45, 1935, 375);
+    Label2 = Place(MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("B A N K E R"),
+                             {.Text = Navy, .PixelSize = 17, .Bold = true}),
+                   8670, 30, 1935, 375);
+
+    const LabelLook win{.Text = DarkYellow,
+                        .Back = Cyan,
+                        .PixelSize = 18,
+                        .Bold = true,
+                        .Radius = 4,
+                        .Border = QColor(0, 90, 90)};
+    WinP = Place(MakeLabel(this, QStringLiteral("WinP"), QStringLiteral("WIN"), win), 270, 330, 765, 435);
+    WinB = Place(MakeLabel(this, QStringLiteral("WinB"), QStringLiteral("WIN"), win), 8640, 330, 765, 435);
+    const LabelLook tie{.Text = DarkYellow, .PixelSize = 20, .Bold = true};
+    TieResultP =
+        Place(MakeLabel(this, QStringLiteral("TieResultP"), QStringLiteral("TIE"), tie), 420, 300, 615, 435);
+    TieResultB =
+        Place(MakeLabel(this, QStringLiteral("TieResultB"), QStringLiteral("TIE"), tie), 8790, 300, 615, 435);
+    const LabelLook total{.Text = WindowText,
+                          .Back = QColor(255, 255, 255),
+                          .PixelSize = 19,
+                          .Bold = true,
+                          .Radius = 13,
+                          .Border = QColor(60, 60, 60)};
+    PTotal =
+        Place(MakeLabel(this, QStringLiteral("PTotal"), QStringLiteral("8"), total), 1110, 330, 405, 405);
+    BTotal =
+        Place(MakeLabel(this, QStringLiteral("BTotal"), QStringLiteral("8"), total), 9480, 330, 405, 405);
+    const LabelLook natural{.Text = Maroon,
+                            .Back = QColor(255, 244, 190),
+                            .PixelSize = 17,
+                            .Bold = true,
+                            .Radius = 5,
+                            .Border = Maroon};
+    lblNaturalP = Place(MakeLabel(this, QStringLiteral("lblNaturalP"), QStringLiteral("NATURAL!"), natural),
+                        270, 1290, 2265, 375);
+    lblNaturalB = Place(MakeLabel(this, QStringLiteral("lblNaturalB"), QStringLiteral("NATURAL!"), natural),
+                        8640, 1290, 2235, 375);
+    for (QLabel* result : {WinP, WinB, TieResultP, TieResultB, PTotal, BTotal, lblNaturalP, lblNaturalB}) {
+        result->hide();
+    }
+}
+
+void BaccTable::CreateCommands() {
+    const QString buttonSheet = QStringLiteral(
+        "QPushButton{color:#1c1400;background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #fff3b0,stop:1 "
+        "#d9b64a);"
+        "border:1px solid #5a4300;border-radius:4px;padding:0px;}"
+        "QPushButton:hover{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #fffbd8,stop:1 #e8c85e);}"
+        "QPushButton:pressed{background:#c9a43a;}"
+        "QPushButton:disabled{color:#777;background:#cfc8a8;}"
+        "QPushButton:focus{border:1px solid #fff;}");
+    maisyk = new QPushButton(this);
+    maisyk->setObjectName(QStringLiteral("maisyk"));
+    Place(maisyk, 2820, 90, 705, 315);
+    maisyk->setFont(TableFont(11, true));
+    maisyk->setStyleSheet(buttonSheet);
+    duokkortos = new QPushButton(this);
+    duokkortos->setObjectName(QStringLiteral("duokkortos"));
+    Place(duokkortos, 4470, 60, 2175, 375);
+    duokkortos->setFont(TableFont(14, true));
+    duokkortos->setStyleSheet(buttonSheet);
+
+    const LabelLook shuffling{.Text = Red, .PixelSize = 17, .Bold = true};
+    lblShuffleInProgress[1] = Place(MakeLabel(this, Indexed("lblShuffleInProgress", 1),
+                                              QStringLiteral("SHUFFLE IN PROGRESS PLEASE WAIT"),
+                                              {.Text = WindowText, .PixelSize = 17, .Bold = true}),
+                                    4425, 75, 2415, 945);
+    lblShuffleInProgress[0] = Place(MakeLabel(this, Indexed("lblShuffleInProgress", 0),
+                                              QStringLiteral("SHUFFLE IN PROGRESS PLEASE WAIT"), shuffling),
+                                    4410, 60, 2415, 945);
+    for (QLabel* label : lblShuffleInProgress) {
+        label->setWordWrap(true);
+        label->hide();
+    }
+    const LabelLook notice{.Text = Qt::white, .Back = Qt::black, .PixelSize = 14, .Bold = true, .Radius = 4};
+    FormEndofShoe =
+        Place(MakeLabel(this, QStringLiteral("FormEndofShoe"), QStringLiteral("End of Shoe"), notice), 4620,
+              60, 1935, 375);
+    FormLastHand = Place(MakeLabel(this, QStringLiteral("FormLastHand"), QStringLiteral("Last Hand"), notice),
+                         4680, 480, 1845, 375);
+    FormEndofShoe->hide();
+    FormLastHand->hide();
+
+    lblHandsAtaTime =
+        Place(MakeLabel(this, QStringLiteral("lblHandsAtaTime"), QStringLiteral("Hands at a Time"),
+                        {.Text = WindowText, .PixelSize = 10, .Bold = true}),
+              6720, 60, 735, 375);
+    lblHandsAtaTime->setWordWrap(true);
+    HandsAtaTime = Place(MakeBox(this, QStringLiteral("HandsAtaTime"), QStringLiteral("99"), 2,
+                                 QStringLiteral("Enter Between 1 and 90"), 11),
+                         7440, 90, 315, 315);
+    HandsAtaTime->SetDigits(QStringLiteral("1"));
+
+    lblUnitValue = Place(
+        MakeLabel(
+            this, QStringLiteral("lblUnitValue"), QStringLiteral("Unit Value:"),
+            {.Text = WindowText, .PixelSize = 11, .Bold = true, .Align = Qt::AlignRight | Qt::AlignVCenter}),
+        4710, 1110, 1035, 255);
+    txtUnitValue = Place(MakeBox(this, QStringLiteral("txtUnitValue"), QStringLiteral("\\$9999"), 4,
+                                 QStringLiteral("Enter between $1 and $9999"), 11),
+                         5730, 1050, 585, 315);
+
+    // Holds the keyboard focus when no input should; too small to be noticed on the cloth.
+    txtSetFocus = Place(new QLineEdit(this), 180, 90, 70, 135);
+    txtSetFocus->setObjectName(QStringLiteral("txtSetFocus"));
+    txtSetFocus->setFrame(false);
+    txtSetFocus->setStyleSheet(
+        QStringLiteral("QLineEdit{background:transparent;color:transparent;border:none;}"));
+    txtSetFocus->setAttribute(Qt::WA_MacShowFocusRect, false);
+}
+
+void BaccTable::CreateSeatMoney() {
+    const LabelLook heading{.Text = WindowText, .PixelSize = 14, .Bold = true};
+    Label6 = Place(MakeLabel(this, QStringLiteral("Label6"), QStringLiteral("PLAYER 1"), heading), 3240, 1020,
+                   1305, 315);
+    Label7 = Place(MakeLabel(this, QStringLiteral("Label7"), QStringLiteral("PLAYER 2"), heading), 6540, 1020,
+                   1305, 315);
+    const LabelLook money{.Text = WindowText,
+                          .Back = LightYellow,
+                          .PixelSize = 12,
+                          .Bold = true,
+                          .Radius = 3,
+                          .Border = QColor(120, 110, 40)};
+    const LabelLook winnings{.Text = WindowText,
+                             .Back = QColor(236, 244, 230),
+                             .PixelSize = 12,
+                             .Bold = true,
+                             .Radius = 3,
+                             .Border = QColor(90, 110, 90)};
+    const LabelLook between{.Text = WindowText, .PixelSize = 10, .Bold = true};
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        const int left = seat == 0 ? 3210 : 6510;
+        lblPlayerTotal[seat] =
+            Place(MakeLabel(this, Indexed("lblPlayerTotal", seat), QStringLiteral("$0"), money), left, 1440,
+                  1365, 255);
+        lblPlayerWinnings[seat] =
+            Place(MakeLabel(this, Indexed("lblPlayerWinnings", seat), QStringLiteral("$0"), winnings), left,
+                  1710, 1365, 255);
+    }
+    Label9 = Place(MakeLabel(this, QStringLiteral("Label9"), QStringLiteral("<- TOTAL ->"), between), 4890,
+                   1470, 1335, 225);
+    Label10 = Place(MakeLabel(this, QStringLiteral("Label10"), QStringLiteral("<- WINNINGS ->"), between),
+                    4710, 1710, 1695, 225);
+}
+
+void BaccTable::CreateBettingArea() {
+    // The layout of the felt: a panel for each seat's money, the betting area with a column of spots in
+    // the middle (TIE, BANKER, PLAYER) and each seat's bets on either side, rows parted by lines.
+    auto shape = [this](int number, TableShape::Kind kind, int left, int top, int width, int height) {
+        auto* made = Place(new TableShape(QStringLiteral("Shape%1").arg(number), kind, this), left, top,
+                           width, height);
+        Shape[number - 1] = made;
+        return made;
+    };
+    auto line = [this](int number, TableShape::Kind kind, int left, int top, int width, int height) {
+        auto* made =
+            Place(new TableShape(QStringLiteral("Line%1").arg(number), kind, this), left, top, width, height);
+        made->SetBorder(DarkYellow, 1.5);
+        Line[number - 1] = made;
+        return made;
+    };
+    const QColor spotFill(0, 60, 0, 55);
+    shape(5, TableShape::Kind::RoundedRectangle, 3150, 975, 1470, 1005);
+    shape(6, TableShape::Kind::RoundedRectangle, 6465, 975, 1470, 1005);
+    shape(1, TableShape::Kind::RoundedRectangle, 3090, 2000, 4725, 2010);
+    shape(2, TableShape::Kind::RoundedRectangle, 4605, 2025, 1695, 615);
+    shape(3, TableShape::Kind::RoundedRectangle, 4605, 2685, 1695, 585);
+    shape(4, TableShape::Kind::RoundedRectangle, 4605, 3315, 1695, 645);
+    Shape[4]->SetBorder(QColor(192, 192, 0, 150), 1.0);
+    Shape[4]->SetFill(QColor(0, 50, 0, 60));
+    Shape[5]->SetBorder(QColor(192, 192, 0, 150), 1.0);
+    Shape[5]->SetFill(QColor(0, 50, 0, 60));
+    Shape[0]->SetBorder(DarkYellow, 2.0);
+    Shape[0]->SetFill(QColor(0, 40, 0, 35));
+    Shape[0]->SetRadius(14);
+    for (int i = 1; i <= 3; ++i) {
+        Shape[i]->SetBorder(DarkYellow, 1.5);
+        Shape[i]->SetFill(spotFill);
+        Shape[i]->SetRadius(18);
+    }
+    Shape[1]->SetFill(QColor(40, 60, 0, 70));
+    line(1, TableShape::Kind::HorizontalLine, 3090, 2655, 1515, 30);
+    line(2, TableShape::Kind::HorizontalLine, 3090, 3285, 1515, 30);
+    line(3, TableShape::Kind::HorizontalLine, 6300, 2655, 1515, 30);
+    line(4, TableShape::Kind::HorizontalLine, 6300, 3285, 1515, 30);
+    line(5, TableShape::Kind::VerticalLine, 4515, 2010, 30, 1990);
+    line(6, TableShape::Kind::VerticalLine, 6360, 2010, 30, 1990);
+
+    Label3 = Place(MakeLabel(this, QStringLiteral("Label3"), QStringLiteral("TIE"),
+                             {.Text = DarkYellow, .PixelSize = 21, .Bold = true}),
+                   5280, 1980, 555, 465);
+    Label8 = Place(MakeLabel(this, QStringLiteral("Label8"), QStringLiteral("Pays 8 To 1"),
+                             {.Text = DarkYellow, .PixelSize = 12, .Bold = true}),
+                   5130, 2370, 1125, 315);
+    Label5 = Place(MakeLabel(this, QStringLiteral("Label5"), QStringLiteral("BANKER"),
+                             {.Text = Navy, .PixelSize = 21, .Bold = true}),
+                   4830, 2730, 1485, 465);
+    Label4 = Place(MakeLabel(this, QStringLiteral("Label4"), QStringLiteral("PLAYER"),
+                             {.Text = Red, .PixelSize = 21, .Bold = true}),
+                   4890, 3360, 1425, 495);
+}
+
+void BaccTable::CreateSeatBets(int seat) {
+    const int shift = seat == 0 ? 0 : 3300;
+    struct Row {
+        const char* Box;
+        const char* Value;
+        const char* Win;
+        const char* Lose;
+        const char* Inc[4];
+        std::array<MaskedEdit*, SeatCount>* Boxes;
+        std::array<QLabel*, SeatCount>* Values;
+        std::array<QLabel*, SeatCount>* Wins;
+        std::array<QLabel*, SeatCount>* Loses;
+        std::array<std::array<ClickLabel*, SeatCount>*, 4> Incs;
+        const char* Spot;
+        int Top;
+        bool Tie;
+    };
+    const std::array<Row, 3> rows{{
+        {"txtTieBet",
+         "txtTieBetValue",
+         "lblTWin",
+         "lblTLose",
+         {"lblTBetInc0", "lblTBetInc1", "lblTBetInc2", "lblTBetInc5"},
+         &txtTieBet,
+         &txtTieBetValue,
+         &lblTWin,
+         &lblTLose,
+         {&lblTBetInc0, &lblTBetInc1, &lblTBetInc2, &lblTBetInc5},
+         "Tie",
+         2040,
+         true},
+        {"txtBankerBet",
+         "txtBankerBetValue",
+         "lblBWin",
+         "lblBLose",
+         {"lblBBetInc0", "lblBBetInc1", "lblBBetInc2", "lblBBetInc5"},
+         &txtBankerBet,
+         &txtBankerBetValue,
+         &lblBWin,
+         &lblBLose,
+         {&lblBBetInc0, &lblBBetInc1, &lblBBetInc2, &lblBBetInc5},
+         "Banker",
+         2670,
+         false},
+        {"txtPlayerBet",
+         "txtPlayerBetValue",
+         "lblPWin",
+         "lblPLose",
+         {"lblPBetInc0", "lblPBetInc1", "lblPBetInc2", "lblPBetInc5"},
+         &txtPlayerBet,
+         &txtPlayerBetValue,
+         &lblPWin,
+         &lblPLose,
+         {&lblPBetInc0, &lblPBetInc1, &lblPBetInc2, &lblPBetInc5},
+         "Player",
+         3300,
+         false},
+    }};
+    const LabelLook value{.Text = WindowText,
+                          .Back = QColor(255, 255, 240),
+                          .PixelSize = 11,
+                          .Bold = true,
+                          .Radius = 3,
+                          .Border = QColor(120, 120, 80)};
+    const LabelLook won{.Text = DarkYellow,
+                        .Back = Cyan,
+                        .PixelSize = 11,
+                        .Bold = true,
+                        .Radius = 3,
+                        .Border = QColor(0, 90, 90)};
+    const LabelLook lost{.Text = Red,
+                         .Back = QColor(255, 236, 236),
+                         .PixelSize = 10,
+                         .Bold = true,
+                         .Radius = 3,
+                         .Border = Red};
+    const LabelLook increment{.Text = WindowText,
+                              .Back = QColor(250, 246, 225),
+                              .PixelSize = 10,
+                              .Bold = true,
+                              .Radius = 2,
+                              .Border = QColor(90, 70, 10)};
+    constexpr std::array<int, 4> incLeft{3960, 4080, 4200, 4320};
+    constexpr std::array<const char*, 4> incCaption{"0", "1", "2", "5"};
+    for (const Row& row : rows) {
+        const bool tie = row.Tie;
+        (*row.Boxes)[seat] = Place(MakeBox(this, Indexed(row.Box, seat),
+                                           tie ? QStringLiteral("99") : QStringLiteral("999"), tie ? 2 : 3,
+                                           tie ? QStringLiteral("Enter between 0 and 20 units")
+                                               : QStringLiteral("Enter between 0 and 100 units"),
+                                           12),
+                                   3480 + shift, row.Top, 405, 315);
+        (*row.Boxes)[seat]->SetDigits(QStringLiteral("0"));
+        for (int k = 0; k < 4; ++k) {
+            auto* inc = new ClickLabel(Indexed(row.Inc[k], seat), QLatin1String(incCaption[k]), this);
+            Style(inc, increment);
+            inc->setCursor(Qt::PointingHandCursor);
+            inc->setToolTip(k == 0   ? QStringLiteral("Clear %1 Bet").arg(QLatin1String(row.Spot))
+                            : k == 1 ? QStringLiteral("Add 1 Unit")
+                                     : QStringLiteral("Add %1 Units").arg(incCaption[k]));
+            Place(inc, incLeft[k] + shift, row.Top + 30, 135, 255);
+            (*row.Incs[k])[seat] = inc;
+        }
+        auto* valueLabel = Place(MakeLabel(this, Indexed(row.Value, seat), QStringLiteral("$0"), value),
+                                 3150 + shift, row.Top + 360, 765, 255);
+        valueLabel->hide();
+        (*row.Values)[seat] = valueLabel;
+        // The win and lose marks sit beside the value, under the increment labels.
+        auto* win = Place(MakeLabel(this, Indexed(row.Win, seat), QStringLiteral("WIN"), won), 3945 + shift,
+                          row.Top + 300, 510, 255);
+        auto* lose = Place(MakeLabel(this, Indexed(row.Lose, seat), QStringLiteral("LOSE"), lost),
+                           3945 + shift, row.Top + 330, 510, 255);
+        win->hide();
+        lose->hide();
+        (*row.Wins)[seat] = win;
+        (*row.Loses)[seat] = lose;
+    }
+}
+
+void BaccTable::CreateCardSlot(int slot) {
+    const QPoint origin = TwipsPoint(SlotLeft[slot], SlotTop[slot]);
+    auto place = [origin](QWidget* widget, int left, int top, int width, int height) {
+        widget->setGeometry(TwipsRect(left, top, width, height).translated(origin));
+    };
+    shpCardShadow[slot] =
+        new TableShape(Indexed("shpCardShadow", slot), TableShape::Kind::RoundedRectangle, this);
+    shpCardShadow[slot]->SetBorder(Qt::transparent, 0);
+    shpCardShadow[slot]->SetFill(QColor(0, 0, 0, 110));
+    shpCardShadow[slot]->SetRadius(4);
+    place(shpCardShadow[slot], 45, 45, 1065, 1440);
+
+    pctCardFace[slot] = new PictureBox(Indexed("pctCardFace", slot), this);
+    place(pctCardFace[slot], 0, 0, 1065, 1440);
+
+    pctCardTopLeft[slot] = MakePatch(this, Indexed("pctCardTopLeft", slot));
+    pctCardTopRight[slot] = MakePatch(this, Indexed("pctCardTopRight", slot));
+    pctCardBottomLeft[slot] = MakePatch(this, Indexed("pctCardBottomLeft", slot));
+    pctCardBottomRight[slot] = MakePatch(this, Indexed("pctCardBottomRight", slot));
+    place(pctCardTopLeft[slot], 30, 45, 129, 390);
+    place(pctCardTopRight[slot], 900, 45, 129, 390);
+    place(pctCardBottomLeft[slot], 30, 1005, 129, 390);
+    place(pctCardBottomRight[slot], 900, 1005, 129, 390);
+    pctCardTopLeftWide[slot] = MakePatch(this, Indexed("pctCardTopLeftWide", slot));
+    pctCardTopRightWide[slot] = MakePatch(this, Indexed("pctCardTopRightWide", slot));
+    pctCardBottomLeftWide[slot] = MakePatch(this, Indexed("pctCardBottomLeftWide", slot));
+    pctCardBottomRightWide[slot] = MakePatch(this, Indexed("pctCardBottomRightWide", slot));
+    place(pctCardTopLeftWide[slot], 45, 45, 159, 390);
+    place(pctCardTopRightWide[slot], 855, 45, 165, 390);
+    place(pctCardBottomLeftWide[slot], 45, 1005, 159, 390);
+    place(pctCardBottomRightWide[slot], 855, 1005, 159, 390);
+
+    pctCardBack[slot] = new PictureBox(Indexed("pctCardBack", slot), this);
+    place(pctCardBack[slot], 0, 0, 1065, 1440);
+    pctCardBack[slot]->setToolTip(QStringLiteral("Click to reveal card"));
+    pctCardBack[slot]->setCursor(Qt::PointingHandCursor);
+    connect(pctCardBack[slot], &PictureBox::Clicked, this, [this, slot] { pctCardBack_Click(slot); });
+    connect(pctCardBack[slot], &PictureBox::MouseMoved, this, [this, slot] { pctCardBack_MouseMove(slot); });
+
+    lblCardBottom[slot] =
+        new SqueezeHandle(Indexed("lblCardBottom", slot), SqueezeHandle::Edge::Bottom, this);
+    place(lblCardBottom[slot], 0, 1440, 1065, 135);
+    lblCardBottom[slot]->setToolTip(QStringLiteral("To reveal card - press left mouse button and move up"));
+    connect(lblCardBottom[slot], &SqueezeHandle::MouseMoved, this,
+            [this, slot](int, int y) { lblCardBottom_MouseMove(slot, y); });
+    connect(lblCardBottom[slot], &SqueezeHandle::MouseUp, this,
+            [this, slot] { lblCardBottom_MouseUp(slot); });
+    lblCardRight[slot] = new SqueezeHandle(Indexed("lblCardRight", slot), SqueezeHandle::Edge::Right, this);
+    place(lblCardRight[slot], 1065, 0, 135, 1440);
+    lblCardRight[slot]->setToolTip(QStringLiteral("To reveal card - press left mouse button and move left"));
+    connect(lblCardRight[slot], &SqueezeHandle::MouseMoved, this,
+            [this, slot](int x, int) { lblCardRight_MouseMove(slot, x); });
+    connect(lblCardRight[slot], &SqueezeHandle::MouseUp, this, [this, slot] { lblCardRight_MouseUp(slot); });
+
+    for (QWidget* part :
+         std::initializer_list<QWidget*>{shpCardShadow[slot], pctCardFace[slot], pctCardBack[slot],
+                                         lblCardBottom[slot], lblCardRight[slot]}) {
+        part->hide();
+    }
+}
+
+void BaccTable::Form_Load() {
+    RestorePosition();
+    CardHeight = Twips(pctCardBack[0]->height());
+    CardWidth = Twips(pctCardBack[0]->width());
+    PointerReset = true;
+    TheShoe().EndOfShoe = true;
+    txtUnitValue->SetDigits(QStringLiteral("50"));
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        txtPlayerBet[seat]->SetDigits(QStringLiteral("0"));
+        txtBankerBet[seat]->SetDigits(QStringLiteral("0"));
+        txtTieBet[seat]->SetDigits(QStringLiteral("0"));
+    }
+    const QPixmap back = CardImage(CardBackImage);
+    for (PictureBox* card : pctCardBack) {
+        card->setPixmap(back);
+    }
+    pctCardBackMove->setPixmap(back);
+    LoadMoneyCaptions();
+    maisyk->setText(ShuffleCaption());
+    duokkortos->setText(DealCaption());
+}
+
+void BaccTable::LoadMoneyCaptions() {
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        const QString section = QStringLiteral("Player%1Stats").arg(seat + 1);
+        const double stake = static_cast<double>(
+            RoundHalfAway(LeadingNumber(ReadIni(section, QStringLiteral("Steak")).toStdString())));
+        const double winnings = LeadingNumber(ReadIni(section, QStringLiteral("Win")).toStdString());
+        const std::string winningsCaption = FormatMoney(winnings);
+        lblPlayerWinnings[seat]->setText(QString::fromStdString(winningsCaption));
+        lblPlayerTotal[seat]->setText(
+            QString::fromStdString(FormatMoney(MoneyValue(winningsCaption) + stake)));
+    }
+}
+
+bool BaccTable::Form_Unload() {
+    if (DealInProgress) {
+        ShowMessage(QStringLiteral("Must wait for deal to end."), MsgIcon::Exclamation, MsgButtons::Ok, this);
+        return false;
+    }
+    SavePosition();
+    // The shoe on the table is given up: the table re-opens at the end of a shoe, so the next deal
+    // needs a shuffle. A shoe never built has no card 0 to point at, so it stays empty.
+    Shoe& shoe = TheShoe();
+    if (!shoe.ShoeOrder.empty()) {
+        shoe.LastCardIndex = 0;
+    }
+    return true;
+}
+
+void BaccTable::ResultsInvisible() {
+    for (QLabel* result : {PTotal, BTotal, TieResultP, TieResultB, WinP, WinB, lblNaturalP, lblNaturalB}) {
+        result->hide();
+    }
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        for (QLabel* mark :
+             {lblTLose[seat], lblBLose[seat], lblPLose[seat], lblTWin[seat], lblBWin[seat], lblPWin[seat]}) {
+            mark->hide();
+        }
+        const std::array<std::pair<MaskedEdit*, QLabel*>, 3> bets{
+            {{txtTieBet[seat], txtTieBetValue[seat]},
+             {txtBankerBet[seat], txtBankerBetValue[seat]},
+             {txtPlayerBet[seat], txtPlayerBetValue[seat]}}};
+        for (const auto& [box, valueLabel] : bets) {
+            if (box->Number() == 0) {
+                valueLabel->setText(QStringLiteral("0"));
+                valueLabel->hide();
+            }
+        }
+    }
+}
+
+void BaccTable::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRectF area = rect();
+    painter.fillRect(area, Felt);
+    // Lamp light on the cloth: the base green under the lamp, a little darker toward the rail.
+    QRadialGradient light(area.center(), std::max(area.width(), area.height()) * 0.62);
+    light.setColorAt(0.0, QColor(0, 128, 0, 0));
+    light.setColorAt(0.55, QColor(0, 0, 0, 18));
+    light.setColorAt(1.0, QColor(0, 0, 0, 70));
+    painter.fillRect(area, light);
+    QRadialGradient sheen(QPointF(area.center().x(), area.height() * 0.4), area.width() * 0.35);
+    sheen.setColorAt(0.0, QColor(255, 255, 200, 18));
+    sheen.setColorAt(1.0, QColor(255, 255, 200, 0));
+    painter.fillRect(area, sheen);
+    painter.drawTiledPixmap(area, felt_);
+}
+
+void BaccTable::mouseMoveEvent(QMouseEvent* event) {
+    ChildWindow::mouseMoveEvent(event);
+    Form_MouseMove();
+}
+
+} // namespace bacc

@@ -1,0 +1,166 @@
+#pragma once
+
+#include "ChildWindow.h"
+#include "ClickLabel.h"
+#include "MaskedEdit.h"
+#include "TableControls.h"
+
+#include <array>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPointer>
+#include <QPushButton>
+
+namespace bacc {
+
+// The baccarat table: the window on which the cards are laid, the two seats bet and the results and the
+// seats' money are shown. Controls are public because the table's commands (bet entry, settlement,
+// shuffle and deal) are member functions written in their own files and address them by name.
+class BaccTable : public ChildWindow {
+    Q_OBJECT
+public:
+    static constexpr int SeatCount = 2;
+    static constexpr int Slots = 6;
+    // Card slots in twips: 0, 1 the Player's first two cards, 2 its third; 3, 4 the Banker's, 5 its third.
+    static constexpr std::array<int, Slots> SlotLeft{180, 1380, 780, 8550, 9750, 9150};
+    static constexpr std::array<int, Slots> SlotTop{2340, 2340, 780, 2340, 2340, 780};
+    static constexpr int DesignWidth = 11085; // inner size in twips
+    static constexpr int DesignHeight = 4035;
+    static constexpr int FlightLeft = 4950; // home of the flying card, above the table's top edge
+    static constexpr int FlightTop = -1500;
+    static constexpr int FlightStep = 180;
+
+    explicit BaccTable(QWidget* parent = nullptr);
+    ~BaccTable() override;
+
+    // Opening: position, card size, shoe state, default bets, card backs, money captions, button captions.
+    void Form_Load();
+    // Clears the results of the last hand; value labels of standing bets stay.
+    void ResultsInvisible();
+
+    // --- Card display and reveal ---
+    void FlyCardToSlot(int slot);
+    void ShowDealtCard(int rank, int slot);
+    void pctCardBack_Click(int slot);
+    void lblCardBottom_MouseMove(int slot, int yTwips);
+    void lblCardBottom_MouseUp(int slot);
+    void lblCardRight_MouseMove(int slot, int xTwips);
+    void lblCardRight_MouseUp(int slot);
+    void Form_MouseMove();
+    void pctCardBack_MouseMove(int slot);
+    void SetHandPointers();
+    void SetArrowPointers();
+    void CardsInvisible();
+    // Puts face picture 1..52 (CardFace) into pctCardFace(slot); showing it is the caller's business.
+    void SetCardFace(int slot, int face);
+    // Shows the slot's card back at full size with its shadow.
+    void ShowCardBack(int slot);
+
+    // Base captions of the two table buttons.
+    static QString ShuffleCaption();
+    static QString DealCaption();
+
+    // --- State of the window ---
+    bool DealInProgress = false;
+    int CardHeight = 0; // twips, from pctCardBack(0) at load
+    int CardWidth = 0;
+    bool PointerReset = true;
+    std::array<bool, Slots> CardInSlot{};
+
+    // --- Result and title labels ---
+    QLabel* Label1 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLabel* WinP = nullptr;
+    QLabel* WinB = nullptr;
+    QLabel* TieResultP = nullptr;
+    QLabel* TieResultB = nullptr;
+    QLabel* PTotal = nullptr;
+    QLabel* BTotal = nullptr;
+    QLabel* lblNaturalP = nullptr;
+    QLabel* lblNaturalB = nullptr;
+
+    // --- Commands and shoe state ---
+    QPushButton* maisyk = nullptr;     // shuffle
+    QPushButton* duokkortos = nullptr; // deal
+    std::array<QLabel*, 2> lblShuffleInProgress{};
+    QLabel* FormEndofShoe = nullptr;
+    QLabel* FormLastHand = nullptr;
+    QLabel* lblHandsAtaTime = nullptr;
+    MaskedEdit* HandsAtaTime = nullptr;
+    QLabel* lblUnitValue = nullptr;
+    MaskedEdit* txtUnitValue = nullptr;
+    QLineEdit* txtSetFocus = nullptr;
+
+    // --- Seats: headings and money ---
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    std::array<QLabel*, SeatCount> lblPlayerTotal{};
+    QLabel* Label9 = nullptr;
+    std::array<QLabel*, SeatCount> lblPlayerWinnings{};
+    QLabel* Label10 = nullptr;
+
+    // --- Betting area ---
+    QLabel* Label3 = nullptr; // "TIE"
+    QLabel* Label8 = nullptr; // "Pays 8 To 1"
+    QLabel* Label5 = nullptr; // "BANKER"
+    QLabel* Label4 = nullptr; // "PLAYER"
+    std::array<MaskedEdit*, SeatCount> txtTieBet{};
+    std::array<MaskedEdit*, SeatCount> txtBankerBet{};
+    std::array<MaskedEdit*, SeatCount> txtPlayerBet{};
+    std::array<ClickLabel*, SeatCount> lblTBetInc0{}, lblTBetInc1{}, lblTBetInc2{}, lblTBetInc5{};
+    std::array<ClickLabel*, SeatCount> lblBBetInc0{}, lblBBetInc1{}, lblBBetInc2{}, lblBBetInc5{};
+    std::array<ClickLabel*, SeatCount> lblPBetInc0{}, lblPBetInc1{}, lblPBetInc2{}, lblPBetInc5{};
+    std::array<QLabel*, SeatCount> txtTieBetValue{};
+    std::array<QLabel*, SeatCount> txtBankerBetValue{};
+    std::array<QLabel*, SeatCount> txtPlayerBetValue{};
+    std::array<QLabel*, SeatCount> lblTWin{}, lblBWin{}, lblPWin{};
+    std::array<QLabel*, SeatCount> lblTLose{}, lblBLose{}, lblPLose{};
+    std::array<TableShape*, 6> Line{};  // Line1..Line6 at index 0..5
+    std::array<TableShape*, 6> Shape{}; // Shape1..Shape6 at index 0..5
+
+    // --- Card slots, bottom to top ---
+    std::array<TableShape*, Slots> shpCardShadow{};
+    std::array<PictureBox*, Slots> pctCardFace{};
+    std::array<QLabel*, Slots> pctCardTopLeft{}, pctCardTopRight{}, pctCardBottomLeft{}, pctCardBottomRight{};
+    std::array<QLabel*, Slots> pctCardTopLeftWide{}, pctCardTopRightWide{}, pctCardBottomLeftWide{},
+        pctCardBottomRightWide{};
+    std::array<PictureBox*, Slots> pctCardBack{};
+    std::array<SqueezeHandle*, Slots> lblCardBottom{};
+    std::array<SqueezeHandle*, Slots> lblCardRight{};
+    PictureBox* pctCardBackMove = nullptr;
+
+    // Bet entry (BetEntry.cpp)
+
+    // Settlement and bankroll (Settlement.cpp)
+
+    // Shuffle and deal commands (ShuffleCommand.cpp, DealSequence.cpp)
+
+protected:
+    bool Form_Unload() override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void CreateTitlesAndResults();
+    void CreateCommands();
+    void CreateSeatMoney();
+    void CreateBettingArea();
+    void CreateSeatBets(int seat);
+    void CreateCardSlot(int slot);
+    void ShowIndexPatches(int slot, int rank, bool topRightAndBottomLeft);
+    void HideIndexPatches(int slot, int rank, bool topRightAndBottomLeft);
+    void LoadMoneyCaptions();
+
+    QPixmap felt_;
+};
+
+// The one table: nullptr while it is closed.
+BaccTable* TheTable();
+// The table, created and loaded when it is not open, and shown in the main window.
+BaccTable* OpenTable();
+
+} // namespace bacc
