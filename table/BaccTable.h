@@ -6,6 +6,7 @@
 #include "TableControls.h"
 
 #include <array>
+#include <initializer_list>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -138,6 +139,10 @@ public:
     // Settlement and bankroll (Settlement.cpp)
 
     // Shuffle and deal commands (ShuffleCommand.cpp, DealSequence.cpp)
+    void maisyk_Click();
+    void duokkortos_Click();
+    // The twelve bet labels of a seat: Tie, Banker, Player; 0, 1, 2, 5 each.
+    std::array<ClickLabel*, 12> BetLabels(int seat) const;
 
 protected:
     bool Form_Unload() override;
@@ -145,6 +150,13 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    void ConnectCommands();
+    void LockForDeal();
+    void PresentHand();
+    void LayThirdCard(int slot);
+    void WaitForReveal(std::initializer_list<int> slots);
+    void CloseDeal();
+
     void CreateTitlesAndResults();
     void CreateCommands();
     void CreateSeatMoney();
