@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QScrollBar>
 
@@ -295,8 +296,10 @@ void MarkCard::MarkResult(int markIndex) {
         return;
     }
     const Mark& mark = state.Marks[static_cast<std::size_t>(markIndex)];
-    // In front, but without taking the keyboard from the table.
-    Frame()->raise();
+    // In front of the other windows of the game, without taking the keyboard from the table.
+    if (QMdiSubWindow* frame = SubWindow()) {
+        frame->raise();
+    }
 
     if (state.HeaderBuilt && !headerShown_) {
         ShowHeader();
