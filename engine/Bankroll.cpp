@@ -24,6 +24,11 @@ double CurrentMoney(std::string_view storedSteak, double shownWinnings) {
     return LeadingNumber(storedSteak) + shownWinnings;
 }
 
+long long SteakFieldAmount(std::string_view storedSteak) {
+    const long long whole = RoundHalfAway(LeadingNumber(storedSteak));
+    return whole < 0 ? 0 : (whole > MaxSteakField ? MaxSteakField : whole);
+}
+
 double FundsLeft(double currentMoney, long extra, double dollarsInPlay) {
     return currentMoney - (static_cast<double>(extra) + dollarsInPlay);
 }

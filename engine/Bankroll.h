@@ -13,6 +13,8 @@ inline constexpr int MaxTieUnits = 20;
 inline constexpr int MinHandsAtaTime = 1;
 inline constexpr int MaxHandsAtaTime = 90;
 inline constexpr long long MaxSteak = 10'000'000;
+// The stake field has eight digit positions.
+inline constexpr long long MaxSteakField = 99'999'999;
 
 // Defaults put into a box left empty.
 inline constexpr const char* DefaultUnitValue = "50";
@@ -31,6 +33,11 @@ long long TurnoverAfterHand(std::string_view stored, double dollarsInPlay);
 
 // Current money: the stored stake (leading-number rule) plus the shown winnings.
 double CurrentMoney(std::string_view storedSteak, double shownWinnings);
+
+// The amount the stake field shows for a stored stake (leading-number rule, whole dollars). The field
+// holds only digits, so an amount it cannot show is brought within 0 .. MaxSteakField rather than have
+// its sign or its leading digits dropped and the wrong stake stored back.
+long long SteakFieldAmount(std::string_view storedSteak);
 
 // Dollars a seat keeps free once extra is added to the bets it has in play; below 0 the bet is refused.
 double FundsLeft(double currentMoney, long extra, double dollarsInPlay);

@@ -58,6 +58,16 @@ TEST(BankrollMoney, CurrentMoneyIsStakePlusWinnings) {
     EXPECT_DOUBLE_EQ(CurrentMoney("garbage", 0), 0);
 }
 
+TEST(BankrollMoney, TheStakeFieldShowsOnlyWhatItCanHold) {
+    EXPECT_EQ(SteakFieldAmount(" 1000"), 1000);
+    EXPECT_EQ(SteakFieldAmount(" 20000000"), 20000000);
+    EXPECT_EQ(SteakFieldAmount(" 999.5"), 1000);
+    EXPECT_EQ(SteakFieldAmount("No"), 0);
+    // Hand-edited files: no sign flip, no digits cut off the front.
+    EXPECT_EQ(SteakFieldAmount("-500"), 0);
+    EXPECT_EQ(SteakFieldAmount(" 123456789"), MaxSteakField);
+}
+
 TEST(BankrollFunds, ExactlyNothingLeftIsEnough) {
     // $100 with $60 already bet.
     EXPECT_DOUBLE_EQ(FundsLeft(100, 40, 60), 0);

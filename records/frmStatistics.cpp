@@ -1,0 +1,267 @@
+#include "frmStatistics.h"
+
+#include "Bankroll.h"
+#include "FocusChecks.h"
+#include "IniFile.h"
+#include "MaskedEdit.h"
+#include "MessageBox.h"
+#include "NumberText.h"
+#include "TableMoney.h"
+#include "Twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+
+namespace bacc {
+namespace {
+
+QPointer<frmStatistics> openWindow;
+
+const QString HandsSection = QStringLiteral("ShoesHandsPlayed");
+const std::array<const char*, 5> DecksKeys = {"Decks1", "Decks2", "Decks4", "Decks6", "Decks8"};
+const std::array<const char*, 5> DecksCaptions = {"1 Deck", "2 Decks", "4 Decks", "6 Decks", "8 Decks"};
+
+QString SeatSection(int index) {
+    return QStringLiteral("Player%1Stats").arg(index + 1);
+}
+QString Indexed(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+QString Money(double amount) {
+    return QString::fromStdString(FormatMoney(amount));
+}
+QString StoredMoney(const QString& stored) {
+    return QString::fromStdString(FormatStoredMoney(stored.toStdString()));
+}
+double ShownAmount(const QString& caption) {
+    return MoneyValue(caption.toStdString());
+}
+double StoredAmount(const QString& stored) {
+    return LeadingNumber(stored.toStdString());
+}
+QString Number(double value) {
+    return QString::fromStdString(NumberText(value));
+}
+
+// Window layout, in twips.
+constexpr int WindowWidth = 5520;
+constexpr int WindowHeight = 4260;
+constexpr int SeatColumn[2] = {1920, 3600};
+constexpr int SeatColumnWidth = 1560;
+
+QLabel* MakeLabel(const QString& caption, QWidget* parent, const QRect& twips, Qt::Alignment align) {
+    auto* label = new QLabel(caption, parent);
+    label->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    label->setAlignment(align | Qt::AlignVCenter);
+    return label;
+}
+
+// A read-only figure: sunken, right-aligned like an amount on a statement.
+QLabel* MakeFigure(const QString& objectName, QWidget* parent, const QRect& twips) {
+    QLabel* label = MakeLabel(QString(), parent, twips, Qt::AlignRight);
+    label->setObjectName(objectName);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, QColor(255, 255, 255));
+    label->setPalette(palette);
+    label->setContentsMargins(0, 0, Px(60), 0);
+    return label;
+}
+
+QGroupBox* MakeFrame(const QString& caption, QWidget* parent, int left, int top, int width, int height) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setGeometry(TwipsRect(left, top, width, height));
+    return frame;
+}
+
+} // namespace
+
+frmStatistics::frmStatistics(QWidget* parent)
+    : ChildWindow(QStringLiteral("frmStatistics"), QStringLiteral("frmStatistics"), false, parent),
+      focusChecks_(new FocusChecks(this)) {
+    SetCaption(QString(20, QLatin1Char(' ')) + QStringLiteral("S  T  A  T  I  S  T  I  C  S"));
+    BuildControls();
+    SetDesignSize(TwipsSize(WindowWidth, WindowHeight));
+}
+
+void frmStatistics::BuildControls() {
+    QGroupBox* hands = MakeFrame(QStringLiteral("Hands"), this, 120, 60, 2520, 660);
+    hands->setObjectName(QStringLiteral("fraHands"));
+    MakeLabel(QStringLiteral("Hands Played:"), hands, QRect(120, 270, 1200, 285), Qt::AlignLeft);
+    lblHandsPlayed_ = MakeFigure(QStringLiteral("lblHandsPlayed"), hands, QRect(1320, 270, 1080, 285));
+
+    cmdResetStats_ = new QPushButton(QStringLiteral("&Reset Statistics"), this);
+    cmdResetStats_->setObjectName(QStringLiteral("cmdResetStats"));
+    cmdResetStats_->setGeometry(TwipsRect(3240, 210, 2160, 420));
+    connect(cmdResetStats_, &QPushButton::clicked, this, &frmStatistics::cmdResetStats_Click);
+
+    QGroupBox* players = MakeFrame(QStringLiteral("Player Statistics"), this, 120, 840, 5280, 1980);
+    players->setObjectName(QStringLiteral("fraPlayerStatistics"));
+    const char* rows[] = {"Initial Steak:", "Current Money:", "Winnings:", "Turnover:"};
+    constexpr int FirstRowTop = 660;
+    constexpr int RowStep = 330;
+    for (int row = 0; row < 4; ++row) {
+        MakeLabel(QString::fromLatin1(rows[row]), players, QRect(120, FirstRowTop + row * RowStep, 1740, 285),
+                  Qt::AlignLeft);
+    }
+    for (int i = 0; i < 2; ++i) {
+        QLabel* heading = MakeLabel(QStringLiteral("PLAYER %1").arg(i + 1), players,
+                                    QRect(SeatColumn[i], 330, SeatColumnWidth, 285), Qt::AlignHCenter);
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+
+        mskSteak_[i] = new MaskedEdit(Indexed("mskSteak", i), QStringLiteral("\\$99999999"), 8, players);
+        mskSteak_[i]->setGeometry(TwipsRect(SeatColumn[i], FirstRowTop - 15, SeatColumnWidth, 315));
+        mskSteak_[i]->setAlignment(Qt::AlignRight);
+        mskSteak_[i]->setToolTip(QStringLiteral("Enter between $1 and $10,000,000 (use Tab key to exit)"));
+        focusChecks_->Watch(mskSteak_[i]);
+        connect(mskSteak_[i], &MaskedEdit::GotFocus, this, [this, i] { mskSteak_GotFocus(i); });
+        connect(mskSteak_[i], &MaskedEdit::LostFocus, this, [this, i] { mskSteak_LostFocus(i); });
+
+        lblCurrentMoney_[i] = MakeFigure(Indexed("lblCurrentMoney", i), players,
+                                         QRect(SeatColumn[i], FirstRowTop + RowStep, SeatColumnWidth, 285));
+        lblWinningsStat_[i] =
+            MakeFigure(Indexed("lblWinningsStat", i), players,
+                       QRect(SeatColumn[i], FirstRowTop + 2 * RowStep, SeatColumnWidth, 285));
+        lblTurnover_[i] = MakeFigure(Indexed("lblTurnover", i), players,
+                                     QRect(SeatColumn[i], FirstRowTop + 3 * RowStep, SeatColumnWidth, 285));
+    }
+    setTabOrder(mskSteak_[0], mskSteak_[1]);
+    setTabOrder(mskSteak_[1], cmdResetStats_);
+
+    QGroupBox* shoes = MakeFrame(QStringLiteral("Shoes Played"), this, 120, 2940, 5280, 1200);
+    shoes->setObjectName(QStringLiteral("frmShoesPlayed"));
+    constexpr int ShoeColumnWidth = 960;
+    for (int k = 0; k < 5; ++k) {
+        const int left = 180 + k * (ShoeColumnWidth + 60);
+        MakeLabel(QString::fromLatin1(DecksCaptions[k]), shoes, QRect(left, 300, ShoeColumnWidth, 285),
+                  Qt::AlignHCenter);
+        lblShoesPlayedDecks_[k] =
+            MakeFigure(Indexed("lblShoesPlayedDecks", k), shoes, QRect(left, 660, ShoeColumnWidth, 285));
+    }
+}
+
+void frmStatistics::Form_Load() {
+    RestorePosition();
+    RefreshStatistics();
+}
+
+void frmStatistics::RefreshStatistics() {
+    lblHandsPlayed_->setText(ReadIni(HandsSection, QStringLiteral("Hands")));
+    for (int k = 0; k < 5; ++k) {
+        lblShoesPlayedDecks_[k]->setText(ReadIni(HandsSection, QLatin1String(DecksKeys[k])));
+    }
+    for (int i = 0; i < 2; ++i) {
+        const QString section = SeatSection(i);
+        const QString steak = ReadIni(section, QStringLiteral("Steak"));
+        const QString win = ReadIni(section, QStringLiteral("Win"));
+        mskSteak_[i]->SetDigits(QString::number(SteakFieldAmount(steak.toStdString())));
+        lblWinningsStat_[i]->setText(StoredMoney(win));
+        lblCurrentMoney_[i]->setText(Money(StoredAmount(steak) + StoredAmount(win)));
+        lblTurnover_[i]->setText(StoredMoney(ReadIni(section, QStringLiteral("Turnover"))));
+    }
+}
+
+void frmStatistics::mskSteak_GotFocus(int index) {
+    mskSteak_[index]->SelectDigits();
+}
+
+void frmStatistics::mskSteak_LostFocus(int index) {
+    MaskedEdit* field = mskSteak_[index];
+    if (unloaded_ || focusChecks_->Ignore(field)) {
+        return;
+    }
+    FocusChecks::Running running(*focusChecks_);
+    if (field->Digits().isEmpty()) {
+        field->SetDigits(QStringLiteral("0"));
+    }
+    const long long amount = field->Number();
+    if (amount < 0 || amount > MaxSteak) {
+        ShowMessage(QStringLiteral("Steak Money must be 0 to $10,000,000"), MsgIcon::None, MsgButtons::Ok,
+                    this);
+        field->setFocus();
+    }
+    // Stored even when out of range: the field holds at most eight digits, an amount every sum handles.
+    StoreSteak(index);
+}
+
+void frmStatistics::StoreSteak(int index) {
+    const double steak = static_cast<double>(mskSteak_[index]->Number());
+    WriteIni(SeatSection(index), QStringLiteral("Steak"), Number(steak));
+    lblCurrentMoney_[index]->setText(Money(steak + ShownAmount(lblWinningsStat_[index]->text())));
+    if (TableMoney* table = CurrentTableMoney()) {
+        table->SetPlayerTotalCaption(index, Money(steak + ShownAmount(table->PlayerWinningsCaption(index))));
+    }
+}
+
+void frmStatistics::cmdResetStats_Click() {
+    if (ShowMessage(QStringLiteral("Are you sure you want ALL the statistics set to ZERO"),
+                    MsgIcon::Exclamation, MsgButtons::OkCancel, this) != MsgResult::Ok) {
+        return;
+    }
+    const QString zero = Number(0);
+    lblHandsPlayed_->setText(QStringLiteral("0"));
+    WriteIni(HandsSection, QStringLiteral("Hands"), zero);
+    for (int k = 0; k < 5; ++k) {
+        lblShoesPlayedDecks_[k]->setText(QStringLiteral("0"));
+        WriteIni(HandsSection, QLatin1String(DecksKeys[k]), zero);
+    }
+    const QString noMoney = Money(0);
+    for (int i = 0; i < 2; ++i) {
+        const QString section = SeatSection(i);
+        mskSteak_[i]->SetDigits(QStringLiteral("0"));
+        WriteIni(section, QStringLiteral("Steak"), zero);
+        lblCurrentMoney_[i]->setText(noMoney);
+        lblWinningsStat_[i]->setText(noMoney);
+        WriteIni(section, QStringLiteral("Win"), zero);
+        lblTurnover_[i]->setText(noMoney);
+        WriteIni(section, QStringLiteral("Turnover"), zero);
+        if (TableMoney* table = CurrentTableMoney()) {
+            table->SetPlayerTotalCaption(i, noMoney);
+            table->SetPlayerWinningsCaption(i, noMoney);
+        }
+    }
+}
+
+bool frmStatistics::Form_Unload() {
+    for (int i = 0; i < 2; ++i) {
+        StoreSteak(i);
+    }
+    SavePosition();
+    unloaded_ = true;
+    if (openWindow == this) {
+        openWindow = nullptr;
+    }
+    emit Unloaded();
+    return true;
+}
+
+frmStatistics* TheStatistics() {
+    return openWindow;
+}
+
+frmStatistics* OpenStatistics() {
+    if (openWindow) {
+        openWindow->Frame()->show();
+        openWindow->Frame()->raise();
+        return openWindow;
+    }
+    openWindow = new frmStatistics();
+    openWindow->ShowInHost();
+    openWindow->Form_Load();
+    return openWindow;
+}
+
+void CloseStatistics() {
+    if (openWindow) {
+        openWindow->Frame()->close();
+    }
+}
+
+} // namespace bacc
