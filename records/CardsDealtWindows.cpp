@@ -15,6 +15,7 @@ namespace {
 
 QFont FixedPitchFont(double pointSize) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setFamilies({QStringLiteral("DejaVu Sans Mono"), font.family(), QStringLiteral("monospace")});
     font.setStyleHint(QFont::Monospace);
     font.setFixedPitch(true);
     font.setPointSizeF(pointSize);
