@@ -40,7 +40,7 @@ long ToWholeDollars(double dollars) {
     return static_cast<long>(whole < low ? low : (whole > high ? high : whole));
 }
 
-std::string DealCaption(std::string_view baseCaption, long long hands) {
+std::string DealButtonCaption(std::string_view baseCaption, long long hands) {
     std::string caption(baseCaption);
     if (hands != 1) {
         caption += ' ' + std::to_string(hands) + " hands";

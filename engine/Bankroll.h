@@ -7,6 +7,9 @@
 // window write into their captions and the settings file. The payout of a hand is the marking card's.
 namespace bacc {
 
+// The three places a seat can bet on. A seat bets on Player or on Banker, never both; Tie is independent.
+enum class BetSpot { Player, Banker, Tie };
+
 // Limits of the bet entry and of the statistics window.
 inline constexpr int MaxPlayerBankerUnits = 100;
 inline constexpr int MaxTieUnits = 20;
@@ -48,6 +51,6 @@ long ToWholeDollars(double dollars);
 
 // The deal button's caption for the hands dealt by one click: the base caption alone for one hand,
 // else the base caption, a blank, the count and " hands".
-std::string DealCaption(std::string_view baseCaption, long long hands);
+std::string DealButtonCaption(std::string_view baseCaption, long long hands);
 
 } // namespace bacc

@@ -193,9 +193,15 @@ BaccTable::BaccTable(QWidget* parent)
     } else {
         SetHandPointers();
     }
+    ConnectBetEntry();
+    SetTableMoney(this);
 }
 
-BaccTable::~BaccTable() = default;
+BaccTable::~BaccTable() {
+    if (CurrentTableMoney() == this) {
+        SetTableMoney(nullptr);
+    }
+}
 
 void BaccTable::CreateTitlesAndResults() {
     const LabelLook title{.Text = WindowText, .PixelSize = 17, .Bold = true};

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "Bankroll.h"
 #include "ChildWindow.h"
 #include "ClickLabel.h"
 #include "MaskedEdit.h"
 #include "TableControls.h"
+#include "TableMoney.h"
 
 #include <array>
+#include <cstdint>
 #include <initializer_list>
 
 #include <QLabel>
@@ -16,10 +19,12 @@
 
 namespace bacc {
 
+class FocusChecks;
+
 // The baccarat table: the window on which the cards are laid, the two seats bet and the results and the
 // seats' money are shown. Controls are public because the table's commands (bet entry, settlement,
 // shuffle and deal) are member functions written in their own files and address them by name.
-class BaccTable : public ChildWindow {
+class BaccTable : public ChildWindow, public TableMoney {
     Q_OBJECT
 public:
     static constexpr int SeatCount = 2;
@@ -135,8 +140,53 @@ public:
     PictureBox* pctCardBackMove = nullptr;
 
     // Bet entry (BetEntry.cpp)
+    // Ties the bet boxes and labels to their handlers; the constructor calls it once.
+    void ConnectBetEntry();
+    void HandsAtaTime_GotFocus();
+    void HandsAtaTime_LostFocus();
+    void txtUnitValue_GotFocus();
+    void txtUnitValue_LostFocus();
+    void txtPlayerBet_GotFocus(int seat);
+    void txtPlayerBet_LostFocus(int seat);
+    void txtBankerBet_GotFocus(int seat);
+    void txtBankerBet_LostFocus(int seat);
+    void txtTieBet_GotFocus(int seat);
+    void txtTieBet_LostFocus(int seat);
+    void lblPBetInc0_Click(int seat);
+    void lblPBetInc1_Click(int seat);
+    void lblPBetInc2_Click(int seat);
+    void lblPBetInc5_Click(int seat);
+    void lblBBetInc0_Click(int seat);
+    void lblBBetInc1_Click(int seat);
+    void lblBBetInc2_Click(int seat);
+    void lblBBetInc5_Click(int seat);
+    void lblTBetInc0_Click(int seat);
+    void lblTBetInc1_Click(int seat);
+    void lblTBetInc2_Click(int seat);
+    void lblTBetInc5_Click(int seat);
+    // The number the bet box held when it last gained the focus: a refused entry is put back to it.
+    std::int16_t SavedBet = 0;
+    MaskedEdit* BetBox(BetSpot spot, int seat) const;
+    QLabel* BetValueLabel(BetSpot spot, int seat) const;
 
     // Settlement and bankroll (Settlement.cpp)
+    // Settles the hand just dealt for both seats and counts it.
+    void SettleHand();
+    // After a single presented hand: marks each seat's winning and losing bets and clears the losers.
+    void ShowSeatResults();
+    void ShowCurrentMoney();
+    // Counts one finished shoe of the size in play.
+    void CountShoePlayed();
+    // Whether the seat's money covers its bets in play plus amount dollars; says so when it does not.
+    bool prcSufficientFunds(long amount, int seat);
+    // The dollars a bet has in play: its value label while its box holds units. A bet taken off by the
+    // last hand may still show its value beside the lose mark; it no longer counts.
+    double StandingBetValue(BetSpot spot, int seat) const;
+    double SeatDollarsInPlay(int seat) const;
+    QString PlayerWinningsCaption(int seat) const override;
+    void SetPlayerWinningsCaption(int seat, const QString& caption) override;
+    QString PlayerTotalCaption(int seat) const override;
+    void SetPlayerTotalCaption(int seat, const QString& caption) override;
 
     // Shuffle and deal commands (ShuffleCommand.cpp, DealSequence.cpp)
     void maisyk_Click();
@@ -168,6 +218,7 @@ private:
     void LoadMoneyCaptions();
 
     QPixmap felt_;
+    FocusChecks* betFocusChecks_ = nullptr; // the focus rules of the table's entry boxes (BetEntry.cpp)
 };
 
 // The one table: nullptr while it is closed.

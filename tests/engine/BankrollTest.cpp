@@ -85,9 +85,9 @@ TEST(BankrollFunds, WholeDollarsStayWithinThirtyTwoBits) {
 }
 
 TEST(BankrollDealCaption, OneHandKeepsTheBaseCaption) {
-    EXPECT_EQ(DealCaption("Deal", 1), "Deal");
-    EXPECT_EQ(DealCaption("Deal", 12), "Deal 12 hands");
-    EXPECT_EQ(DealCaption("Deal", 90), "Deal 90 hands");
+    EXPECT_EQ(DealButtonCaption("Deal", 1), "Deal");
+    EXPECT_EQ(DealButtonCaption("Deal", 12), "Deal 12 hands");
+    EXPECT_EQ(DealButtonCaption("Deal", 90), "Deal 90 hands");
 }
 
 } // namespace

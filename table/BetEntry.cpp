@@ -1,0 +1,343 @@
+#include "BaccTable.h"
+#include "Bankroll.h"
+#include "FocusChecks.h"
+#include "MessageBox.h"
+#include "NumberText.h"
+
+#include <limits>
+
+// The bet entry of the table: the bet boxes of both seats, their clear and add labels, the unit value
+// and the hands dealt per click. A seat bets on Player or on Banker, never both; every increase must be
+// covered by the seat's money; the first bet of a shoe freezes the unit value.
+namespace bacc {
+namespace {
+
+QString Money(double amount) {
+    return QString::fromStdString(FormatMoney(amount));
+}
+
+BetSpot Other(BetSpot spot) {
+    return spot == BetSpot::Player ? BetSpot::Banker : BetSpot::Player;
+}
+
+// The most a bet box holds: three digit positions for Player and Banker, two for Tie. An add past it
+// would have the box keep only the leading digits while the value label showed the whole amount.
+long long BoxCapacity(BetSpot spot) {
+    return spot == BetSpot::Tie ? 99 : 999;
+}
+
+std::int16_t ToSavedBet(long long units) {
+    constexpr long long high = std::numeric_limits<std::int16_t>::max();
+    return static_cast<std::int16_t>(units > high ? high : units);
+}
+
+} // namespace
+
+MaskedEdit* BaccTable::BetBox(BetSpot spot, int seat) const {
+    switch (spot) {
+    case BetSpot::Player:
+        return txtPlayerBet[seat];
+    case BetSpot::Banker:
+        return txtBankerBet[seat];
+    case BetSpot::Tie:
+        break;
+    }
+    return txtTieBet[seat];
+}
+
+QLabel* BaccTable::BetValueLabel(BetSpot spot, int seat) const {
+    switch (spot) {
+    case BetSpot::Player:
+        return txtPlayerBetValue[seat];
+    case BetSpot::Banker:
+        return txtBankerBetValue[seat];
+    case BetSpot::Tie:
+        break;
+    }
+    return txtTieBetValue[seat];
+}
+
+void BaccTable::ConnectBetEntry() {
+    betFocusChecks_ = new FocusChecks(this);
+    betFocusChecks_->Watch(HandsAtaTime);
+    betFocusChecks_->Watch(txtUnitValue);
+    connect(HandsAtaTime, &MaskedEdit::GotFocus, this, &BaccTable::HandsAtaTime_GotFocus);
+    connect(HandsAtaTime, &MaskedEdit::LostFocus, this, &BaccTable::HandsAtaTime_LostFocus);
+    connect(txtUnitValue, &MaskedEdit::GotFocus, this, &BaccTable::txtUnitValue_GotFocus);
+    connect(txtUnitValue, &MaskedEdit::LostFocus, this, &BaccTable::txtUnitValue_LostFocus);
+    using Handler = void (BaccTable::*)(int);
+    auto bind = [this](auto* sender, auto signal, Handler handler, int seat) {
+        connect(sender, signal, this, [this, handler, seat] { (this->*handler)(seat); });
+    };
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        for (MaskedEdit* box : {txtPlayerBet[seat], txtBankerBet[seat], txtTieBet[seat]}) {
+            betFocusChecks_->Watch(box);
+        }
+        bind(txtPlayerBet[seat], &MaskedEdit::GotFocus, &BaccTable::txtPlayerBet_GotFocus, seat);
+        bind(txtPlayerBet[seat], &MaskedEdit::LostFocus, &BaccTable::txtPlayerBet_LostFocus, seat);
+        bind(txtBankerBet[seat], &MaskedEdit::GotFocus, &BaccTable::txtBankerBet_GotFocus, seat);
+        bind(txtBankerBet[seat], &MaskedEdit::LostFocus, &BaccTable::txtBankerBet_LostFocus, seat);
+        bind(txtTieBet[seat], &MaskedEdit::GotFocus, &BaccTable::txtTieBet_GotFocus, seat);
+        bind(txtTieBet[seat], &MaskedEdit::LostFocus, &BaccTable::txtTieBet_LostFocus, seat);
+        const std::array<std::pair<ClickLabel*, Handler>, 12> labels{{
+            {lblPBetInc0[seat], &BaccTable::lblPBetInc0_Click},
+            {lblPBetInc1[seat], &BaccTable::lblPBetInc1_Click},
+            {lblPBetInc2[seat], &BaccTable::lblPBetInc2_Click},
+            {lblPBetInc5[seat], &BaccTable::lblPBetInc5_Click},
+            {lblBBetInc0[seat], &BaccTable::lblBBetInc0_Click},
+            {lblBBetInc1[seat], &BaccTable::lblBBetInc1_Click},
+            {lblBBetInc2[seat], &BaccTable::lblBBetInc2_Click},
+            {lblBBetInc5[seat], &BaccTable::lblBBetInc5_Click},
+            {lblTBetInc0[seat], &BaccTable::lblTBetInc0_Click},
+            {lblTBetInc1[seat], &BaccTable::lblTBetInc1_Click},
+            {lblTBetInc2[seat], &BaccTable::lblTBetInc2_Click},
+            {lblTBetInc5[seat], &BaccTable::lblTBetInc5_Click},
+        }};
+        for (const auto& [label, handler] : labels) {
+            bind(label, &ClickLabel::Clicked, handler, seat);
+        }
+    }
+}
+
+// --- Hands at a time and unit value ---
+
+void BaccTable::HandsAtaTime_GotFocus() {
+    HandsAtaTime->SelectDigits();
+}
+
+void BaccTable::HandsAtaTime_LostFocus() {
+    if (!HandsAtaTime->isVisible() || betFocusChecks_->Ignore(HandsAtaTime)) {
+        return;
+    }
+    FocusChecks::Running running(*betFocusChecks_);
+    if (HandsAtaTime->Digits().isEmpty()) {
+        HandsAtaTime->SetDigits(QString::fromLatin1(DefaultHandsAtaTime));
+    }
+    const long long hands = HandsAtaTime->Number();
+    if (hands < MinHandsAtaTime || hands > MaxHandsAtaTime) {
+        ShowMessage(QStringLiteral("Hands At a Time must be 1 to 90"), MsgIcon::None, MsgButtons::Ok, this);
+        HandsAtaTime->setFocus();
+        return;
+    }
+    duokkortos->setText(QString::fromStdString(DealButtonCaption(DealCaption().toStdString(), hands)));
+}
+
+void BaccTable::txtUnitValue_GotFocus() {
+    txtUnitValue->SelectDigits();
+}
+
+void BaccTable::txtUnitValue_LostFocus() {
+    if (!txtUnitValue->isVisible() || betFocusChecks_->Ignore(txtUnitValue)) {
+        return;
+    }
+    if (txtUnitValue->Digits().isEmpty()) {
+        txtUnitValue->SetDigits(QString::fromLatin1(DefaultUnitValue));
+    }
+}
+
+// --- Bet boxes ---
+
+namespace {
+
+// What the three bet boxes share when they gain the focus.
+void BetBoxGotFocus(BaccTable& table, FocusChecks& checks, MaskedEdit* box) {
+    if (checks.FromOtherWindow(box)) {
+        return; // the window was only re-activated: the box keeps what it had when it was entered
+    }
+    table.SavedBet = ToSavedBet(box->Number());
+    box->SelectDigits();
+}
+
+} // namespace
+
+void BaccTable::txtPlayerBet_GotFocus(int seat) {
+    BetBoxGotFocus(*this, *betFocusChecks_, txtPlayerBet[seat]);
+}
+void BaccTable::txtBankerBet_GotFocus(int seat) {
+    BetBoxGotFocus(*this, *betFocusChecks_, txtBankerBet[seat]);
+}
+void BaccTable::txtTieBet_GotFocus(int seat) {
+    BetBoxGotFocus(*this, *betFocusChecks_, txtTieBet[seat]);
+}
+
+namespace {
+
+// Player or Banker box left: X the box's spot, Y the other one.
+void PlayerOrBankerLostFocus(BaccTable& table, FocusChecks& checks, BetSpot spot, int seat) {
+    MaskedEdit* box = table.BetBox(spot, seat);
+    if (!box->isVisible() || checks.Ignore(box)) {
+        return;
+    }
+    FocusChecks::Running running(checks);
+    const std::int16_t saved = table.SavedBet;
+    if (box->Digits().isEmpty()) {
+        box->SetDigits(QString::fromLatin1(DefaultBet));
+    }
+    const long long units = box->Number();
+    if (units < 0 || units > MaxPlayerBankerUnits) {
+        ShowMessage(spot == BetSpot::Player ? QStringLiteral("Player bet must be 0 to 100")
+                                            : QStringLiteral("Banker bet must be 0 to 100"),
+                    MsgIcon::None, MsgButtons::Ok, &table);
+        box->setFocus();
+    }
+    const double unitValue = static_cast<double>(table.txtUnitValue->Number());
+    const BetSpot other = Other(spot);
+    const long extra =
+        ToWholeDollars(static_cast<double>(units) * unitValue - table.StandingBetValue(spot, seat) -
+                       table.StandingBetValue(other, seat));
+    if (!table.prcSufficientFunds(extra, seat)) {
+        box->SetDigits(QString::number(saved));
+        box->setFocus();
+        return;
+    }
+    const double amount = unitValue * static_cast<double>(units);
+    QLabel* value = table.BetValueLabel(spot, seat);
+    value->setText(Money(amount));
+    if (amount == 0) {
+        value->hide();
+        return;
+    }
+    value->show();
+    if (spot == BetSpot::Banker) {
+        table.CardsInvisible();
+    }
+    table.ResultsInvisible();
+    table.txtUnitValue->setEnabled(false);
+    table.BetBox(other, seat)->SetDigits(QString::fromLatin1(DefaultBet));
+    QLabel* otherValue = table.BetValueLabel(other, seat);
+    otherValue->setText(Money(0));
+    otherValue->hide();
+}
+
+} // namespace
+
+void BaccTable::txtPlayerBet_LostFocus(int seat) {
+    PlayerOrBankerLostFocus(*this, *betFocusChecks_, BetSpot::Player, seat);
+}
+void BaccTable::txtBankerBet_LostFocus(int seat) {
+    PlayerOrBankerLostFocus(*this, *betFocusChecks_, BetSpot::Banker, seat);
+}
+
+void BaccTable::txtTieBet_LostFocus(int seat) {
+    MaskedEdit* box = txtTieBet[seat];
+    if (!box->isVisible() || betFocusChecks_->Ignore(box)) {
+        return;
+    }
+    FocusChecks::Running running(*betFocusChecks_);
+    const std::int16_t saved = SavedBet;
+    if (box->Digits().isEmpty()) {
+        box->SetDigits(QString::fromLatin1(DefaultBet));
+    }
+    const long long units = box->Number();
+    if (units < 0 || units > MaxTieUnits) {
+        ShowMessage(QStringLiteral("Tie bet must be 0 to 20"), MsgIcon::None, MsgButtons::Ok, this);
+        box->setFocus();
+    }
+    const double unitValue = static_cast<double>(txtUnitValue->Number());
+    const long extra =
+        ToWholeDollars(static_cast<double>(units) * unitValue - StandingBetValue(BetSpot::Tie, seat));
+    if (!prcSufficientFunds(extra, seat)) {
+        box->SetDigits(QString::number(saved));
+        return;
+    }
+    const double amount = unitValue * static_cast<double>(units);
+    txtTieBetValue[seat]->setText(Money(amount));
+    if (amount == 0) {
+        txtTieBetValue[seat]->hide();
+        return;
+    }
+    txtTieBetValue[seat]->show();
+    CardsInvisible();
+    ResultsInvisible();
+    txtUnitValue->setEnabled(false);
+}
+
+// --- Clear and add labels ---
+
+namespace {
+
+// The steps every bet label takes first: the focus to the bet's box, the last hand off the table, the
+// unit value frozen.
+void PrepareBetChange(BaccTable& table, BetSpot spot, int seat) {
+    table.BetBox(spot, seat)->setFocus();
+    table.CardsInvisible();
+    table.ResultsInvisible();
+    table.txtUnitValue->setEnabled(false);
+}
+
+void ClearBet(BaccTable& table, BetSpot spot, int seat) {
+    PrepareBetChange(table, spot, seat);
+    table.BetBox(spot, seat)->SetDigits(QString::fromLatin1(DefaultBet));
+    QLabel* value = table.BetValueLabel(spot, seat);
+    value->setText(Money(0));
+    value->hide();
+}
+
+void AddUnits(BaccTable& table, BetSpot spot, int seat, int units) {
+    PrepareBetChange(table, spot, seat);
+    MaskedEdit* box = table.BetBox(spot, seat);
+    const long long newUnits = box->Number() + units;
+    if (newUnits > BoxCapacity(spot)) {
+        return;
+    }
+    const double unitValue = static_cast<double>(table.txtUnitValue->Number());
+    double extra = units * unitValue;
+    if (spot != BetSpot::Tie) {
+        // The other of Player and Banker is about to be taken back.
+        extra -= table.StandingBetValue(Other(spot), seat);
+    }
+    if (!table.prcSufficientFunds(ToWholeDollars(extra), seat)) {
+        return;
+    }
+    box->SetDigits(QString::number(newUnits));
+    QLabel* value = table.BetValueLabel(spot, seat);
+    value->setText(Money(unitValue * static_cast<double>(newUnits)));
+    value->show();
+    if (spot != BetSpot::Tie) {
+        table.BetBox(Other(spot), seat)->SetDigits(QString::fromLatin1(DefaultBet));
+        QLabel* otherValue = table.BetValueLabel(Other(spot), seat);
+        otherValue->setText(Money(0));
+        otherValue->hide();
+    }
+}
+
+} // namespace
+
+void BaccTable::lblPBetInc0_Click(int seat) {
+    ClearBet(*this, BetSpot::Player, seat);
+}
+void BaccTable::lblPBetInc1_Click(int seat) {
+    AddUnits(*this, BetSpot::Player, seat, 1);
+}
+void BaccTable::lblPBetInc2_Click(int seat) {
+    AddUnits(*this, BetSpot::Player, seat, 2);
+}
+void BaccTable::lblPBetInc5_Click(int seat) {
+    AddUnits(*this, BetSpot::Player, seat, 5);
+}
+void BaccTable::lblBBetInc0_Click(int seat) {
+    ClearBet(*this, BetSpot::Banker, seat);
+}
+void BaccTable::lblBBetInc1_Click(int seat) {
+    AddUnits(*this, BetSpot::Banker, seat, 1);
+}
+void BaccTable::lblBBetInc2_Click(int seat) {
+    AddUnits(*this, BetSpot::Banker, seat, 2);
+}
+void BaccTable::lblBBetInc5_Click(int seat) {
+    AddUnits(*this, BetSpot::Banker, seat, 5);
+}
+void BaccTable::lblTBetInc0_Click(int seat) {
+    ClearBet(*this, BetSpot::Tie, seat);
+}
+void BaccTable::lblTBetInc1_Click(int seat) {
+    AddUnits(*this, BetSpot::Tie, seat, 1);
+}
+void BaccTable::lblTBetInc2_Click(int seat) {
+    AddUnits(*this, BetSpot::Tie, seat, 2);
+}
+void BaccTable::lblTBetInc5_Click(int seat) {
+    AddUnits(*this, BetSpot::Tie, seat, 5);
+}
+
+} // namespace bacc
