@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -72,12 +73,21 @@ MarkCard::MarkCard() : ChildWindow(QStringLiteral("MarkCard"), QStringLiteral("f
     Form_Load();
 }
 
+QSize MarkCard::sizeHint() const {
+    return TwipsSize(10500, MarkShapeTop + RowsOnDesignCard * RowPitch + ScrollBarThickness);
+}
+
 void MarkCard::Form_Load() {
-    // Nine rows and about thirty columns of the card, with the horizontal bar below them.
-    SetDesignSize(TwipsSize(10500, 3210 + ScrollBarThickness));
+    SetDesignSize(sizeHint());
 
     markFont_ = font();
     markFont_.setPixelSize(11);
+    for (int pixels : {11, 10, 9}) {
+        QFont narrow = markFont_;
+        narrow.setStretch(QFont::Condensed);
+        narrow.setPixelSize(pixels);
+        narrowFonts_.push_back(narrow);
+    }
     headerFont_ = font();
     headerFont_.setPointSizeF(9.75);
     headerFont_.setBold(true);
@@ -135,6 +145,24 @@ QLabel* MarkCard::MakeLabel(const QString& name, const QFont& font) {
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->hide();
     return label;
+}
+
+void MarkCard::SetFittedText(QLabel* label, const QString& text, int widthTwips) {
+    label->setText(text);
+    // Two digits always fit; totals such as "-136" would run into their neighbours.
+    const QFont* fitted = &markFont_;
+    if (text.size() > 2) {
+        const int room = Px(widthTwips) - 2;
+        for (const QFont& narrow : narrowFonts_) {
+            fitted = &narrow;
+            if (QFontMetrics(narrow).horizontalAdvance(text) <= room) {
+                break;
+            }
+        }
+    }
+    if (label->font() != *fitted) {
+        label->setFont(*fitted);
+    }
 }
 
 void MarkCard::SetSurfaceSize(int widthTwips, int heightTwips) {
@@ -264,7 +292,7 @@ void MarkCard::ShowColumnTotal(int column) {
     }
     const int total = *state.ColumnTotals[index];
     QLabel* label = TotalLabel(column);
-    label->setText(QString::number(total));
+    SetFittedText(label, QString::number(total), TotalWidth);
     SetTextColour(label, Colour(total < 0 ? MarkColour::Red : MarkColour::WindowText));
     label->setGeometry(TwipsRect(TotalLeft + ColumnPitch * column, TotalTop, TotalWidth, TotalHeight));
     label->show();
@@ -323,7 +351,7 @@ void MarkCard::MarkResult(int markIndex) {
     // A hand without a bet is neither won nor lost: its text stays in the plain colour.
     SetTextColour(text,
                   Colour(mark.TextColourSet && mark.TextRed ? MarkColour::Red : MarkColour::WindowText));
-    text->setText(QString::fromStdString(mark.Text));
+    SetFittedText(text, QString::fromStdString(mark.Text), MarkTextWidth);
 
     const int left = ColumnPitch * mark.Column;
     const int down = RowPitch * (mark.Row - 1);

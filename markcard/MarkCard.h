@@ -43,6 +43,8 @@ public:
     QWidget* Surface() const { return picture1_; }
 
     static QColor Colour(MarkColour colour);
+    // The design size: nine rows and about thirty columns of the card, with the horizontal bar below.
+    QSize sizeHint() const override;
 
 protected:
     bool Form_Unload() override;
@@ -62,6 +64,8 @@ private:
     void ShowColumnTotal(int column);
     QLabel* TotalLabel(int column);
     QLabel* MakeLabel(const QString& name, const QFont& font);
+    // Sets a number's text, in a narrower face when it would not fit the label's width.
+    void SetFittedText(QLabel* label, const QString& text, int widthTwips);
 
     QWidget* picture1_ = nullptr;
     OutlineShape* shape1_ = nullptr;
@@ -74,6 +78,7 @@ private:
     QScrollBar* vScroll1_ = nullptr;
     QWidget* scrollCorner_ = nullptr;
     QFont markFont_;
+    std::vector<QFont> narrowFonts_; // ever narrower faces for long numbers
     QFont headerFont_;
 
     int surfaceWidth_ = SurfaceDesignWidth;

@@ -4,11 +4,16 @@
 #include "Shoe.h"
 #include "Twips.h"
 
-#include <QCoreApplication>
+#include <algorithm>
+
+#include <QApplication>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QStringList>
+#include <QStyle>
 
 namespace bacc {
 namespace {
@@ -33,27 +38,53 @@ void ShowWindow(ChildWindow* window) {
     }
 }
 
+// The width a window needs for its whole caption, its icon and its close button in the title bar.
+int CaptionRoom(const QString& caption) {
+    const QFontMetrics metrics(QApplication::font("QMdiSubWindowTitleBar"));
+    return metrics.horizontalAdvance(caption) + 3 * metrics.height() + 8;
+}
+
+// Opens a new window of fixed size. Inside the main window it keeps only its close button, leaving the
+// short frame room for its caption.
+void OpenFixedWindow(ChildWindow* window) {
+    window->ShowInHost();
+    if (QMdiSubWindow* frame = window->SubWindow()) {
+        frame->setWindowFlags(frame->windowFlags() &
+                              ~(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        frame->show();
+    }
+    window->RestorePosition();
+}
+
 } // namespace
 
 CardsDealtWindow::CardsDealtWindow()
     : ChildWindow(QStringLiteral("frmCardsDealt"), QStringLiteral("frmCardsDealt"), false),
       lstCardsDealt_(new QListWidget(this)) {
     SetCaption(QStringLiteral("      Cards Dealt"));
-    SetDesignSize(TwipsSize(45 + 1845 + 45, 45 + 2955 + 45));
     lstCardsDealt_->setObjectName(QStringLiteral("lstCardsDealt"));
-    lstCardsDealt_->setGeometry(TwipsRect(45, 45, 1845, 2955));
-    // A fixed pitch lines up the burnt and end markers of column 15.
-    lstCardsDealt_->setFont(FixedPitchFont(7.5));
+    // A fixed pitch lines up the burnt and end markers of column 15. The list is made wide enough for a
+    // whole line in a readable size rather than cutting the markers off.
+    const QFont font = FixedPitchFont(8.25);
+    lstCardsDealt_->setFont(font);
     lstCardsDealt_->setUniformItemSizes(true);
+    lstCardsDealt_->setTextElideMode(Qt::ElideNone);
     lstCardsDealt_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstCardsDealt_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    const int lineWidth = QFontMetrics(font).horizontalAdvance(QString(ListLineLength, QLatin1Char('M')));
+    const int chrome =
+        2 * lstCardsDealt_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8;
+    const int listWidth = std::max(Px(1845), lineWidth + chrome);
+    lstCardsDealt_->setGeometry(Px(45), Px(45), listWidth, Px(2955));
+    SetDesignSize(
+        QSize(std::max(Px(45) + listWidth + Px(45), CaptionRoom(windowTitle())), Px(45 + 2955 + 45)));
 }
 
 CardsDealtCountWindow::CardsDealtCountWindow()
     : ChildWindow(QStringLiteral("frmCardsDealtCount"), QStringLiteral("frmCardsDealtCount"), false),
       lstCardsDealtCount_(new QListWidget(this)) {
     SetCaption(QStringLiteral("    Cards Dealt Count"));
-    SetDesignSize(TwipsSize(30 + 2055 + 60, 450 + 2565 + 60));
+    SetDesignSize(QSize(std::max(Px(30 + 2055 + 60), CaptionRoom(windowTitle())), Px(450 + 2565 + 60)));
     // Staggered on two lines, each heading over its count column.
     struct Heading {
         const char* name;
@@ -65,17 +96,28 @@ CardsDealtCountWindow::CardsDealtCountWindow()
                                            {"Label2", "Club", 960, 210},
                                            {"Label3", "Diamond", 1170, 0},
                                            {"Label4", "Heart", 1620, 210}};
+    QFont headingFont = font();
+    headingFont.setPointSize(8);
     for (const Heading& h : headings) {
         auto* label = new QLabel(QString::fromLatin1(h.caption), this);
         label->setObjectName(QString::fromLatin1(h.name));
+        label->setFont(headingFont);
         label->adjustSize();
         label->move(TwipsPoint(h.left, h.top));
     }
     lstCardsDealtCount_->setObjectName(QStringLiteral("lstCardsDealtCount"));
     lstCardsDealtCount_->setGeometry(TwipsRect(30, 450, 2055, 2565));
-    lstCardsDealtCount_->setFont(FixedPitchFont(9.75));
+    lstCardsDealtCount_->setFont(FixedPitchFont(9));
     lstCardsDealtCount_->setUniformItemSizes(true);
+    lstCardsDealtCount_->setTextElideMode(Qt::ElideNone);
     lstCardsDealtCount_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+int CardsDealtCountWindow::RowHeight() const {
+    // All thirteen rows in view, as the list was sized for, unless the font is too tall for that.
+    const int fitting = lstCardsDealtCount_->viewport()->height() / RanksPerSuit;
+    const QFontMetrics metrics(lstCardsDealtCount_->font());
+    return std::max(fitting, metrics.ascent() + metrics.descent() - 2);
 }
 
 bool CardsDealtWindow::Form_Unload() {
@@ -143,14 +185,15 @@ void CardsDealtWindows::ShowDealtCount() {
         if (reuse) {
             list->item(row)->setText(text);
         } else {
-            list->addItem(text);
+            auto* item = new QListWidgetItem(text, list);
+            item->setSizeHint(QSize(list->viewport()->width(), count_->RowHeight()));
         }
     }
     ShowWindow(count_);
 }
 
 void CardsDealtWindows::ProcessEvents() {
-    QCoreApplication::processEvents();
+    QApplication::processEvents();
 }
 
 void CardsDealtWindows::SetCardsDealtOption(bool on) {
@@ -193,8 +236,7 @@ CardsDealtWindow* CardsDealtWindows::EnsureListWindow() {
     if (!ListWindow()) {
         list_ = new CardsDealtWindow();
         listCurrent_ = false;
-        list_->ShowInHost();
-        list_->RestorePosition();
+        OpenFixedWindow(list_);
     }
     return list_;
 }
@@ -202,8 +244,7 @@ CardsDealtWindow* CardsDealtWindows::EnsureListWindow() {
 CardsDealtCountWindow* CardsDealtWindows::EnsureCountWindow() {
     if (!CountWindow()) {
         count_ = new CardsDealtCountWindow();
-        count_->ShowInHost();
-        count_->RestorePosition();
+        OpenFixedWindow(count_);
     }
     return count_;
 }

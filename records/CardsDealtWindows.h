@@ -33,6 +33,8 @@ class CardsDealtCountWindow : public ChildWindow {
 public:
     CardsDealtCountWindow();
     QListWidget* List() const { return lstCardsDealtCount_; }
+    // Height of one row of the table, in pixels.
+    int RowHeight() const;
     bool Unloaded() const { return unloaded_; }
 
 protected:

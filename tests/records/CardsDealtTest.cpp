@@ -135,7 +135,14 @@ private slots:
         QVERIFY(listWindow && countWindow);
         QCOMPARE(listWindow->windowTitle(), QStringLiteral("      Cards Dealt"));
         QCOMPARE(countWindow->windowTitle(), QStringLiteral("    Cards Dealt Count"));
-        QCOMPARE(List()->geometry(), TwipsRect(45, 45, 1845, 2955));
+        // At its design place, and at least as wide as designed: wide enough for a whole burnt line.
+        const QRect listBox = List()->geometry();
+        QCOMPARE(listBox.topLeft(), TwipsPoint(45, 45));
+        QCOMPARE(listBox.height(), Px(2955));
+        QVERIFY(listBox.width() >= Px(1845));
+        QVERIFY(QFontMetrics(List()->font()).horizontalAdvance(QStringLiteral("Queen Diamond <-Burnt")) <=
+                List()->viewport()->width() - 6);
+        QVERIFY(listWindow->width() >= listBox.right() + Px(45));
         QCOMPARE(CountList()->geometry(), TwipsRect(30, 450, 2055, 2565));
         // A fixed pitch: the markers of column 15 line up whatever the card's name.
         for (QListWidget* list : {List(), CountList()}) {
@@ -159,6 +166,13 @@ private slots:
         }
         QVERIFY(listWindow->isVisible());
         QVERIFY(countWindow->isVisible());
+        // All thirteen rows of the count table in view at once, none cut short.
+        QListWidget* count = CountList();
+        const QRect lastRow = count->visualItemRect(count->item(12));
+        QVERIFY(lastRow.bottom() < count->viewport()->height());
+        QVERIFY(QFontMetrics(count->font()).horizontalAdvance(count->item(11)->text().trimmed()) <=
+                count->viewport()->width() - 6);
+        QCOMPARE(count->textElideMode(), Qt::ElideNone);
     }
 
     void oneDeckShoeToItsEnd() {
