@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace bacc {
+
+// The about box: the program's picture, its version and what it is for.
+class KasSitas : public QDialog {
+    Q_OBJECT
+public:
+    explicit KasSitas(QWidget* parent = nullptr);
+
+    void Form_Load();
+    void cmdOK_Click();
+
+    static QString VersionText();
+    static QString Description();
+};
+
+// Opens the about box (window-modal over parent) and answers it; one at a time.
+KasSitas* ShowAboutBox(QWidget* parent = nullptr);
+// The open about box, if any.
+KasSitas* TheAboutBox();
+
+} // namespace bacc

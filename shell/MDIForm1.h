@@ -1,0 +1,140 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QActionGroup;
+class QMdiArea;
+class QMenu;
+class QTimer;
+class QToolBar;
+
+namespace bacc {
+
+// The main window: a frame that holds the table and the side windows, with the menus and the two
+// toolbars through which every option is changed. Each option is kept three ways at once: the flag in
+// Settings(), the menu check with the toolbar button, and the settings file.
+class MDIForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MDIForm1(QWidget* parent = nullptr);
+    ~MDIForm1() override;
+
+    // Finds the settings file, lays out the window, opens the table and sets every option from the
+    // file, then closes the start screen. False when the settings file is missing (the caller ends).
+    bool MDIForm_Load();
+    // Stores the window's position and closes the child windows. False when the table refuses because
+    // a deal is running; then nothing is closed and the program goes on.
+    bool MDIForm_Unload();
+
+    // Menu items.
+    void mnuExit_Click();
+    void mnuCardFaceUpDown_Click();
+    void mnuShowCardValues_Click();
+    void mnuShowCardsDealt_Click();
+    void mnuShowCardsDealtCount_Click();
+    void mnuShowScore_Click();
+    void mnuShowNaturals_Click();
+    void mnuPlayerBlue_Click();
+    void mnuShoeSizeDecks_Click(int index);
+    void mnuDealDelay_Click();
+    void mnuDealAnimation_Click();
+    void mnuLargeButtons_Click();
+    void mnuArrows_Click();
+    void mnuHands_Click();
+    void mnuStatistics_Click();
+    void mnuDravenholt_Click();
+    void mnuContents_Click();
+    void mnuAbout_Click();
+
+    // Toolbar buttons: the small toolbar passes its clicks on to the large one's handler, which picks
+    // the procedure by the button's key.
+    void tlbrMDIForm1_ButtonClick(QAction* button);
+    void tlbrMDIForm2_ButtonClick(QAction* button);
+
+    // One timer tick after the options were set: the shoe-size button and the reveal mode.
+    void Timer1_Timer();
+
+    // Option procedures.
+    void prcCardFaceUpDown();
+    void prcShowCardValues();
+    void prcShowCardsDealt();
+    void prcShowCardsDealtCount();
+    void prcShowScore();
+    void prcShowNaturals();
+    void prcPlayerBlue();
+    void prcDecksButtonWarning(int decks, QAction* button);
+    void prcDecks(int decks, QAction* button);
+    void prcSetRevealIcons();
+    void prcStatistics();
+    void prcSetMenusAndButtons();
+    void prcDelay();
+    void prcAnimation();
+
+    QToolBar* ActiveToolbar() const { return activeToolbar_; }
+    QAction* PressedDeckButton() const { return pressedDeckButton_; }
+    // The button with this key on the given toolbar (the active one when none is named).
+    QAction* ToolbarButton(const QString& key, QToolBar* toolbar = nullptr) const;
+    QAction* MenuItem(const QString& name) const;
+    QTimer* Timer1() const { return timer1_; }
+    QMdiArea* ClientArea() const { return clientArea_; }
+
+    // The size the window opens at when the settings file holds none.
+    static QSize DesignSize();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    enum class Option {
+        CardFaceUp,
+        CardValues,
+        CardsDealt,
+        CardsDealtCount,
+        ShowScore,
+        ShowNaturals,
+        PlayerBlue,
+        Delay,
+        Animation
+    };
+    struct OptionInfo;
+    static const OptionInfo& Info(Option option);
+    static bool& Flag(Option option);
+
+    void CreateMenus();
+    QToolBar* CreateToolbar(const QString& name, int iconSize);
+    void PaintBackground();
+    void RestorePosition();
+    void SavePosition();
+    void ChooseToolbar(bool large);
+
+    // Inverts one option: menu check, settings key and flag, then the pressed state of its button.
+    void ToggleOption(Option option);
+    // The menu check and the active toolbar's button shown as the flag says.
+    void ShowOption(Option option);
+    // Reads one option's key and sets its flag, check and button to match.
+    void LoadOption(Option option);
+    // Applies the list and count windows after CardsDealt or CardsDealtCount changed.
+    void ApplyCardsDealtWindows(Option option);
+    bool ShoeRunning() const;
+    bool ConfirmShoeChange();
+    void ShowRevealMode();
+    void PressDeckButton(QAction* button);
+    void ShowDeckMenuChecks();
+
+    QMdiArea* clientArea_ = nullptr;
+    QToolBar* tlbrMDIForm1_ = nullptr;
+    QToolBar* tlbrMDIForm2_ = nullptr;
+    QToolBar* activeToolbar_ = nullptr;
+    QPointer<QAction> pressedDeckButton_;
+    QTimer* timer1_ = nullptr;
+    bool unloaded_ = false;
+};
+
+// The one main window, while it exists.
+MDIForm1* TheMainWindow();
+// Creates, loads and shows the main window; nullptr when the load failed (the program then ends).
+MDIForm1* OpenMainWindow();
+
+} // namespace bacc

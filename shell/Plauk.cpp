@@ -1,0 +1,217 @@
+#include "Plauk.h"
+
+#include "Artwork.h"
+#include "IniFile.h"
+#include "MDIForm1.h"
+#include "MessageBox.h"
+#include "ProgramEnd.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#if __has_include("HelpViewer.h")
+#include "HelpViewer.h"
+#define BACC_HAVE_HELP 1
+#endif
+
+namespace bacc {
+namespace {
+
+QPointer<Plauk> startScreen;
+
+// Help topic of the start screen.
+constexpr int StartScreenHelpContext = 1;
+
+QLabel* NewLabel(QWidget* parent, const char* name, const QString& text = QString()) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setMinimumWidth(96);
+    return button;
+}
+
+} // namespace
+
+QString Plauk::VersionText() {
+    return QStringLiteral("Version %1.%2").arg(BACCARAT_VERSION_MAJOR).arg(BACCARAT_VERSION_MINOR);
+}
+
+Plauk::Plauk(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Plauk"));
+    setWindowIcon(ProgramIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAutoFillBackground(true);
+    QPalette shade = palette();
+    shade.setColor(QPalette::Window, QColor(0x0c, 0x3b, 0x24));
+    shade.setColor(QPalette::WindowText, QColor(0xf2, 0xea, 0xd0));
+    setPalette(shade);
+
+    const qreal ratio = devicePixelRatioF();
+    auto* picture = NewLabel(this, "Picture1");
+    picture->setPixmap(TableBannerPicture(QSize(540, 96), ratio));
+    picture->setAlignment(Qt::AlignCenter);
+
+    auto* cards = NewLabel(this, "Image1");
+    cards->setPixmap(FannedCardsPicture(QSize(150, 132), ratio));
+    auto* chips = NewLabel(this, "Image2");
+    chips->setPixmap(ChipStackPicture(QSize(130, 110), ratio));
+
+    auto* label1 =
+        NewLabel(this, "Label1",
+                 QStringLiteral("Improve your Baccarat skills\n"
+                                "Try BETTING STRATEGIES and MONEY MANAGEMENT without risking money"));
+    label1->setAlignment(Qt::AlignCenter);
+    label1->setWordWrap(true);
+    QFont strong = label1->font();
+    strong.setBold(true);
+    label1->setFont(strong);
+
+    auto* label4 = NewLabel(this, "Label4");
+    label4->setAlignment(Qt::AlignCenter);
+    label4->setWordWrap(true);
+    QPalette soft = label4->palette();
+    soft.setColor(QPalette::WindowText, QColor(0xd9, 0xb2, 0x3c));
+    label4->setPalette(soft);
+
+    auto* start = NewButton(this, "cmdStart", QString());
+    start->setIcon(QIcon(StartChipPicture(88, ratio)));
+    start->setIconSize(QSize(88, 88));
+    start->setFlat(true);
+    start->setFixedSize(100, 100);
+    start->setToolTip(QStringLiteral("Click to START Quorrel Baccarat"));
+    start->setCursor(Qt::PointingHandCursor);
+
+    auto* command1 = NewButton(this, "Command1", tr("&Start"));
+    auto* help = NewButton(this, "cmdHelp", tr("&HELP"));
+    auto* quit = NewButton(this, "cmdQuit", tr("&Exit"));
+    auto* version = NewLabel(this, "lblVersion");
+
+    connect(start, &QPushButton::clicked, this, &Plauk::cmdStart_Click);
+    connect(command1, &QPushButton::clicked, this, &Plauk::Command1_Click);
+    connect(help, &QPushButton::clicked, this, &Plauk::cmdHelp_Click);
+    connect(quit, &QPushButton::clicked, this, &Plauk::cmdQuit_Click);
+
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(label1);
+    middle->addWidget(start, 0, Qt::AlignHCenter);
+    middle->addWidget(label4);
+    auto* row = new QHBoxLayout;
+    row->addWidget(cards, 0, Qt::AlignVCenter);
+    row->addLayout(middle, 1);
+    row->addWidget(chips, 0, Qt::AlignVCenter);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(version);
+    buttons->addStretch();
+    buttons->addWidget(command1);
+    buttons->addWidget(help);
+    buttons->addWidget(quit);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(14, 14, 14, 12);
+    layout->addWidget(picture);
+    layout->addLayout(row);
+    layout->addLayout(buttons);
+
+    setFixedSize(QSize(580, 400));
+    setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
+}
+
+bool Plauk::Form_Load() {
+    if (!LocateSettingsFile()) {
+        return false;
+    }
+    findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(VersionText());
+    findChild<QLabel*>(QStringLiteral("Label4"))
+        ->setText(QStringLiteral("Deal, squeeze and mark the shoe at your own pace"));
+    setWindowTitle(QStringLiteral("Welcome to Quorrel Baccarat"));
+    return true;
+}
+
+void Plauk::Start() {
+    OpenMainWindow();
+}
+
+void Plauk::cmdStart_Click() {
+    Start();
+}
+void Plauk::Command1_Click() {
+    Start();
+}
+
+void Plauk::cmdHelp_Click() {
+#if BACC_HAVE_HELP
+    ShowHelpContext(StartScreenHelpContext, this);
+#endif
+}
+
+void Plauk::cmdQuit_Click() {
+    // The main window is not open yet, so closing the start screen ends the program.
+    close();
+}
+
+void Plauk::Form_KeyPress(int keyAscii) {
+    switch (keyAscii) {
+    case 'S':
+    case 's':
+        Start();
+        break;
+    case 'H':
+    case 'h':
+        cmdHelp_Click();
+        break;
+    case 'E':
+    case 'e':
+        close();
+        break;
+    default:
+        break;
+    }
+}
+
+void Plauk::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.size() == 1 && text.at(0).unicode() < 128 &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        Form_KeyPress(text.at(0).unicode());
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void Plauk::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!handedOver_) {
+        EndProgram();
+    }
+}
+
+Plauk* TheStartScreen() {
+    return startScreen;
+}
+
+Plauk* CreateStartScreen() {
+    if (!startScreen) {
+        startScreen = new Plauk;
+    }
+    return startScreen;
+}
+
+void CloseStartScreen() {
+    if (startScreen) {
+        startScreen->handedOver_ = true;
+        startScreen->close();
+    }
+}
+
+} // namespace bacc
