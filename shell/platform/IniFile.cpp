@@ -3,14 +3,17 @@
 #include "IniText.h"
 #include "MessageBox.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace bacc {
@@ -37,6 +40,9 @@ std::string ToBytes(const QString& text) {
 
 // The whole file, or nothing when it cannot be read.
 std::optional<std::string> ReadWholeFile(const QString& path) {
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return std::nullopt;
@@ -46,6 +52,57 @@ std::optional<std::string> ReadWholeFile(const QString& path) {
         return std::nullopt;
     }
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+bool WriteAll(int descriptor, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(descriptor, bytes.data() + done, bytes.size() - done);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        done += static_cast<size_t>(written);
+    }
+    return true;
+}
+
+// Replaces the file at path by content in one step: the content goes into a new file in the same
+// directory, which is then renamed over the original. A reader, a crash or a kill at any moment sees
+// either the old file or the new one. There is no fsync: it costs several milliseconds per write, and
+// the rename over an existing file already makes ext4 (auto_da_alloc) and btrfs put the new data on
+// disk before the rename itself, so a power cut also leaves the old or the new file there.
+// A file that may not be written stays as it is; the mode and owner of the original are kept, and a
+// symbolic link is followed so that the link itself stays.
+void ReplaceFile(const QString& path, const std::string& content) {
+    const QString target = QFileInfo(path).canonicalFilePath();
+    if (target.isEmpty()) {
+        return;
+    }
+    const QByteArray targetName = QFile::encodeName(target);
+    struct stat original {};
+    if (::stat(targetName.constData(), &original) != 0 || !S_ISREG(original.st_mode) ||
+        ::access(targetName.constData(), W_OK) != 0) {
+        return;
+    }
+    const QByteArray temporaryName = targetName + ".XXXXXX";
+    QByteArray nameBuffer = temporaryName;
+    const int descriptor = ::mkostemp(nameBuffer.data(), O_CLOEXEC);
+    if (descriptor < 0) {
+        return;
+    }
+    bool written = WriteAll(descriptor, content);
+    written = ::fchmod(descriptor, original.st_mode & 07777) == 0 && written;
+    if (::geteuid() == 0 && (original.st_uid != 0 || original.st_gid != 0)) {
+        // Only the superuser can give the file back to another owner; a failure here does no harm.
+        (void)!::fchown(descriptor, original.st_uid, original.st_gid);
+    }
+    written = ::close(descriptor) == 0 && written;
+    if (!written || ::rename(nameBuffer.constData(), targetName.constData()) != 0) {
+        ::unlink(nameBuffer.constData());
+    }
 }
 
 } // namespace
@@ -76,17 +133,7 @@ void WriteIni(const QString& section, const QString& key, const QString& value) 
     if (edited == *content) {
         return;
     }
-    // Write a temporary file beside the original, flush it to disk and rename it over the original, so
-    // that an interruption leaves either the old file or the new one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return;
-    }
-    if (file.write(edited.data(), static_cast<qint64>(edited.size())) != static_cast<qint64>(edited.size())) {
-        file.cancelWriting();
-        return;
-    }
-    file.commit();
+    ReplaceFile(path, edited);
 }
 
 QString DevelopmentIniPath() {

@@ -12,6 +12,7 @@ struct Line {
     size_t begin = 0;
     size_t contentEnd = 0;
     size_t end = 0;
+    bool hasNewline = false;
 };
 
 bool IsBlank(char c) {
@@ -57,9 +58,11 @@ public:
         if (newline == std::string_view::npos) {
             line.end = content_.size();
             line.contentEnd = content_.size();
+            line.hasNewline = false;
         } else {
             line.end = newline + 1;
             line.contentEnd = newline;
+            line.hasNewline = true;
         }
         if (line.contentEnd > line.begin && content_[line.contentEnd - 1] == '\r') {
             --line.contentEnd;
@@ -136,7 +139,9 @@ std::optional<std::string> Lookup(std::string_view content, std::string_view sec
         }
         const size_t equals = KeyEquals(text, key);
         if (equals != std::string_view::npos) {
-            const std::string_view value = text.substr(equals + 1);
+            // A NUL ends the value, as it ends a C string.
+            std::string_view value = text.substr(equals + 1);
+            value = value.substr(0, value.find('\0'));
             return std::string(value.substr(0, std::min(value.size(), MaxValueLength)));
         }
     }
@@ -164,7 +169,7 @@ std::string Edit(std::string_view content, std::string_view section, std::string
             if (SameName(*name, section)) {
                 inSection = true;
                 insertAt = line.end;
-                insertNeedsBreak = line.end == line.contentEnd;
+                insertNeedsBreak = !line.hasNewline;
             }
             continue;
         }
@@ -182,28 +187,31 @@ std::string Edit(std::string_view content, std::string_view section, std::string
         }
         if (!IsBlankLine(text)) {
             insertAt = line.end;
-            insertNeedsBreak = line.end == line.contentEnd;
+            insertNeedsBreak = !line.hasNewline;
         }
     }
 
     std::string result;
     result.reserve(content.size() + section.size() + key.size() + value.size() + 16);
     if (inSection) {
-        result.append(content.substr(0, insertAt));
         if (insertNeedsBreak) {
-            result.append(eol);
+            // The section ends the file without a final line end: the new line goes after it, and a
+            // lone carriage return that ended the file stays at the very end.
+            const size_t lineEnd = content.back() == '\r' ? content.size() - 1 : content.size();
+            result.append(content.substr(0, lineEnd)).append(eol);
+            result.append(key).append("=").append(value);
+            result.append(content.substr(lineEnd));
+            return result;
         }
-        result.append(key).append("=").append(value);
-        if (!insertNeedsBreak) {
-            result.append(eol);
-        }
+        result.append(content.substr(0, insertAt));
+        result.append(key).append("=").append(value).append(eol);
         result.append(content.substr(insertAt));
         return result;
     }
 
     result.append(content);
     if (!result.empty() && result.back() != '\n') {
-        result.append(eol);
+        result.append(result.back() == '\r' ? "\n" : eol);
     }
     result.append("[").append(section).append("]").append(eol);
     result.append(key).append("=").append(value).append(eol);

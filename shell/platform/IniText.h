@@ -12,8 +12,8 @@ namespace bacc::ini {
 inline constexpr size_t MaxValueLength = 99;
 
 // The value of key in section (names compared without regard to case, the first occurrence wins):
-// the text after the first "=", without the line end, cut to MaxValueLength. Nothing when the
-// section or the key is absent.
+// the text after the first "=", without the line end, up to any NUL and cut to MaxValueLength. Nothing when
+// the section or the key is absent.
 std::optional<std::string> Lookup(std::string_view content, std::string_view section, std::string_view key);
 
 // The content with key in section set to value. An existing value is replaced in place; a missing key

@@ -1,0 +1,541 @@
+#include "IniFile.h"
+
+#include "IniText.h"
+
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <string>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace bacc;
+
+namespace {
+
+const char* const WriterVariable = "INIFILETEST_WRITER";
+constexpr int WrittenKeys = 5;
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return file.readAll();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+std::string Std(const QByteArray& bytes) {
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+// Sets or clears the immutable attribute, which stops writes even for the superuser. Answers whether the
+// file system took it.
+bool SetImmutable(const QString& path, bool on) {
+    return QProcess::execute(QStringLiteral("chattr"),
+                             {on ? QStringLiteral("+i") : QStringLiteral("-i"), path}) == 0;
+}
+
+// Makes path unwritable: by its permissions, or, for the superuser whom permissions do not stop, by the
+// immutable attribute. Answers a reason when neither works.
+QString MakeUnwritable(const QString& path) {
+    if (geteuid() != 0) {
+        const bool isDirectory = QFileInfo(path).isDir();
+        QFile::setPermissions(path, isDirectory ? (QFile::ReadOwner | QFile::ExeOwner) : QFile::ReadOwner);
+        return {};
+    }
+    if (SetImmutable(path, true)) {
+        return {};
+    }
+    return QStringLiteral("running as the superuser on a file system without the immutable attribute: "
+                          "nothing can make a file unwritable here");
+}
+
+void MakeWritable(const QString& path) {
+    if (geteuid() == 0) {
+        SetImmutable(path, false);
+    } else {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+}
+
+// The child process of the crash test: rewrites the keys of section "Run" with a growing counter as fast
+// as it can, until it is killed.
+int RunWriter(const QString& iniPath) {
+    SetIniPath(iniPath);
+    // Resume from the last key, which the killed writer before may not have reached.
+    long long counter =
+        ReadIni(QStringLiteral("Run"), QStringLiteral("K%1").arg(WrittenKeys - 1)).trimmed().toLongLong();
+    std::fputs("writing\n", stdout);
+    std::fflush(stdout);
+    for (;;) {
+        ++counter;
+        for (int k = 0; k < WrittenKeys; ++k) {
+            WriteIni(QStringLiteral("Run"), QStringLiteral("K%1").arg(k), QStringLiteral(" %1").arg(counter));
+        }
+    }
+}
+
+// Random text the format can hold as a name or a value: no line breaks, no NUL, names without "=" and
+// not starting with "[" or ";"; sections without "]".
+class TextMaker {
+public:
+    explicit TextMaker(quint32 seed) : random_(seed) {}
+
+    int Below(int n) { return static_cast<int>(random_.bounded(static_cast<quint32>(n))); }
+
+    std::string Name(bool section) {
+        static const std::string letters = "abcAB xyzXY.-_12é";
+        std::string name;
+        const int length = 1 + Below(6);
+        for (int i = 0; i < length; ++i) {
+            name += letters[static_cast<size_t>(Below(static_cast<int>(letters.size())))];
+        }
+        (void)section;
+        return name;
+    }
+
+    std::string Value() {
+        std::string value;
+        const int length = Below(10) == 0 ? 90 + Below(40) : Below(12);
+        for (int i = 0; i < length; ++i) {
+            char c = static_cast<char>(1 + Below(255));
+            if (c == '\n' || c == '\r') {
+                c = '=';
+            }
+            value += c;
+        }
+        return value;
+    }
+
+    // A file of random sections, keys, comments, blank and broken lines, in LF or CRLF.
+    std::string File() {
+        const std::string eol = Below(2) == 0 ? "\n" : "\r\n";
+        std::string file;
+        const int lines = Below(40);
+        for (int i = 0; i < lines; ++i) {
+            switch (Below(7)) {
+            case 0:
+                file += "[" + Name(true) + "]";
+                break;
+            case 1:
+                file += "; comment " + Value();
+                break;
+            case 2:
+                break; // blank line
+            case 3:
+                file += "no equals sign here";
+                break;
+            default:
+                file += Name(false) + "=" + Value();
+                break;
+            }
+            if (i + 1 < lines || Below(3) != 0) {
+                file += eol;
+            }
+        }
+        return file;
+    }
+
+private:
+    QRandomGenerator random_;
+};
+
+// Every way the file may change under one edit: at most one line's value replaced, lines inserted. The
+// bytes removed from the original lie within one line.
+bool OnlyOneLineTouched(const std::string& before, const std::string& after) {
+    size_t prefix = 0;
+    while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix]) {
+        ++prefix;
+    }
+    size_t suffix = 0;
+    while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
+        ++suffix;
+    }
+    const std::string removed = before.substr(prefix, before.size() - prefix - suffix);
+    return removed.find('\n') == std::string::npos;
+}
+
+} // namespace
+
+class IniFileTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+
+    void UseFile(const QByteArray& content) {
+        path_ = dir_.filePath(QStringLiteral("BACCARAT.INI"));
+        WriteBytes(path_, content);
+        SetIniPath(path_);
+    }
+
+private slots:
+    void init() {
+        QVERIFY(dir_.isValid());
+        UseFile({});
+    }
+
+    void namesMatchWithoutRegardToCase() {
+        UseFile("[Card Options]\nCard Face Up=False\n[Player1Stats]\nSteak= 1000\n");
+        QCOMPARE(ReadIni("card options", "CARD FACE UP"), QString("False"));
+        QCOMPARE(ReadIni("PLAYER1STATS", "steak"), QString(" 1000"));
+        WriteIni("CARD OPTIONS", "card face up", "True");
+        QCOMPARE(ReadBytes(path_),
+                 QByteArray("[Card Options]\nCard Face Up=True\n[Player1Stats]\nSteak= 1000\n"));
+        // Latin-1 letters fold too.
+        UseFile("[\xC4pfel]\n\xC9t\xE9=1\n");
+        QCOMPARE(ReadIni(QString::fromLatin1("\xE4PFEL"), QString::fromLatin1("\xC9T\xC9")), QString("1"));
+    }
+
+    void missingFileSectionOrKeyReadsNo() {
+        UseFile("[Deal]\nDelay=False\n");
+        QCOMPARE(ReadIni("Deal", "Animation"), QString("No"));
+        QCOMPARE(ReadIni("Reveal", "Arrows"), QString("No"));
+        QCOMPARE(ReadIni("", ""), QString("No"));
+        SetIniPath(dir_.filePath("absent.ini"));
+        QCOMPARE(ReadIni("Deal", "Delay"), QString("No"));
+        SetIniPath(QString());
+        QCOMPARE(ReadIni("Deal", "Delay"), QString("No"));
+    }
+
+    void valuesAreReadExactlyAfterTheEqualsSign() {
+        UseFile("[S]\nHands= 12\nName = Ann \nEmpty=\nTwo=a=b\n  Indented  =x\n");
+        QCOMPARE(ReadIni("S", "Hands"), QString(" 12"));
+        QCOMPARE(ReadIni("S", "Name"), QString(" Ann "));
+        QCOMPARE(ReadIni("S", "Empty"), QString(""));
+        QCOMPARE(ReadIni("S", "Two"), QString("a=b"));
+        QCOMPARE(ReadIni("S", "Indented"), QString("x"));
+        // A number written is read back with its leading blank.
+        WriteIni("S", "Hands", " 13");
+        QCOMPARE(ReadIni("S", "Hands"), QString(" 13"));
+    }
+
+    void longValuesAreCutTo99Characters() {
+        const QByteArray value(120, 'v');
+        UseFile("[S]\nLong=" + value + "\nAfter=1\n");
+        QCOMPARE(ReadIni("S", "Long"), QString(99, 'v'));
+        QCOMPARE(ReadIni("S", "After"), QString("1"));
+        WriteIni("S", "Written", QString(150, 'w'));
+        QCOMPARE(ReadIni("S", "Written"), QString(99, 'w'));
+        QVERIFY(ReadBytes(path_).contains("Written=" + QByteArray(150, 'w') + "\n"));
+    }
+
+    void missingKeysAndSectionsAreCreated() {
+        UseFile("; settings\n[Deal]\nDelay=True\n\n[Reveal]\nArrows=True\n");
+        WriteIni("Deal", "Animation", "False");
+        WriteIni("Shoe Size", "Decks", " 8");
+        WriteIni("Reveal", "Other", "x");
+        QCOMPARE(ReadBytes(path_), QByteArray("; settings\n[Deal]\nDelay=True\nAnimation=False\n\n[Reveal]\n"
+                                              "Arrows=True\nOther=x\n[Shoe Size]\nDecks= 8\n"));
+        // A section with nothing in it yet.
+        UseFile("[Empty]\n[Next]\nk=v\n");
+        WriteIni("Empty", "First", "1");
+        QCOMPARE(ReadBytes(path_), QByteArray("[Empty]\nFirst=1\n[Next]\nk=v\n"));
+    }
+
+    void replacingAValueKeepsEveryOtherByte() {
+        const QByteArray before = "; Quorrel Baccarat settings\n\n[MDIForm1]\nTop= 0\n  Left = 15 ; note\n"
+                                  "unknown line\n[frmMarkCard]\nTop= 4500\nWeird\tKey=\t\t tabs \n# hash\n";
+        UseFile(before);
+        WriteIni("MDIForm1", "left", " 300");
+        QByteArray expected = before;
+        expected.replace("  Left = 15 ; note\n", "  Left = 300\n");
+        QCOMPARE(ReadBytes(path_), expected);
+        WriteIni("frmMarkCard", "Top", " 4500");
+        QCOMPARE(ReadBytes(path_), expected);
+        QCOMPARE(ReadIni("frmMarkCard", "weird\tkey"), QString("\t\t tabs "));
+    }
+
+    void crlfFilesAreReadAndKeepTheirLineEnds() {
+        UseFile("[Options]\r\nLarge Buttons=False\r\n\r\n[Deal]\r\nDelay=True\r\n");
+        QCOMPARE(ReadIni("Options", "Large Buttons"), QString("False"));
+        QCOMPARE(ReadIni("Deal", "Delay"), QString("True"));
+        WriteIni("Options", "Large Buttons", "True");
+        WriteIni("Deal", "Animation", "True");
+        WriteIni("Reveal", "Arrows", "False");
+        QCOMPARE(ReadBytes(path_),
+                 QByteArray("[Options]\r\nLarge Buttons=True\r\n\r\n[Deal]\r\nDelay=True\r\n"
+                            "Animation=True\r\n[Reveal]\r\nArrows=False\r\n"));
+    }
+
+    void emptyFileAndFileWithoutFinalLineEnd() {
+        UseFile("");
+        QCOMPARE(ReadIni("S", "K"), QString("No"));
+        WriteIni("S", "K", "v");
+        QCOMPARE(ReadBytes(path_), QByteArray("[S]\nK=v\n"));
+
+        UseFile("[S]\nA=1");
+        QCOMPARE(ReadIni("S", "A"), QString("1"));
+        WriteIni("S", "B", "2");
+        QCOMPARE(ReadBytes(path_), QByteArray("[S]\nA=1\nB=2"));
+        WriteIni("T", "C", "3");
+        QCOMPARE(ReadBytes(path_), QByteArray("[S]\nA=1\nB=2\n[T]\nC=3\n"));
+
+        // A last line ending in a lone carriage return.
+        UseFile("[S]\r\nA=1\r");
+        QCOMPARE(ReadIni("S", "A"), QString("1"));
+        WriteIni("S", "B", "2");
+        QCOMPARE(ReadIni("S", "A"), QString("1"));
+        QCOMPARE(ReadIni("S", "B"), QString("2"));
+    }
+
+    void linesWithoutEqualsAndKeysBeforeAnySection() {
+        UseFile("Orphan=1\n[S]\njust text\n[not closed\nK=2\n");
+        QCOMPARE(ReadIni("", "Orphan"), QString("No"));
+        QCOMPARE(ReadIni("S", "just text"), QString("No"));
+        QCOMPARE(ReadIni("S", "K"), QString("No")); // belongs to "not closed"
+        QCOMPARE(ReadIni("not closed", "K"), QString("2"));
+        WriteIni("S", "Orphan", "9");
+        QCOMPARE(ReadBytes(path_), QByteArray("Orphan=1\n[S]\njust text\nOrphan=9\n[not closed\nK=2\n"));
+    }
+
+    void duplicatesTheFirstOccurrenceWins() {
+        UseFile("[S]\nK=first\nK=second\n[s]\nK=third\nL=only in second\n");
+        QCOMPARE(ReadIni("S", "K"), QString("first"));
+        QCOMPARE(ReadIni("S", "L"), QString("No"));
+        WriteIni("S", "k", "new");
+        QCOMPARE(ReadBytes(path_), QByteArray("[S]\nK=new\nK=second\n[s]\nK=third\nL=only in second\n"));
+        WriteIni("S", "L", "x");
+        QCOMPARE(ReadBytes(path_), QByteArray("[S]\nK=new\nK=second\nL=x\n[s]\nK=third\nL=only in second\n"));
+    }
+
+    void randomBytesAndHugeLines() {
+        QRandomGenerator random(11);
+        for (int round = 0; round < 200; ++round) {
+            QByteArray bytes(random.bounded(4000), Qt::Uninitialized);
+            for (char& c : bytes) {
+                c = static_cast<char>(random.bounded(256));
+            }
+            UseFile(bytes);
+            ReadIni("S", "K");
+            WriteIni("S", "K", " 7");
+            QCOMPARE(ReadIni("S", "K"), QString(" 7"));
+        }
+        // NUL bytes inside values end them; the rest of the file is kept.
+        UseFile(QByteArray("[S]\nA=ab\0cd\nB=2\n", 16));
+        QCOMPARE(ReadIni("S", "A"), QString("ab"));
+        WriteIni("S", "B", "3");
+        QCOMPARE(ReadBytes(path_), QByteArray("[S]\nA=ab\0cd\nB=3\n", 16));
+
+        const QByteArray megabyte(1 << 20, 'x');
+        UseFile("[S]\nBig=" + megabyte + "\nK=1\n" + megabyte + "\n");
+        QCOMPARE(ReadIni("S", "Big"), QString(99, 'x'));
+        WriteIni("S", "K", "2");
+        QCOMPARE(ReadIni("S", "K"), QString("2"));
+        QCOMPARE(ReadBytes(path_), "[S]\nBig=" + megabyte + "\nK=2\n" + megabyte + "\n");
+    }
+
+    void valuesCannotBreakTheFormat() {
+        UseFile("[S]\nA=1\n");
+        WriteIni("S", "A", "two\nlines");
+        WriteIni("S", "B", QStringLiteral("x\r\n[Injected]\nC=1"));
+        QCOMPARE(ReadBytes(path_), QByteArray("[S]\nA=two\nB=x\n"));
+        QCOMPARE(ReadIni("Injected", "C"), QString("No"));
+    }
+
+    void unwritableFileOrDirectoryFailsSilently() {
+        const QByteArray content = "[S]\nK=old\n";
+        UseFile(content);
+        QString reason = MakeUnwritable(path_);
+        if (!reason.isEmpty()) {
+            QSKIP(qPrintable(reason));
+        }
+        WriteIni("S", "K", "new");
+        WriteIni("T", "K", "new");
+        MakeWritable(path_);
+        QCOMPARE(ReadBytes(path_), content);
+        QCOMPARE(ReadIni("S", "K"), QString("old"));
+
+        // A directory where no temporary file can be made.
+        const QString folder = dir_.filePath("locked");
+        QVERIFY(QDir().mkpath(folder));
+        path_ = folder + "/BACCARAT.INI";
+        WriteBytes(path_, content);
+        SetIniPath(path_);
+        reason = MakeUnwritable(folder);
+        QVERIFY2(reason.isEmpty(), qPrintable(reason));
+        QCOMPARE(ReadIni("S", "K"), QString("old"));
+        WriteIni("S", "K", "new");
+        const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        MakeWritable(folder);
+        QCOMPARE(ReadBytes(path_), content);
+        QCOMPARE(left, QStringList{"BACCARAT.INI"});
+    }
+
+    void writesKeepPermissionsAndLinks() {
+        UseFile("[S]\nK=1\n");
+        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+        const QFile::Permissions before = QFileInfo(path_).permissions();
+        WriteIni("S", "K", "2");
+        QCOMPARE(ReadIni("S", "K"), QString("2"));
+        QCOMPARE(QFileInfo(path_).permissions(), before);
+
+        // A settings file reached through a link: the target changes, the link stays.
+        const QString target = dir_.filePath("real.ini");
+        WriteBytes(target, "[S]\nK=1\n");
+        const QString link = dir_.filePath("link.ini");
+        QVERIFY(QFile::link(target, link));
+        SetIniPath(link);
+        WriteIni("S", "K", "2");
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(ReadBytes(target), QByteArray("[S]\nK=2\n"));
+        QFile::remove(link);
+        QFile::remove(target);
+    }
+
+    void theProgramNeverCreatesTheFile() {
+        UseFile("[S]\nK=1\n");
+        QVERIFY(QFile::remove(path_));
+        QCOMPARE(ReadIni("S", "K"), QString("No"));
+        WriteIni("S", "K", "2");
+        QVERIFY(!QFileInfo::exists(path_));
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
+    }
+
+    // Random files and random edits: nothing crashes, a written value reads back, every other value
+    // stays as it was, and the edit changes at most the one line it replaces.
+    void randomEditsKeepEveryOtherValue() {
+        TextMaker make(20261206);
+        for (int round = 0; round < 3000; ++round) {
+            std::string content = make.File();
+            std::vector<std::pair<std::string, std::string>> probes;
+            for (int i = 0; i < 12; ++i) {
+                probes.emplace_back(make.Name(true), make.Name(false));
+            }
+            for (int step = 0; step < 6; ++step) {
+                const auto& [section, key] =
+                    probes[static_cast<size_t>(make.Below(static_cast<int>(probes.size())))];
+                const std::string value = make.Value();
+                std::map<size_t, std::optional<std::string>> earlier;
+                for (size_t p = 0; p < probes.size(); ++p) {
+                    earlier[p] = ini::Lookup(content, probes[p].first, probes[p].second);
+                }
+                const std::string edited = ini::Edit(content, section, key, value);
+                QVERIFY2(OnlyOneLineTouched(content, edited), edited.c_str());
+                const std::optional<std::string> readBack = ini::Lookup(edited, section, key);
+                QVERIFY(readBack.has_value());
+                QCOMPARE(*readBack, value.substr(0, std::min(value.find('\0'), ini::MaxValueLength)));
+                for (size_t p = 0; p < probes.size(); ++p) {
+                    if (ini::Lookup(edited, probes[p].first, probes[p].second) ==
+                            ini::Lookup(edited, section, key) &&
+                        earlier[p] != ini::Lookup(edited, probes[p].first, probes[p].second)) {
+                        // Same name as the written key, compared without regard to case.
+                        QVERIFY(ini::Lookup(content, probes[p].first, probes[p].second) ==
+                                ini::Lookup(content, section, key));
+                        continue;
+                    }
+                    QVERIFY(ini::Lookup(edited, probes[p].first, probes[p].second) == earlier[p]);
+                }
+                content = edited;
+            }
+        }
+    }
+
+    // The same through the file, a few hundred times, checking the file against the pure edit.
+    void randomEditsThroughTheFile() {
+        TextMaker make(77);
+        for (int round = 0; round < 300; ++round) {
+            const std::string content = make.File();
+            UseFile(QByteArray::fromStdString(content));
+            const std::string section = make.Name(true);
+            const std::string key = make.Name(false);
+            const std::string value = make.Value();
+            const QString qValue = QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size()));
+            WriteIni(QString::fromLatin1(section.c_str()), QString::fromLatin1(key.c_str()), qValue);
+            QCOMPARE(Std(ReadBytes(path_)), ini::Edit(content, section, key, value));
+            QCOMPARE(ReadIni(QString::fromLatin1(section.c_str()), QString::fromLatin1(key.c_str())),
+                     qValue.left(99));
+        }
+    }
+
+    // A writer killed at random moments leaves a whole file: every key holds its old or its new value
+    // and every other line is intact.
+    void killedWriterLeavesAWholeFile() {
+        QByteArray header =
+            "; kept as it is\n[Player1Stats]\nSteak= 1000\n" + QByteArray(3000, '#') + "\n[Run]\n";
+        QByteArray initial = header;
+        for (int k = 0; k < WrittenKeys; ++k) {
+            initial += "K" + QByteArray::number(k) + "= 0\n";
+        }
+        initial += "[Tail]\nEnd=yes\n";
+        UseFile(initial);
+
+        QRandomGenerator random(5);
+        long long previous = 0;
+        int kills = 0;
+        int advanced = 0;
+        for (int round = 0; round < 250; ++round) {
+            QProcess writer;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(WriterVariable, path_);
+            writer.setProcessEnvironment(environment);
+            writer.start(QCoreApplication::applicationFilePath(), {});
+            QVERIFY(writer.waitForStarted());
+            QVERIFY(writer.waitForReadyRead(10000)); // started writing
+            std::this_thread::sleep_for(std::chrono::microseconds(random.bounded(20000)));
+            writer.kill(); // SIGKILL
+            QVERIFY(writer.waitForFinished());
+            ++kills;
+
+            const QByteArray now = ReadBytes(path_);
+            QVERIFY2(now.startsWith(header), "lines before the written keys changed");
+            QVERIFY2(now.endsWith("[Tail]\nEnd=yes\n"), "lines after the written keys changed");
+            std::vector<long long> values;
+            for (int k = 0; k < WrittenKeys; ++k) {
+                const QString text = ReadIni("Run", QStringLiteral("K%1").arg(k));
+                QVERIFY2(text.startsWith(' '), qPrintable(text));
+                bool number = false;
+                values.push_back(text.mid(1).toLongLong(&number));
+                QVERIFY2(number, qPrintable(text));
+            }
+            // Keys are written in order: each holds the counter of this pass or of the one before.
+            for (int k = 1; k < WrittenKeys; ++k) {
+                QVERIFY(values[k] == values[0] || values[k] == values[0] - 1);
+                QVERIFY(values[k] <= values[k - 1]);
+            }
+            QVERIFY(values[0] >= previous);
+            advanced += values[0] > previous ? 1 : 0;
+            previous = values[0];
+            // Temporary files of killed writers are left behind; clear them so the folder stays small.
+            for (const QString& name : QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden)) {
+                if (name != "BACCARAT.INI") {
+                    QFile::remove(dir_.filePath(name));
+                }
+            }
+        }
+        qInfo("%d kills, writer made progress before %d of them, counter reached %lld", kills, advanced,
+              previous);
+        QVERIFY(advanced > kills / 2);
+    }
+};
+
+int main(int argc, char** argv) {
+    const QByteArray writerPath = qgetenv(WriterVariable);
+    QCoreApplication app(argc, argv);
+    if (!writerPath.isEmpty()) {
+        return RunWriter(QString::fromLocal8Bit(writerPath));
+    }
+    IniFileTest test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "IniFileTest.moc"
