@@ -68,6 +68,7 @@ CardsDealtWindow::CardsDealtWindow()
     const QFont font = FixedPitchFont(8.25);
     lstCardsDealt_->setFont(font);
     lstCardsDealt_->setUniformItemSizes(true);
+    lstCardsDealt_->setAutoScroll(false); // the fills scroll to the last card themselves
     lstCardsDealt_->setTextElideMode(Qt::ElideNone);
     lstCardsDealt_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstCardsDealt_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -152,10 +153,26 @@ void CardsDealtWindows::AppendDealtCard(int position) {
     }
     listCurrent_ = true;
     ShowWindow(list_);
+    SelectLastEntry();
+}
+
+void CardsDealtWindows::SelectLastEntry() {
     QListWidget* list = list_->List();
-    if (list->count() > 0) {
-        list->setCurrentRow(list->count() - 1);
-        list->scrollToBottom();
+    if (list->count() == 0) {
+        return;
+    }
+    list->setCurrentRow(list->count() - 1);
+    // Scrolling lays out the whole list, so it is done once the cards of the moment are in, when events
+    // are next processed, rather than for every card.
+    if (!scrollQueued_) {
+        scrollQueued_ = true;
+        QMetaObject::invokeMethod(
+            list,
+            [this, list] {
+                scrollQueued_ = false;
+                list->scrollToItem(list->currentItem());
+            },
+            Qt::QueuedConnection);
     }
 }
 
@@ -203,11 +220,7 @@ void CardsDealtWindows::SetCardsDealtOption(bool on) {
         RebuildList();
         listCurrent_ = true;
         ShowWindow(list_);
-        QListWidget* list = list_->List();
-        if (list->count() > 0) {
-            list->setCurrentRow(list->count() - 1);
-            list->scrollToBottom();
-        }
+        SelectLastEntry();
     } else if (CardsDealtWindow* list = ListWindow()) {
         list->Frame()->hide();
     }
@@ -236,6 +249,7 @@ CardsDealtWindow* CardsDealtWindows::EnsureListWindow() {
     if (!ListWindow()) {
         list_ = new CardsDealtWindow();
         listCurrent_ = false;
+        scrollQueued_ = false; // a scroll queued for a closed window went with it
         OpenFixedWindow(list_);
     }
     return list_;

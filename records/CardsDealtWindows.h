@@ -75,10 +75,12 @@ private:
     CardsDealtWindow* EnsureListWindow();
     CardsDealtCountWindow* EnsureCountWindow();
     void RebuildList();
+    void SelectLastEntry();
 
     QPointer<CardsDealtWindow> list_;
     QPointer<CardsDealtCountWindow> count_;
     bool listCurrent_ = false;
+    bool scrollQueued_ = false;
 };
 
 // The cards-dealt windows of the one table.

@@ -1,0 +1,112 @@
+// Figures for the marking card and the cards-dealt windows during play: how long 90 hands take to be
+// marked (both seats recorded, as a 90-hand deal does), how long the marks of a whole shoe take to be
+// drawn again on a re-opened card, and how long the cards of an eight-deck shoe take to be listed and
+// counted. Run under Xvfb or with QT_QPA_PLATFORM=offscreen.
+#include "CardsDealtWindows.h"
+#include "IniFile.h"
+#include "MarkCard.h"
+#include "Marking.h"
+#include "Options.h"
+#include "Shoe.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace bacc;
+
+namespace {
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void StartShoe() {
+    Shoe& shoe = TheShoe();
+    shoe.DeckCount = 8;
+    shoe.NewShoe();
+    shoe.LastHand = false;
+    shoe.EndOfShoe = false;
+    shoe.ShoeInPlay = true;
+    TheMarking().ResetForNewShoe(Settings().PlayerBlue);
+    ResetMarkCard(QStringLiteral("Marking Card for PLAYER 1"));
+}
+
+// Deals up to 90 hands as a multi-hand deal does and answers the milliseconds spent marking them.
+double MarkNinetyHands() {
+    QElapsedTimer clock;
+    qint64 marking = 0;
+    for (int hand = 0; hand < 90 && !TheShoe().EndOfShoe; ++hand) {
+        TheShoe().DealHand();
+        ++TheMarking().HandNumber;
+        clock.start();
+        RecordHandResult(0, 2, hand % 5 == 0 ? 1 : 0, 10, 1);
+        RecordHandResult(3, 0, 0, 10, 2);
+        marking += clock.nsecsElapsed();
+    }
+    return static_cast<double>(marking) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("BACCARAT.INI"));
+    QFile file(ini);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return 1;
+    }
+    file.write("[Card Options]\n");
+    file.close();
+    SetIniPath(ini);
+    TheShoe().SetSeed(90);
+    TheShoe().SetListener(&TheCardsDealtWindows());
+    Settings().ShowNaturals = true;
+
+    const int rounds = 15;
+    std::vector<double> marking, redraw, shuffling, listing;
+    int marksRedrawn = 0;
+    for (int round = 0; round < rounds; ++round) {
+        // The list and the count are off while the marking is timed, as they are timed apart below.
+        Settings().CardsDealt = false;
+        Settings().CardsDealtCount = false;
+        StartShoe();
+        marking.push_back(MarkNinetyHands());
+
+        QElapsedTimer clock;
+        TheMarkCard()->Frame()->close();
+        clock.start();
+        ++TheMarking().HandNumber;
+        RecordHandResult(0, 0, 0, 10, 1); // re-opens the card with every mark of the shoe
+        redraw.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        marksRedrawn = TheMarking().HandNumber;
+
+        Settings().CardsDealt = true;
+        Settings().CardsDealtCount = true;
+        clock.start();
+        StartShoe();
+        shuffling.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        clock.start();
+        while (!TheShoe().EndOfShoe) {
+            TheShoe().DealHand();
+        }
+        TheShoe().RecordUndealtRest();
+        listing.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        QApplication::processEvents();
+    }
+    std::printf("marking 90 hands (180 RecordHandResult calls): median %.2f ms over %d shoes\n",
+                Median(marking), rounds);
+    std::printf("re-opening the card with %d marks: median %.2f ms\n", marksRedrawn, Median(redraw));
+    std::printf("new 8-deck shoe built and burnt, windows on (events processed per card): median %.2f ms\n",
+                Median(shuffling));
+    std::printf("8-deck shoe dealt to its end, every card listed and counted: median %.2f ms\n",
+                Median(listing));
+    return 0;
+}
