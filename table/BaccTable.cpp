@@ -58,6 +58,7 @@ struct LabelLook {
     Qt::Alignment Align = Qt::AlignCenter;
     int Radius = 0;
     QColor Border = Qt::transparent;
+    int MarginRight = 0; // labels laid closer than their width keep a gap
 };
 
 void Style(QLabel* label, const LabelLook& look) {
@@ -69,6 +70,9 @@ void Style(QLabel* label, const LabelLook& look) {
     }
     if (look.Border.alpha() > 0) {
         sheet += QStringLiteral("border:1px solid %1;").arg(Rgb(look.Border));
+    }
+    if (look.MarginRight > 0) {
+        sheet += QStringLiteral("margin-right:%1px;").arg(look.MarginRight);
     }
     label->setStyleSheet(sheet + QStringLiteral("padding:0px;}"));
 }
@@ -298,7 +302,7 @@ void BaccTable::CreateCommands() {
 
     lblHandsAtaTime =
         Place(MakeLabel(this, QStringLiteral("lblHandsAtaTime"), QStringLiteral("Hands at a Time"),
-                        {.Text = WindowText, .PixelSize = 10, .Bold = true}),
+                        {.Text = WindowText, .PixelSize = 9, .Bold = true}),
               6720, 60, 735, 375);
     lblHandsAtaTime->setWordWrap(true);
     HandsAtaTime = Place(MakeBox(this, QStringLiteral("HandsAtaTime"), QStringLiteral("99"), 2,
@@ -378,9 +382,9 @@ void BaccTable::CreateBettingArea() {
     shape(5, TableShape::Kind::RoundedRectangle, 3150, 975, 1470, 1005);
     shape(6, TableShape::Kind::RoundedRectangle, 6465, 975, 1470, 1005);
     shape(1, TableShape::Kind::RoundedRectangle, 3090, 2000, 4725, 2010);
-    shape(2, TableShape::Kind::RoundedRectangle, 4605, 2025, 1695, 615);
-    shape(3, TableShape::Kind::RoundedRectangle, 4605, 2685, 1695, 585);
-    shape(4, TableShape::Kind::RoundedRectangle, 4605, 3315, 1695, 645);
+    shape(2, TableShape::Kind::RoundedRectangle, 4605, 2025, 1785, 615);
+    shape(3, TableShape::Kind::RoundedRectangle, 4605, 2685, 1785, 585);
+    shape(4, TableShape::Kind::RoundedRectangle, 4605, 3315, 1785, 645);
     Shape[4]->SetBorder(QColor(192, 192, 0, 150), 1.0);
     Shape[4]->SetFill(QColor(0, 50, 0, 60));
     Shape[5]->SetBorder(QColor(192, 192, 0, 150), 1.0);
@@ -396,22 +400,24 @@ void BaccTable::CreateBettingArea() {
     Shape[1]->SetFill(QColor(40, 60, 0, 70));
     line(1, TableShape::Kind::HorizontalLine, 3090, 2655, 1515, 30);
     line(2, TableShape::Kind::HorizontalLine, 3090, 3285, 1515, 30);
-    line(3, TableShape::Kind::HorizontalLine, 6300, 2655, 1515, 30);
-    line(4, TableShape::Kind::HorizontalLine, 6300, 3285, 1515, 30);
+    line(3, TableShape::Kind::HorizontalLine, 6390, 2655, 1425, 30);
+    line(4, TableShape::Kind::HorizontalLine, 6390, 3285, 1425, 30);
     line(5, TableShape::Kind::VerticalLine, 4515, 2010, 30, 1990);
-    line(6, TableShape::Kind::VerticalLine, 6360, 2010, 30, 1990);
+    line(6, TableShape::Kind::VerticalLine, 6405, 2010, 30, 1990);
 
     Label3 = Place(MakeLabel(this, QStringLiteral("Label3"), QStringLiteral("TIE"),
-                             {.Text = DarkYellow, .PixelSize = 21, .Bold = true}),
+                             {.Text = DarkYellow, .PixelSize = 19, .Bold = true}),
                    5280, 1980, 555, 465);
-    Label8 = Place(MakeLabel(this, QStringLiteral("Label8"), QStringLiteral("Pays 8 To 1"),
-                             {.Text = DarkYellow, .PixelSize = 12, .Bold = true}),
-                   5130, 2370, 1125, 315);
+    Label8 = Place(
+        MakeLabel(
+            this, QStringLiteral("Label8"), QStringLiteral("Pays 8 To 1"),
+            {.Text = DarkYellow, .PixelSize = 11, .Bold = true, .Align = Qt::AlignHCenter | Qt::AlignTop}),
+        5130, 2370, 1125, 315);
     Label5 = Place(MakeLabel(this, QStringLiteral("Label5"), QStringLiteral("BANKER"),
-                             {.Text = Navy, .PixelSize = 21, .Bold = true}),
+                             {.Text = Navy, .PixelSize = 19, .Bold = true}),
                    4830, 2730, 1485, 465);
     Label4 = Place(MakeLabel(this, QStringLiteral("Label4"), QStringLiteral("PLAYER"),
-                             {.Text = Red, .PixelSize = 21, .Bold = true}),
+                             {.Text = Red, .PixelSize = 19, .Bold = true}),
                    4890, 3360, 1425, 495);
 }
 
@@ -496,7 +502,8 @@ void BaccTable::CreateSeatBets(int seat) {
                               .PixelSize = 10,
                               .Bold = true,
                               .Radius = 2,
-                              .Border = QColor(90, 70, 10)};
+                              .Border = QColor(90, 70, 10),
+                              .MarginRight = 1};
     constexpr std::array<int, 4> incLeft{3960, 4080, 4200, 4320};
     constexpr std::array<const char*, 4> incCaption{"0", "1", "2", "5"};
     for (const Row& row : rows) {

@@ -1,6 +1,7 @@
 #include "CardImages.h"
 
 #include <array>
+#include <cmath>
 
 #include <QFont>
 #include <QGuiApplication>
@@ -250,8 +251,8 @@ void DrawPips(QPainter& painter, int rank, Suit suit) {
 // --- Court cards: a framed half-figure, mirrored top and bottom ---
 
 struct CourtLook {
-    QColor Robe;
-    QColor Trim;
+    QColor Robe;   // the figure's right side and headwear
+    QColor Sleeve; // its left side
     QColor Hair;
 };
 
@@ -259,107 +260,178 @@ CourtLook LookOf(int rank, Suit suit) {
     const bool red = IsRed(suit);
     switch (rank) {
     case 13:
-        return {red ? RobeRed : RobeBlue, Gold, QColor(235, 235, 235)};
+        return {red ? RobeRed : RobeBlue, red ? RobeBlue : RobeRed, QColor(238, 238, 238)};
     case 12:
-        return {red ? RobeBlue : RobeRed, Gold, QColor(235, 190, 70)};
+        return {red ? RobeBlue : RobeRed, red ? RobeRed : RobeBlue, QColor(236, 192, 72)};
     default:
-        return {red ? RobeRed : RobeBlue, Gold, QColor(120, 70, 30)};
+        return {red ? RobeRed : RobeBlue, red ? RobeBlue : RobeRed, QColor(128, 76, 34)};
     }
 }
 
-void DrawHalfFigure(QPainter& painter, int rank, Suit suit, const QRectF& half) {
-    const CourtLook look = LookOf(rank, suit);
-    const QPen outline(Ink, 0.7);
-    const qreal cx = half.center().x() + 2;
-    const qreal bottom = half.bottom();
-    painter.setPen(outline);
-
-    // The held emblem behind the figure: the king's sword, the queen's flower, the jack's halberd.
+// The emblem held up beside the head: the king's sword, the queen's flower, the jack's halberd.
+void DrawEmblem(QPainter& painter, int rank, const QRectF& half) {
+    const QPen outline(Ink, 0.6);
+    const qreal top = half.top();
     if (rank == 13) {
-        painter.setBrush(QColor(220, 224, 232));
+        const qreal x = half.left() + 6.5;
         QPainterPath blade;
-        blade.moveTo(half.left() + 6.5, half.top() + 3);
-        blade.lineTo(half.left() + 8.5, half.top() + 6);
-        blade.lineTo(half.left() + 8.5, bottom - 6);
-        blade.lineTo(half.left() + 4.5, bottom - 6);
-        blade.lineTo(half.left() + 4.5, half.top() + 6);
+        blade.moveTo(x, top + 1.5);
+        blade.lineTo(x + 1.6, top + 4);
+        blade.lineTo(x + 1.6, top + 25);
+        blade.lineTo(x - 1.6, top + 25);
+        blade.lineTo(x - 1.6, top + 4);
         blade.closeSubpath();
+        painter.setPen(outline);
+        painter.setBrush(QColor(222, 226, 234));
         painter.drawPath(blade);
+        painter.setPen(QPen(QColor(150, 156, 170), 0.5));
+        painter.drawLine(QPointF(x, top + 4), QPointF(x, top + 24));
+        painter.setPen(outline);
         painter.setBrush(Gold);
-        painter.drawRect(QRectF(half.left() + 2.5, bottom - 7, 8, 2));
+        painter.drawRoundedRect(QRectF(x - 4, top + 25, 8, 1.8), 0.8, 0.8);
+        painter.drawRect(QRectF(x - 0.9, top + 26.8, 1.8, 3.2));
     } else if (rank == 12) {
-        painter.setPen(QPen(QColor(30, 120, 40), 1.0));
-        painter.drawLine(QPointF(half.left() + 7, bottom - 4), QPointF(half.left() + 7, half.top() + 14));
+        const qreal x = half.left() + 7;
+        painter.setPen(QPen(QColor(40, 120, 50), 0.9));
+        painter.drawLine(QPointF(x, top + 29), QPointF(x, top + 12));
         painter.setPen(outline);
-        painter.setBrush(QColor(214, 40, 90));
-        painter.drawEllipse(QPointF(half.left() + 7, half.top() + 12), 3.2, 3.6);
+        painter.setBrush(QColor(60, 140, 60));
+        painter.drawEllipse(QPointF(x + 2, top + 19), 2.0, 1.0);
+        painter.drawEllipse(QPointF(x - 2, top + 22), 2.0, 1.0);
+        painter.setBrush(QColor(212, 38, 88));
+        for (int petal = 0; petal < 5; ++petal) {
+            const qreal angle = petal * 72.0 * 3.14159265 / 180.0;
+            painter.drawEllipse(QPointF(x + 2.2 * std::sin(angle), top + 10 - 2.2 * std::cos(angle)), 1.7,
+                                1.7);
+        }
         painter.setBrush(Gold);
-        painter.drawEllipse(QPointF(half.left() + 7, half.top() + 12), 1.2, 1.2);
+        painter.drawEllipse(QPointF(x, top + 10), 1.3, 1.3);
     } else {
-        painter.setPen(QPen(QColor(110, 70, 30), 1.2));
-        painter.drawLine(QPointF(half.right() - 6, bottom - 2), QPointF(half.right() - 6, half.top() + 4));
+        const qreal x = half.right() - 6;
+        painter.setPen(QPen(QColor(112, 72, 32), 1.3));
+        painter.drawLine(QPointF(x, half.bottom()), QPointF(x, top + 2));
         painter.setPen(outline);
-        painter.setBrush(QColor(210, 214, 222));
+        painter.setBrush(QColor(214, 218, 226));
         QPainterPath axe;
-        axe.moveTo(half.right() - 6, half.top() + 2);
-        axe.lineTo(half.right() - 4, half.top() + 6);
-        axe.quadTo(half.right() - 0.8, half.top() + 8.5, half.right() - 2.5, half.top() + 12);
-        axe.lineTo(half.right() - 6, half.top() + 10);
+        axe.moveTo(x, top + 1);
+        axe.lineTo(x + 1.2, top + 4);
+        axe.quadTo(x + 4.8, top + 5.5, x + 4.2, top + 11);
+        axe.quadTo(x + 2, top + 9, x, top + 9.5);
+        axe.quadTo(x - 2.2, top + 8.5, x - 3, top + 6);
+        axe.lineTo(x - 1, top + 5.5);
         axe.closeSubpath();
         painter.drawPath(axe);
     }
+}
 
-    // Shoulders and robe, with a trimmed collar and a pattern of bands.
+// One half of a court card: head and shoulders, the robe parted in two colours with a patterned
+// panel down the middle, a ruff, headwear by rank and the emblem in hand. The other half is the same
+// turned half round, as on printed cards.
+void DrawHalfFigure(QPainter& painter, int rank, Suit suit, const QRectF& half) {
+    const CourtLook look = LookOf(rank, suit);
+    const QPen outline(Ink, 0.7);
+    const qreal left = half.left();
+    const qreal right = half.right();
+    const qreal top = half.top();
+    const qreal bottom = half.bottom() + 0.5;
+    const qreal cx = half.center().x() + 1;
+    const qreal shoulder = top + 21;
+
+    DrawEmblem(painter, rank, half);
+
+    if (rank == 12) {
+        // The queen's hair falls to her shoulders, behind the robe.
+        painter.setPen(outline);
+        painter.setBrush(look.Hair);
+        painter.drawRoundedRect(QRectF(cx - 7.5, top + 7, 15, 16), 5, 5);
+    }
+
     QPainterPath robe;
-    robe.moveTo(cx - 15, bottom);
-    robe.cubicTo(cx - 15, bottom - 9, cx - 10, bottom - 14, cx - 4, bottom - 15);
-    robe.lineTo(cx + 4, bottom - 15);
-    robe.cubicTo(cx + 10, bottom - 14, cx + 15, bottom - 9, cx + 15, bottom);
+    robe.moveTo(left + 3, bottom);
+    robe.lineTo(left + 3, shoulder + 7);
+    robe.cubicTo(left + 5, shoulder + 1.5, cx - 9, shoulder, cx - 4, shoulder - 0.5);
+    robe.lineTo(cx + 4, shoulder - 0.5);
+    robe.cubicTo(cx + 9, shoulder, right - 5, shoulder + 1.5, right - 3, shoulder + 7);
+    robe.lineTo(right - 3, bottom);
     robe.closeSubpath();
-    painter.setPen(outline);
-    painter.setBrush(look.Robe);
-    painter.drawPath(robe);
     painter.save();
     painter.setClipPath(robe);
-    painter.setPen(QPen(look.Trim, 1.3));
-    for (int band = 0; band < 3; ++band) {
-        const qreal y = bottom - 2.5 - band * 4.0;
-        painter.drawLine(QPointF(cx - 16, y + 3), QPointF(cx + 16, y - 3));
+    painter.fillRect(QRectF(left, top, cx - left, bottom - top), look.Sleeve);
+    painter.fillRect(QRectF(cx, top, right - cx, bottom - top), look.Robe);
+    // Embroidery: fine gold rows on the sleeve side, white crosses on the robe side.
+    painter.setPen(QPen(Gold, 0.7));
+    for (qreal y = shoulder + 4; y < bottom; y += 3.5) {
+        painter.drawLine(QPointF(left, y + 1.5), QPointF(cx, y - 1.5));
     }
-    painter.setPen(QPen(Ink, 0.5));
-    painter.setBrush(Qt::white);
-    for (int dot = -2; dot <= 2; ++dot) {
-        painter.drawEllipse(QPointF(cx + dot * 5.5, bottom - 8 + dot * 0.5), 0.9, 0.9);
+    painter.setPen(QPen(QColor(255, 255, 255, 220), 0.6));
+    for (qreal y = shoulder + 5; y < bottom; y += 4.5) {
+        for (qreal x = cx + 4; x < right - 3; x += 4.5) {
+            painter.drawLine(QPointF(x - 0.9, y), QPointF(x + 0.9, y));
+            painter.drawLine(QPointF(x, y - 0.9), QPointF(x, y + 0.9));
+        }
+    }
+    // The panel down the middle.
+    QPainterPath panel;
+    panel.moveTo(cx - 4, shoulder);
+    panel.lineTo(cx + 4, shoulder);
+    panel.lineTo(cx + 7, bottom);
+    panel.lineTo(cx - 7, bottom);
+    panel.closeSubpath();
+    painter.setPen(QPen(Ink, 0.6));
+    painter.setBrush(Gold);
+    painter.drawPath(panel);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Ink);
+    for (qreal y = shoulder + 4; y < bottom - 1; y += 4) {
+        QPainterPath lozenge;
+        lozenge.moveTo(cx, y - 1.5);
+        lozenge.lineTo(cx + 1.3, y);
+        lozenge.lineTo(cx, y + 1.5);
+        lozenge.lineTo(cx - 1.3, y);
+        lozenge.closeSubpath();
+        painter.drawPath(lozenge);
     }
     painter.restore();
-    // Collar.
-    QPainterPath collar;
-    collar.moveTo(cx - 7, bottom - 15);
-    collar.quadTo(cx, bottom - 9, cx + 7, bottom - 15);
-    collar.lineTo(cx + 5, bottom - 16.5);
-    collar.quadTo(cx, bottom - 12, cx - 5, bottom - 16.5);
-    collar.closeSubpath();
     painter.setPen(outline);
-    painter.setBrush(look.Trim);
-    painter.drawPath(collar);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(robe);
 
-    // Head, hair and face.
-    const QPointF head(cx, bottom - 22.5);
-    painter.setBrush(look.Hair);
-    painter.drawEllipse(QRectF(head.x() - 6.5, head.y() - 5.5, 13, 13));
+    // The hand that holds the emblem.
     painter.setBrush(Skin);
-    painter.drawEllipse(QRectF(head.x() - 4.6, head.y() - 5.2, 9.2, 10.8));
-    painter.setPen(QPen(Ink, 0.9));
-    painter.drawPoint(QPointF(head.x() - 1.8, head.y() - 0.6));
-    painter.drawPoint(QPointF(head.x() + 1.8, head.y() - 0.6));
-    painter.setPen(QPen(QColor(170, 40, 40), 0.8));
-    painter.drawLine(QPointF(head.x() - 1.2, head.y() + 3.0), QPointF(head.x() + 1.2, head.y() + 3.0));
+    const qreal handX = rank == 11 ? right - 6 : left + 7;
+    painter.drawEllipse(QPointF(handX, top + 29), 2.2, 1.9);
+
+    // Neck, ruff and head.
+    const QPointF head(cx, top + 12.5);
+    painter.setBrush(Skin);
+    painter.drawRect(QRectF(cx - 2, head.y() + 4, 4, shoulder - head.y() - 4));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(QRectF(cx - 7, shoulder - 2.5, 14, 3.8), 1.8, 1.8);
+    painter.setPen(QPen(QColor(120, 120, 120), 0.45));
+    for (qreal x = cx - 5.5; x <= cx + 5.6; x += 1.8) {
+        painter.drawLine(QPointF(x, shoulder - 2.0), QPointF(x, shoulder + 0.8));
+    }
+    painter.setPen(outline);
+    if (rank != 12) {
+        painter.setBrush(look.Hair);
+        painter.drawEllipse(QRectF(head.x() - 6, head.y() - 6.2, 12, 12.5));
+    }
+    painter.setBrush(Skin);
+    painter.drawEllipse(QRectF(head.x() - 4.4, head.y() - 5.0, 8.8, 10.4));
+    painter.setPen(QPen(Ink, 1.0, Qt::SolidLine, Qt::RoundCap));
+    painter.drawPoint(QPointF(head.x() - 1.7, head.y() - 0.8));
+    painter.drawPoint(QPointF(head.x() + 1.7, head.y() - 0.8));
+    painter.setPen(QPen(QColor(150, 90, 60), 0.5));
+    painter.drawLine(QPointF(head.x(), head.y() - 0.4), QPointF(head.x() - 0.6, head.y() + 1.6));
+    painter.setPen(QPen(QColor(180, 40, 40), 0.8, Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(QPointF(head.x() - 1.1, head.y() + 3.0), QPointF(head.x() + 1.1, head.y() + 3.0));
     if (rank == 13) {
-        // The king's beard.
         QPainterPath beard;
-        beard.moveTo(head.x() - 4.4, head.y() + 1.5);
-        beard.quadTo(head.x(), head.y() + 10.5, head.x() + 4.4, head.y() + 1.5);
-        beard.quadTo(head.x(), head.y() + 4.5, head.x() - 4.4, head.y() + 1.5);
+        beard.moveTo(head.x() - 4.3, head.y() + 0.8);
+        beard.quadTo(head.x() - 3, head.y() + 9.5, head.x(), head.y() + 9.8);
+        beard.quadTo(head.x() + 3, head.y() + 9.5, head.x() + 4.3, head.y() + 0.8);
+        beard.quadTo(head.x() + 2.5, head.y() + 4.2, head.x(), head.y() + 2.2);
+        beard.quadTo(head.x() - 2.5, head.y() + 4.2, head.x() - 4.3, head.y() + 0.8);
         painter.setPen(QPen(Ink, 0.5));
         painter.setBrush(look.Hair);
         painter.drawPath(beard);
@@ -367,45 +439,54 @@ void DrawHalfFigure(QPainter& painter, int rank, Suit suit, const QRectF& half) 
 
     // Headwear.
     painter.setPen(outline);
-    const qreal browY = head.y() - 4.6;
+    const qreal brow = head.y() - 4.4;
     if (rank == 13) {
         QPainterPath crown;
-        crown.moveTo(head.x() - 6, browY);
-        crown.lineTo(head.x() - 6.5, browY - 6.5);
-        crown.lineTo(head.x() - 3.2, browY - 3.2);
-        crown.lineTo(head.x(), browY - 7.5);
-        crown.lineTo(head.x() + 3.2, browY - 3.2);
-        crown.lineTo(head.x() + 6.5, browY - 6.5);
-        crown.lineTo(head.x() + 6, browY);
+        crown.moveTo(head.x() - 5.8, brow + 0.6);
+        crown.lineTo(head.x() - 6.6, brow - 6.5);
+        crown.lineTo(head.x() - 3.3, brow - 3.4);
+        crown.lineTo(head.x(), brow - 7.8);
+        crown.lineTo(head.x() + 3.3, brow - 3.4);
+        crown.lineTo(head.x() + 6.6, brow - 6.5);
+        crown.lineTo(head.x() + 5.8, brow + 0.6);
         crown.closeSubpath();
         painter.setBrush(Gold);
         painter.drawPath(crown);
         painter.setBrush(CardRed);
-        painter.drawEllipse(QPointF(head.x(), browY - 1.8), 1.1, 1.1);
+        painter.drawEllipse(QPointF(head.x(), brow - 1.6), 1.1, 1.1);
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(QPointF(head.x() - 3.6, brow - 1.2), 0.7, 0.7);
+        painter.drawEllipse(QPointF(head.x() + 3.6, brow - 1.2), 0.7, 0.7);
     } else if (rank == 12) {
         QPainterPath crown;
-        crown.moveTo(head.x() - 5.5, browY);
-        crown.quadTo(head.x() - 6, browY - 4.5, head.x() - 3.5, browY - 4.5);
-        crown.quadTo(head.x(), browY - 7.5, head.x() + 3.5, browY - 4.5);
-        crown.quadTo(head.x() + 6, browY - 4.5, head.x() + 5.5, browY);
+        crown.moveTo(head.x() - 5.2, brow + 0.6);
+        crown.quadTo(head.x() - 6, brow - 4.5, head.x() - 3.2, brow - 4.2);
+        crown.quadTo(head.x(), brow - 7.6, head.x() + 3.2, brow - 4.2);
+        crown.quadTo(head.x() + 6, brow - 4.5, head.x() + 5.2, brow + 0.6);
         crown.closeSubpath();
         painter.setBrush(Gold);
         painter.drawPath(crown);
-        painter.setBrush(RobeBlue);
-        painter.drawEllipse(QPointF(head.x(), browY - 2.5), 1.0, 1.0);
+        painter.setBrush(look.Robe);
+        painter.drawEllipse(QPointF(head.x(), brow - 2.6), 1.1, 1.1);
     } else {
         QPainterPath cap;
-        cap.moveTo(head.x() - 6.5, browY + 0.5);
-        cap.quadTo(head.x() - 5, browY - 6, head.x() + 2, browY - 5.5);
-        cap.quadTo(head.x() + 7, browY - 4, head.x() + 6.5, browY + 0.5);
+        cap.moveTo(head.x() - 6.4, brow + 1.0);
+        cap.quadTo(head.x() - 5.5, brow - 6, head.x() + 1.5, brow - 5.6);
+        cap.quadTo(head.x() + 7, brow - 4.2, head.x() + 6.4, brow + 1.0);
         cap.closeSubpath();
-        painter.setBrush(look.Robe.darker(115));
+        painter.setBrush(look.Robe);
         painter.drawPath(cap);
-        painter.setPen(QPen(Gold, 1.0));
-        painter.drawLine(QPointF(head.x() - 6, browY), QPointF(head.x() + 6, browY));
-        painter.setPen(QPen(QColor(240, 240, 240), 1.1));
-        painter.drawLine(QPointF(head.x() + 3, browY - 5), QPointF(head.x() + 8, browY - 9));
+        painter.setPen(QPen(Gold, 1.1));
+        painter.drawLine(QPointF(head.x() - 6, brow + 0.4), QPointF(head.x() + 6, brow + 0.4));
+        painter.setPen(QPen(Ink, 0.5));
+        painter.setBrush(Qt::white);
+        QPainterPath feather;
+        feather.moveTo(head.x() + 3, brow - 4.5);
+        feather.quadTo(head.x() + 9, brow - 11, head.x() + 10, brow - 7);
+        feather.quadTo(head.x() + 7, brow - 6, head.x() + 3, brow - 4.5);
+        painter.drawPath(feather);
     }
+    (void)suit;
 }
 
 void DrawCourt(QPainter& painter, int rank, Suit suit) {
@@ -416,7 +497,7 @@ void DrawCourt(QPainter& painter, int rank, Suit suit) {
     for (int turn = 0; turn < 2; ++turn) {
         painter.save();
         if (turn == 1) {
-            painter.translate(W / 2 + (frame.center().x() - W / 2), frame.center().y());
+            painter.translate(frame.center());
             painter.rotate(180);
             painter.translate(-frame.center().x(), -frame.center().y());
         }
@@ -424,7 +505,9 @@ void DrawCourt(QPainter& painter, int rank, Suit suit) {
         painter.setClipRect(half.adjusted(0, 0, 0, 0.5));
         DrawHalfFigure(painter, rank, suit, half);
         painter.setClipping(false);
-        DrawSuit(painter, suit, QPointF(half.right() - 5, half.top() + 5), 6.5);
+        // The suit in the corner away from the emblem.
+        DrawSuit(painter, suit, QPointF(rank == 11 ? half.left() + 5 : half.right() - 5, half.top() + 5),
+                 6.5);
         painter.restore();
     }
     // The parting line between the halves, and the frame.

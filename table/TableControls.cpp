@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -34,6 +35,32 @@ void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
 void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     emit MouseMoved();
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    // A picture cut short by a squeeze shows the lifted edge of the card: a pale rim with a soft shade.
+    const QSize full = pixmap().deviceIndependentSize().toSize();
+    if (full.isEmpty() || (height() >= full.height() && width() >= full.width())) {
+        return;
+    }
+    QPainter painter(this);
+    if (height() < full.height()) {
+        const qreal edge = height();
+        QLinearGradient shade(0, edge - 4, 0, edge);
+        shade.setColorAt(0, QColor(0, 0, 0, 0));
+        shade.setColorAt(1, QColor(0, 0, 0, 70));
+        painter.fillRect(QRectF(0, edge - 4, width(), 4), shade);
+        painter.fillRect(QRectF(0, edge - 1, width(), 1), QColor(250, 246, 236));
+    }
+    if (width() < full.width()) {
+        const qreal edge = width();
+        QLinearGradient shade(edge - 4, 0, edge, 0);
+        shade.setColorAt(0, QColor(0, 0, 0, 0));
+        shade.setColorAt(1, QColor(0, 0, 0, 70));
+        painter.fillRect(QRectF(edge - 4, 0, 4, height()), shade);
+        painter.fillRect(QRectF(edge - 1, 0, 1, height()), QColor(250, 246, 236));
+    }
 }
 
 SqueezeHandle::SqueezeHandle(const QString& objectName, Edge edge, QWidget* parent)
