@@ -485,15 +485,15 @@ QPixmap BackgroundTile(qreal devicePixelRatio) {
     diamond.lineTo(side / 2.0, side - 3);
     diamond.lineTo(3, side / 2.0);
     diamond.closeSubpath();
-    p.setPen(QPen(QColor(0x0a, 0x3d, 0x24), 2));
-    p.setBrush(QColor(0x0e, 0x53, 0x31));
+    p.setPen(QPen(QColor(0x0a, 0x42, 0x27), 1.5));
+    p.setBrush(QColor(0x0d, 0x4f, 0x2f));
     p.drawPath(diamond);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xc9, 0xa2, 0x3a, 110));
+    p.setBrush(QColor(0xc9, 0xa2, 0x3a, 70));
     for (const QPointF& at : {QPointF(0, 0), QPointF(side, 0), QPointF(0, side), QPointF(side, side)}) {
         p.drawEllipse(at, 3, 3);
     }
-    p.setBrush(QColor(0xc9, 0xa2, 0x3a, 70));
+    p.setBrush(QColor(0xc9, 0xa2, 0x3a, 45));
     p.drawEllipse(QPointF(side / 2.0, side / 2.0), 2, 2);
     // Fine weave so the flat colour reads as cloth.
     p.setPen(QPen(QColor(0, 0, 0, 22), 1));
@@ -573,14 +573,15 @@ QPixmap ChipStackPicture(const QSize& size, qreal devicePixelRatio) {
     for (int stack = 0; stack < 2; ++stack) {
         const qreal x = size.width() * (stack == 0 ? 0.3 : 0.7);
         for (int chip = 0; chip < 5 - stack; ++chip) {
-            const qreal y = size.height() * 0.72 - chip * radius * 0.32;
+            const qreal y = size.height() * 0.62 - chip * radius * 0.32;
             const QRectF edge(x - radius, y - radius * 0.35, radius * 2, radius * 0.7);
             p.setPen(QPen(Ink, 1));
             p.setBrush(colours[(chip + stack) % 4]);
             p.drawEllipse(edge);
         }
     }
-    PaintChip(p, QPointF(size.width() * 0.5, size.height() * 0.8), radius * 0.9, Gold.darker(115));
+    const qreal front = radius * 0.8;
+    PaintChip(p, QPointF(size.width() * 0.5, size.height() - front - 2), front, Gold.darker(115));
     return pixmap;
 }
 

@@ -1,9 +1,13 @@
 #include "MDIForm1.h"
 
 #include "Artwork.h"
+#include "BaccTable.h"
+#include "CardsDealtWindows.h"
 #include "ChildWindow.h"
+#include "HelpViewer.h"
 #include "IniFile.h"
 #include "KasSitas.h"
+#include "MarkCard.h"
 #include "MessageBox.h"
 #include "NumberText.h"
 #include "Options.h"
@@ -11,6 +15,8 @@
 #include "ProgramEnd.h"
 #include "Shoe.h"
 #include "Twips.h"
+#include "WebSite.h"
+#include "frmStatistics.h"
 
 #include <array>
 
@@ -24,31 +30,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
-
-#if __has_include("BaccTable.h")
-#include "BaccTable.h"
-#define BACC_HAVE_TABLE 1
-#endif
-#if __has_include("CardsDealtWindows.h")
-#include "CardsDealtWindows.h"
-#define BACC_HAVE_CARDS_DEALT 1
-#endif
-#if __has_include("frmStatistics.h")
-#include "frmStatistics.h"
-#define BACC_HAVE_STATISTICS 1
-#endif
-#if __has_include("MarkCard.h")
-#include "MarkCard.h"
-#define BACC_HAVE_MARKCARD 1
-#endif
-#if __has_include("WebSite.h")
-#include "WebSite.h"
-#define BACC_HAVE_WEBSITE 1
-#endif
-#if __has_include("HelpViewer.h")
-#include "HelpViewer.h"
-#define BACC_HAVE_HELP 1
-#endif
 
 namespace bacc {
 
@@ -352,17 +333,13 @@ bool MDIForm1::MDIForm_Load() {
     if ((IniPath().isEmpty() || !QFileInfo(IniPath()).isFile()) && !LocateSettingsFile()) {
         return false;
     }
-#if BACC_HAVE_CARDS_DEALT
     // Every card that leaves the shoe reaches the cards-dealt windows.
     TheShoe().SetListener(&TheCardsDealtWindows());
-#endif
     ChooseToolbar(IsOn(ReadIni(QStringLiteral("Options"), QStringLiteral("Large Buttons")).toStdString()));
     PaintBackground();
     RestorePosition();
     show();
-#if BACC_HAVE_TABLE
     OpenTable();
-#endif
     prcSetMenusAndButtons();
     CloseStartScreen();
     return true;
@@ -397,30 +374,20 @@ bool MDIForm1::MDIForm_Unload() {
     if (unloaded_) {
         return true;
     }
-#if BACC_HAVE_TABLE
     // Exit during a deal is refused the way closing the table is, before anything else is closed.
     if (BaccTable* table = TheTable(); table && table->DealInProgress) {
         table->Frame()->close();
         return false;
     }
-#endif
     SavePosition();
-#if BACC_HAVE_CARDS_DEALT
     TheCardsDealtWindows().CloseWindows();
-#endif
-#if BACC_HAVE_TABLE
     if (BaccTable* table = TheTable(); table && !table->Frame()->close()) {
         return false;
     }
-#endif
-#if BACC_HAVE_MARKCARD
     if (MarkCard* card = TheMarkCard()) {
         card->Frame()->close();
     }
-#endif
-#if BACC_HAVE_STATISTICS
     CloseStatistics();
-#endif
     if (KasSitas* about = TheAboutBox()) {
         about->close();
     }
@@ -466,13 +433,11 @@ void MDIForm1::ToggleOption(Option option) {
 }
 
 void MDIForm1::ApplyCardsDealtWindows([[maybe_unused]] Option option) {
-#if BACC_HAVE_CARDS_DEALT
     if (option == Option::CardsDealt) {
         TheCardsDealtWindows().SetCardsDealtOption(Settings().CardsDealt);
     } else {
         TheCardsDealtWindows().SetCardsDealtCountOption(Settings().CardsDealtCount);
     }
-#endif
 }
 
 void MDIForm1::LoadOption(Option option) {
@@ -579,7 +544,6 @@ void MDIForm1::ShowRevealMode() {
     MenuItem(QStringLiteral("mnuHands"))->setChecked(!arrows);
     ToolbarButton(QStringLiteral("RevealArrows"))->setChecked(arrows);
     ToolbarButton(QStringLiteral("RevealHands"))->setChecked(!arrows);
-#if BACC_HAVE_TABLE
     if (BaccTable* table = TheTable()) {
         if (arrows) {
             table->SetArrowPointers();
@@ -587,7 +551,6 @@ void MDIForm1::ShowRevealMode() {
             table->SetHandPointers();
         }
     }
-#endif
 }
 
 void MDIForm1::prcSetRevealIcons() {
@@ -602,7 +565,6 @@ void MDIForm1::prcStatistics() {
     Settings().StatisticsShown = shown;
     MenuItem(QStringLiteral("mnuStatistics"))->setChecked(shown);
     ToolbarButton(QStringLiteral("Statistics"))->setChecked(shown);
-#if BACC_HAVE_STATISTICS
     if (shown) {
         if (frmStatistics* statistics = OpenStatistics()) {
             statistics->RefreshStatistics();
@@ -610,7 +572,6 @@ void MDIForm1::prcStatistics() {
     } else {
         CloseStatistics();
     }
-#endif
 }
 
 void MDIForm1::prcSetMenusAndButtons() {
@@ -698,15 +659,11 @@ void MDIForm1::mnuLargeButtons_Click() {
 }
 
 void MDIForm1::mnuDravenholt_Click() {
-#if BACC_HAVE_WEBSITE
     OpenWebSite(MakerWebSite, ProgramTitle, this);
-#endif
 }
 
 void MDIForm1::mnuContents_Click() {
-#if BACC_HAVE_HELP
     ShowHelpContents(this);
-#endif
 }
 
 void MDIForm1::mnuAbout_Click() {

@@ -1,6 +1,7 @@
 #include "Plauk.h"
 
 #include "Artwork.h"
+#include "HelpViewer.h"
 #include "IniFile.h"
 #include "MDIForm1.h"
 #include "MessageBox.h"
@@ -15,18 +16,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#if __has_include("HelpViewer.h")
-#include "HelpViewer.h"
-#define BACC_HAVE_HELP 1
-#endif
-
 namespace bacc {
 namespace {
 
 QPointer<Plauk> startScreen;
-
-// Help topic of the start screen.
-constexpr int StartScreenHelpContext = 1;
 
 QLabel* NewLabel(QWidget* parent, const char* name, const QString& text = QString()) {
     auto* label = new QLabel(text, parent);
@@ -149,9 +142,7 @@ void Plauk::Command1_Click() {
 }
 
 void Plauk::cmdHelp_Click() {
-#if BACC_HAVE_HELP
-    ShowHelpContext(StartScreenHelpContext, this);
-#endif
+    ShowHelpContext(StartScreenHelpTopic, this);
 }
 
 void Plauk::cmdQuit_Click() {

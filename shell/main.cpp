@@ -1,13 +1,10 @@
 #include "Artwork.h"
 #include "Plauk.h"
 #include "Program.h"
+#include "SingleInstance.h"
 
 #include <QApplication>
-
-#if __has_include("SingleInstance.h")
-#include "SingleInstance.h"
-#define BACC_HAVE_SINGLE_INSTANCE 1
-#endif
+#include <QScreen>
 
 // Program entry: one copy per user, then the start screen.
 int main(int argc, char* argv[]) {
@@ -21,18 +18,21 @@ int main(int argc, char* argv[]) {
     // The windows end the program themselves; the start screen closes while the main window takes over.
     QApplication::setQuitOnLastWindowClosed(false);
 
-#if BACC_HAVE_SINGLE_INSTANCE
     bacc::SingleInstance instance;
     if (!instance.IsFirst()) {
         return 0; // the running copy has been asked to come to the front
     }
     QObject::connect(&instance, &bacc::SingleInstance::ActivationRequested, &bacc::ActivateFrontWindow);
-#endif
 
     bacc::Plauk* startScreen = bacc::CreateStartScreen();
     if (!startScreen->Form_Load()) {
         delete startScreen;
         return 1;
+    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect place(QPoint(0, 0), startScreen->size());
+        place.moveCenter(screen->availableGeometry().center());
+        startScreen->move(place.topLeft());
     }
     startScreen->show();
     startScreen->findChild<QWidget*>(QStringLiteral("cmdStart"))->setFocus();

@@ -1,6 +1,7 @@
 #include "BaccTable.h"
 #include "CardsDealtWindows.h"
 #include "FastPause.h"
+#include "HelpViewer.h"
 #include "IniFile.h"
 #include "KasSitas.h"
 #include "MDIForm1.h"
@@ -9,6 +10,7 @@
 #include "RecordingPresenter.h"
 #include "Shoe.h"
 #include "TempSettings.h"
+#include "WebSite.h"
 #include "frmStatistics.h"
 
 #include <memory>
@@ -19,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <QtTest>
@@ -485,6 +488,40 @@ private slots:
         QCOMPARE(ok->text(), QStringLiteral("OK"));
         ok->click();
         QTRY_VERIFY(!TheAboutBox());
+    }
+
+    void webMenuOpensTheMakersSite() {
+        QVERIFY(Open());
+        QStringList opened;
+        int answer = 42;
+        SetUrlOpener([&](const QString& address) {
+            opened << address;
+            return answer;
+        });
+        window_->MenuItem(QStringLiteral("mnuDravenholt"))->trigger();
+        QCOMPARE(opened, QStringList({MakerWebSite}));
+        QCOMPARE(presenter_->Count(), 0);
+        answer = 5; // the browser could not be started
+        window_->MenuItem(QStringLiteral("mnuDravenholt"))->trigger();
+        QCOMPARE(presenter_->Count(), 1);
+        QCOMPARE(presenter_->Last().Text,
+                 QStringLiteral("Error attempting to start web browser.  Return Code: 5"));
+        QCOMPARE(presenter_->Last().Caption, QStringLiteral("Quorrel Baccarat"));
+        SetUrlOpener({});
+    }
+
+    void helpMenuOpensTheContents() {
+        QFile help(QFileInfo(settings_->Path()).dir().filePath(QStringLiteral("BACCARAT.HLP")));
+        QVERIFY(help.open(QIODevice::WriteOnly));
+        help.write("<html><body><h1><a name=\"contents\">Contents</a></h1>"
+                   "<h2><a name=\"start-screen\">Start</a></h2></body></html>");
+        help.close();
+        QVERIFY(Open());
+        window_->MenuItem(QStringLiteral("mnuContents"))->trigger();
+        QVERIFY(HelpBrowser());
+        QCOMPARE(HelpBrowser()->source().fragment(), QStringLiteral("contents"));
+        QCOMPARE(presenter_->Count(), 0);
+        HelpBrowser()->window()->close();
     }
 
     void exitDuringADealIsRefused() {

@@ -1,3 +1,4 @@
+#include "HelpViewer.h"
 #include "IniFile.h"
 #include "MDIForm1.h"
 #include "Plauk.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
 using namespace bacc;
@@ -139,6 +141,23 @@ private slots:
         screen->findChild<QPushButton*>("cmdStart")->click();
         QVERIFY(TheMainWindow());
         QTRY_VERIFY(!TheStartScreen());
+    }
+
+    void keyHOpensTheStartScreenTopic() {
+        InstallSettings();
+        QFile help(config_.filePath(QStringLiteral("quorrel-baccarat/BACCARAT.HLP")));
+        QVERIFY(help.open(QIODevice::WriteOnly));
+        help.write("<html><body><h1><a name=\"contents\">Contents</a></h1>"
+                   "<h2><a name=\"start-screen\">Start</a></h2></body></html>");
+        help.close();
+        Plauk* screen = LoadedStartScreen();
+        QVERIFY(screen);
+        QTest::keyClick(screen, 'h');
+        QVERIFY(HelpBrowser());
+        QCOMPARE(HelpBrowser()->source().fragment(), QStringLiteral("start-screen"));
+        QVERIFY(TheStartScreen() && !TheMainWindow()); // help does not start the game
+        HelpBrowser()->window()->close();
+        help.remove();
     }
 
     void keyEEnds() {
