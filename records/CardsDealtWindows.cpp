@@ -198,7 +198,11 @@ void CardsDealtWindows::ShowDealtCount() {
         list->clear();
     }
     for (int row = 0; row < RanksPerSuit; ++row) {
-        const QString text = QString::fromStdString(CountRowText(table[static_cast<std::size_t>(row)]));
+        DealtCountRow counted = table[static_cast<std::size_t>(row)];
+        if (counted.Label.empty()) {
+            counted.Label = RankName(row + 1); // no shoe yet: the ranks are named all the same
+        }
+        const QString text = QString::fromStdString(CountRowText(counted));
         if (reuse) {
             list->item(row)->setText(text);
         } else {

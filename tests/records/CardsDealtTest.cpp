@@ -109,6 +109,16 @@ private slots:
         Settings().CardsDealtCount = true;
     }
 
+    // Before the first shoe the table names its ranks and counts nothing.
+    void countBeforeTheFirstShoe() {
+        Windows().SetCardsDealtCountOption(true);
+        QListWidget* count = CountList();
+        QVERIFY(count);
+        QCOMPARE(count->count(), 13);
+        QCOMPARE(count->item(0)->text(), QStringLiteral("1    0  0  0  0      "));
+        QCOMPARE(count->item(11)->text(), QStringLiteral("Queen0  0  0  0      "));
+    }
+
     void burntQueenOfDiamonds() {
         StartShoe(QueenOfDiamonds);
         QListWidget* list = List();
