@@ -191,6 +191,12 @@ BaccTable::BaccTable(QWidget* parent)
     pctCardBackMove->setPixmap(CardImage(CardBackImage));
     pctCardBackMove->setAttribute(Qt::WA_TransparentForMouseEvents);
     pctCardBackMove->hide();
+    for (int index = 0; index < 2; ++index) {
+        Image1[index] = new QLabel(this);
+        Image1[index]->setObjectName(Indexed("Image1", index));
+        Image1[index]->setPixmap(RenderHandPointer(static_cast<HandPointing>(index), devicePixelRatioF()));
+        Image1[index]->hide();
+    }
 
     if (Settings().RevealArrows) {
         SetArrowPointers();
@@ -198,6 +204,7 @@ BaccTable::BaccTable(QWidget* parent)
         SetHandPointers();
     }
     ConnectBetEntry();
+    ConnectCommands();
     SetTableMoney(this);
 }
 
@@ -320,12 +327,7 @@ void BaccTable::CreateCommands() {
                          5730, 1050, 585, 315);
 
     // Holds the keyboard focus when no input should; too small to be noticed on the cloth.
-    txtSetFocus = Place(new QLineEdit(this), 180, 90, 70, 135);
-    txtSetFocus->setObjectName(QStringLiteral("txtSetFocus"));
-    txtSetFocus->setFrame(false);
-    txtSetFocus->setStyleSheet(
-        QStringLiteral("QLineEdit{background:transparent;color:transparent;border:none;}"));
-    txtSetFocus->setAttribute(Qt::WA_MacShowFocusRect, false);
+    txtSetFocus = Place(new FocusHolder(QStringLiteral("txtSetFocus"), this), 180, 90, 70, 135);
 }
 
 void BaccTable::CreateSeatMoney() {

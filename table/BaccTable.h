@@ -138,6 +138,8 @@ public:
     std::array<SqueezeHandle*, Slots> lblCardBottom{};
     std::array<SqueezeHandle*, Slots> lblCardRight{};
     PictureBox* pctCardBackMove = nullptr;
+    // Hidden holders of the reveal pointers: 0 the hand pointing left, 1 the hand pointing up.
+    std::array<QLabel*, 2> Image1{};
 
     // Bet entry (BetEntry.cpp)
     // Ties the bet boxes and labels to their handlers; the constructor calls it once.
@@ -204,7 +206,7 @@ private:
     void LockForDeal();
     void PresentHand();
     void LayThirdCard(int slot);
-    void WaitForReveal(std::initializer_list<int> slots);
+    void WaitForReveal(std::initializer_list<int> covered);
     void CloseDeal();
 
     void CreateTitlesAndResults();

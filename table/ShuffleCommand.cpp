@@ -1,0 +1,122 @@
+// The shuffle button: the only way from one shoe to the next.
+#include "BaccTable.h"
+#include "Bankroll.h"
+#include "MarkCard.h"
+#include "Marking.h"
+#include "MessageBox.h"
+#include "Options.h"
+#include "Pause.h"
+#include "Shoe.h"
+
+namespace bacc {
+
+void BaccTable::ConnectCommands() {
+    connect(maisyk, &QPushButton::clicked, this, &BaccTable::maisyk_Click);
+    connect(duokkortos, &QPushButton::clicked, this, &BaccTable::duokkortos_Click);
+}
+
+void BaccTable::maisyk_Click() {
+    Shoe& shoe = TheShoe();
+    if (!shoe.EndOfShoe && ShowMessage(QStringLiteral("Not at end of the shoe!"), MsgIcon::Exclamation,
+                                       MsgButtons::OkCancel, this) == MsgResult::Cancel) {
+        return;
+    }
+    // The table must not be closed while the shoe is being made: the window is still in use below.
+    DealInProgress = true;
+
+    txtSetFocus->setFocus();
+    maisyk->hide();
+    HandsAtaTime->hide();
+    lblHandsAtaTime->hide();
+    duokkortos->hide();
+    lblUnitValue->hide();
+    txtUnitValue->hide();
+    lblShuffleInProgress[0]->show();
+    lblShuffleInProgress[1]->show();
+
+    CardsInvisible();
+    ResultsInvisible();
+    for (QLabel* label : {PTotal, BTotal, WinP, WinB, TieResultP, TieResultB}) {
+        label->hide();
+    }
+    PTotal->setText(QStringLiteral("0"));
+    BTotal->setText(QStringLiteral("0"));
+    FormLastHand->hide();
+    FormEndofShoe->hide();
+
+    MarkingState& marking = TheMarking();
+    marking.HandNumber = 0;
+    marking.TotalUnits = 0;
+    marking.MarkStreak = 0;
+    marking.MarkColumn = 0;
+    marking.MarkTies = 0;
+    marking.HandMoney = 0.0;
+
+    HandsAtaTime->SetDigits(QStringLiteral("1"));
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        for (QLabel* label :
+             {lblPWin[seat], lblBWin[seat], lblTWin[seat], lblPLose[seat], lblBLose[seat], lblTLose[seat]}) {
+            label->hide();
+        }
+        // Each value label goes to zero with its bet, so the funds check never counts a bet of the last
+        // shoe.
+        for (QLabel* value : {txtBankerBetValue[seat], txtPlayerBetValue[seat], txtTieBetValue[seat]}) {
+            value->hide();
+            value->setText(QStringLiteral("$0"));
+        }
+        for (MaskedEdit* bet : {txtPlayerBet[seat], txtBankerBet[seat], txtTieBet[seat]}) {
+            bet->SetDigits(QStringLiteral("0"));
+        }
+    }
+
+    shoe.ShoeDecks = shoe.DeckCount;
+    Pause(2);
+    shoe.NewShoe();
+    shoe.LastHand = false;
+    shoe.EndOfShoe = false;
+    // The whole shoe is marked in the colours chosen when it was shuffled.
+    marking.ResetForNewShoe(Settings().PlayerBlue);
+    shoe.ShoeInPlay = true;
+    ResetMarkCard(QStringLiteral("Marking Card for PLAYER 1"));
+
+    lblShuffleInProgress[0]->hide();
+    lblShuffleInProgress[1]->hide();
+    maisyk->show();
+    duokkortos->show();
+    duokkortos->setEnabled(true);
+    HandsAtaTime->show();
+    HandsAtaTime->setEnabled(true);
+    lblHandsAtaTime->show();
+    lblHandsAtaTime->setEnabled(true);
+    duokkortos->setText(
+        QString::fromStdString(DealButtonCaption(DealCaption().toStdString(), HandsAtaTime->Number())));
+    lblUnitValue->show();
+    txtUnitValue->show();
+    txtUnitValue->setEnabled(true);
+    lblNaturalP->hide();
+    lblNaturalB->hide();
+
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        for (MaskedEdit* bet : {txtPlayerBet[seat], txtBankerBet[seat], txtTieBet[seat]}) {
+            bet->show();
+            bet->setEnabled(true);
+        }
+        const auto labels = BetLabels(seat);
+        for (ClickLabel* label : labels) {
+            label->show();
+        }
+        for (ClickLabel* label : labels) {
+            label->setEnabled(true);
+        }
+    }
+    DealInProgress = false;
+    duokkortos->setFocus();
+}
+
+std::array<ClickLabel*, 12> BaccTable::BetLabels(int seat) const {
+    return {lblTBetInc0[seat], lblTBetInc1[seat], lblTBetInc2[seat], lblTBetInc5[seat],
+            lblBBetInc0[seat], lblBBetInc1[seat], lblBBetInc2[seat], lblBBetInc5[seat],
+            lblPBetInc0[seat], lblPBetInc1[seat], lblPBetInc2[seat], lblPBetInc5[seat]};
+}
+
+} // namespace bacc
