@@ -112,10 +112,10 @@ Plauk::Plauk(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(14, 14, 14, 12);
     layout->addWidget(picture);
-    layout->addLayout(row);
+    layout->addLayout(row, 1);
     layout->addLayout(buttons);
 
-    setFixedSize(QSize(580, 400));
+    setFixedSize(QSize(580, 380));
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
 }
 
