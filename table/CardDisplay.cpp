@@ -188,8 +188,11 @@ void BaccTable::pctCardBack_MouseMove(int) {
 }
 
 void BaccTable::SetHandPointers() {
-    const QCursor up = HandCursor(HandPointing::Up);
-    const QCursor left = HandCursor(HandPointing::Left);
+    // The pictures held by Image1, with the hot spot at the finger tip.
+    const QCursor up(Image1[static_cast<int>(HandPointing::Up)]->pixmap(), HandHotSpot(HandPointing::Up).x(),
+                     HandHotSpot(HandPointing::Up).y());
+    const QCursor left(Image1[static_cast<int>(HandPointing::Left)]->pixmap(),
+                       HandHotSpot(HandPointing::Left).x(), HandHotSpot(HandPointing::Left).y());
     for (int slot = 0; slot < Slots; ++slot) {
         lblCardBottom[slot]->setCursor(up);
         lblCardRight[slot]->setCursor(left);

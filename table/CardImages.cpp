@@ -652,8 +652,11 @@ QPixmap RenderHandPointer(HandPointing direction, qreal devicePixelRatio) {
 
 QCursor HandCursor(HandPointing direction) {
     const QPixmap image = RenderHandPointer(direction, ScreenRatio());
-    // Hot spot at the finger tip.
-    return direction == HandPointing::Up ? QCursor(image, 14, 2) : QCursor(image, 2, 17);
+    return QCursor(image, HandHotSpot(direction).x(), HandHotSpot(direction).y());
+}
+
+QPoint HandHotSpot(HandPointing direction) {
+    return direction == HandPointing::Up ? QPoint(14, 2) : QPoint(2, 17);
 }
 
 } // namespace bacc

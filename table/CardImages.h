@@ -22,5 +22,7 @@ QPixmap RenderCardImage(int index, qreal devicePixelRatio);
 enum class HandPointing { Left = 0, Up = 1 };
 QPixmap RenderHandPointer(HandPointing direction, qreal devicePixelRatio);
 QCursor HandCursor(HandPointing direction);
+// The finger tip of each hand, in pixels of its 32 x 32 picture.
+QPoint HandHotSpot(HandPointing direction);
 
 } // namespace bacc

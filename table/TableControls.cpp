@@ -131,6 +131,14 @@ void SqueezeHandle::paintEvent(QPaintEvent*) {
     }
 }
 
+FocusHolder::FocusHolder(const QString& objectName, QWidget* parent) : QLineEdit(parent) {
+    setObjectName(objectName);
+    setFrame(false);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void FocusHolder::paintEvent(QPaintEvent*) {}
+
 TableShape::TableShape(const QString& objectName, Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
     setObjectName(objectName);
     setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QLineEdit>
 #include <QWidget>
 
 // Small controls of the table window: pictures that report clicks and moves, the squeeze handles
@@ -54,6 +55,17 @@ protected:
 private:
     Edge edge_;
     bool hovered_ = false;
+};
+
+// A text box that only holds the keyboard focus: it takes the focus like any box but draws nothing, not
+// even a blinking cursor.
+class FocusHolder : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit FocusHolder(const QString& objectName, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A shape or a line on the felt. It never takes the mouse, so clicks fall through to what lies below.

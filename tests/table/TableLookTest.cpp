@@ -57,10 +57,14 @@ class TableLookTest : public QObject {
             QVERIFY(image.save(QDir(dir).filePath(name)));
         }
     }
-    QImage Grab() {
+    // The table at its logical size; on a high-density screen the full-resolution picture is saved too.
+    QImage Grab(const QString& name) {
         QCoreApplication::processEvents();
-        return table_->grab().toImage().scaled(table_->size(), Qt::IgnoreAspectRatio,
-                                               Qt::SmoothTransformation);
+        const QImage full = table_->grab().toImage();
+        if (table_->devicePixelRatioF() > 1.0) {
+            Save(full, name + QStringLiteral("-hidpi.png"));
+        }
+        return full.scaled(table_->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
 
 private slots:
@@ -109,7 +113,7 @@ private slots:
         table_->txtTieBetValue[1]->setText(QStringLiteral("$50"));
         table_->txtTieBetValue[1]->show();
         table_->lblTLose[1]->show();
-        const QImage shot = Grab();
+        const QImage shot = Grab(QStringLiteral("table-face-up"));
         Save(shot, QStringLiteral("table-face-up.png"));
         Save(shot.scaled(shot.size() * 2, Qt::KeepAspectRatio, Qt::FastTransformation),
              QStringLiteral("table-face-up-x2.png"));
@@ -141,7 +145,7 @@ private slots:
         // The Player's first card pulled half way up from the bottom, the Banker's second from the right.
         table_->lblCardBottom_MouseMove(0, -720);
         table_->lblCardRight_MouseMove(4, -600);
-        const QImage shot = Grab();
+        const QImage shot = Grab(QStringLiteral("table-squeeze"));
         Save(shot, QStringLiteral("table-squeeze.png"));
         Save(shot.scaled(shot.size() * 2, Qt::KeepAspectRatio, Qt::FastTransformation),
              QStringLiteral("table-squeeze-x2.png"));
