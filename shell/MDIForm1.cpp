@@ -154,6 +154,8 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(ProgramTitle);
     setWindowIcon(ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
+    // The toolbars are chosen from the Options menu only, not from a pop-up list of toolbars.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     mainWindow = this;
 
     clientArea_ = new QMdiArea(this);
