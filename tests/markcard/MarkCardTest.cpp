@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -212,6 +213,20 @@ private slots:
         QCOMPARE(Text(3)->text(), QString());
         QCOMPARE(TextColour(Text(3)), WindowText());
         QCOMPARE(TheMarking().TotalUnits, 0);
+    }
+
+    void longNumbersFitTheirCells() {
+        Hand('P', {0, 150, 0});
+        Hand('P', {0, 1000, 0});
+        for (QLabel* label : {Text(0), Total(0), Text(1)}) {
+            const int room = label->width();
+            QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= room,
+                     qPrintable(label->text()));
+        }
+        QCOMPARE(Total(0)->text(), QStringLiteral("-1150"));
+        // Short numbers keep the card's plain face.
+        Hand('P', {1, 0, 0});
+        QCOMPARE(Text(2)->font(), Text(2)->parentWidget()->font());
     }
 
     void tieBetAndScoreMode() {
