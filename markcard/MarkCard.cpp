@@ -324,6 +324,10 @@ void MarkCard::MarkResult(int markIndex) {
         return;
     }
     const Mark& mark = state.Marks[static_cast<std::size_t>(markIndex)];
+    // The first hand of a shoe always starts on a clean card, even if the card was not reset.
+    if (markIndex == 0 && markShapes_.size() > 1) {
+        ClearMarks();
+    }
     // In front of the other windows of the game, without taking the keyboard from the table.
     if (QMdiSubWindow* frame = SubWindow()) {
         frame->raise();

@@ -139,6 +139,15 @@ private slots:
         QCOMPARE(rule3->width(), Px(30000 - 45));
     }
 
+    void firstHandOfAShoeClearsAStaleCard() {
+        Hands("BBPPB");
+        TheMarking().ResetForNewShoe(true); // the card itself is not reset
+        Hand('P');
+        QVERIFY(!Shape(1) && !Text(1) && !Total(1));
+        CheckCell(0, 0, 1);
+        QCOMPARE(Letter(0)->text(), QStringLiteral("P"));
+    }
+
     void bankerBankerPlayer() {
         Hands("BBP");
         CheckCell(0, 0, 1);
