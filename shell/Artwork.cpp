@@ -369,8 +369,9 @@ public:
         return scaledPixmap(size, mode, state, 1.0);
     }
 
+    // The icon asks for the size in device pixels already multiplied by the scale.
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
-        QPixmap pixmap(size * scale);
+        QPixmap pixmap(size);
         pixmap.fill(Qt::transparent);
         {
             QPainter painter(&pixmap);
@@ -397,7 +398,9 @@ public:
         return scaledPixmap(size, mode, state, 1.0);
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode, QIcon::State, qreal scale) override {
-        return ProgramPicture(std::min(size.width(), size.height()), scale);
+        QPixmap picture = ProgramPicture(std::min(size.width(), size.height()));
+        picture.setDevicePixelRatio(scale);
+        return picture;
     }
     QIconEngine* clone() const override { return new PictureIconEngine; }
 };
