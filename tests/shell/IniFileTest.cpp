@@ -410,6 +410,64 @@ private slots:
         QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
     }
 
+    // The settings file that ships with the program: every option on, every statistic at zero, a
+    // stake for each seat, and windows that fit side by side on a 1366 x 768 screen.
+    void shippedDefaultsCarryEveryKey() {
+        const QString shipped = QFileInfo(QStringLiteral(__FILE__))
+                                    .dir()
+                                    .filePath(QStringLiteral("../../resources/BACCARAT.INI"));
+        const QByteArray bytes = ReadBytes(shipped);
+        QVERIFY(!bytes.isEmpty());
+        QVERIFY(!bytes.contains('\r'));
+        UseFile(bytes);
+        const char* const options[][2] = {{"Options", "Large Buttons"},
+                                          {"Card Options", "Card Face Up"},
+                                          {"Card Options", "Show Card Values"},
+                                          {"Card Options", "Show Cards Dealt"},
+                                          {"Card Options", "Show Cards Dealt Count"},
+                                          {"Marking Options", "Show Score"},
+                                          {"Marking Options", "Show Naturals"},
+                                          {"Player Blue", "PlayerBlue"},
+                                          {"Deal", "Delay"},
+                                          {"Deal", "Animation"},
+                                          {"Reveal", "Arrows"}};
+        for (const auto& option : options) {
+            QCOMPARE(ReadIni(option[0], option[1]), QString("True"));
+        }
+        QCOMPARE(ReadIni("Shoe Size", "Decks"), QString(" 8"));
+        for (const char* key : {"Hands", "Decks1", "Decks2", "Decks4", "Decks6", "Decks8"}) {
+            QCOMPARE(ReadIni("ShoesHandsPlayed", key), QString(" 0"));
+        }
+        for (const char* seat : {"Player1Stats", "Player2Stats"}) {
+            QCOMPARE(ReadIni(seat, "Steak"), QString(" 1000"));
+            QCOMPARE(ReadIni(seat, "Win"), QString(" 0"));
+            QCOMPARE(ReadIni(seat, "Turnover"), QString(" 0"));
+        }
+        const QRect screen(0, 0, 1366, 768);
+        auto windowRect = [](const char* section, int width, int height) {
+            auto twips = [section](const char* key) { return ReadIni(section, key).trimmed().toInt(); };
+            if (width == 0) {
+                width = twips("Width") / 15;
+                height = twips("Height") / 15;
+            }
+            return QRect(twips("Left") / 15, twips("Top") / 15, width, height);
+        };
+        QVERIFY(screen.contains(windowRect("MDIForm1", 0, 0)));
+        // Child windows lie in the main window's client area, below its menu and toolbar.
+        const QRect client(0, 0, 1366, 768 - 140);
+        const QList<QRect> children = {windowRect("frmBaccTable", 0, 0), windowRect("frmMarkCard", 0, 0),
+                                       windowRect("frmCardsDealt", 138, 258),
+                                       windowRect("frmCardsDealtCount", 158, 248),
+                                       windowRect("frmStatistics", 308, 300)};
+        for (int i = 0; i < children.size(); ++i) {
+            QVERIFY2(client.contains(children[i]), qPrintable(QString::number(i)));
+            for (int j = i + 1; j < children.size(); ++j) {
+                QVERIFY2(!children[i].intersects(children[j]),
+                         qPrintable(QStringLiteral("%1 %2").arg(i).arg(j)));
+            }
+        }
+    }
+
     // Random files and random edits: nothing crashes, a written value reads back, every other value
     // stays as it was, and the edit changes at most the one line it replaces.
     void randomEditsKeepEveryOtherValue() {
