@@ -93,7 +93,9 @@ private slots:
                                  "Shape3",
                                  "Shape4",
                                  "Shape5",
-                                 "Shape6"};
+                                 "Shape6",
+                                 "Image1(0)",
+                                 "Image1(1)"};
         for (const QString& name : single) {
             QVERIFY2(Find(name) != nullptr, qPrintable(name));
         }
@@ -116,6 +118,9 @@ private slots:
                 QVERIFY2(Find(Seat(name, slot)) != nullptr, qPrintable(Seat(name, slot)));
             }
         }
+        QVERIFY(Find(QStringLiteral("Image1(1)"))->isHidden());
+        QVERIFY(!Find<QLabel>(QStringLiteral("Image1(0)"))->pixmap().isNull());
+        QVERIFY(qobject_cast<QLineEdit*>(Find(QStringLiteral("txtSetFocus")))->focusPolicy() != Qt::NoFocus);
         QCOMPARE(table_->objectName(), QStringLiteral("BaccTable"));
         QCOMPARE(table_->windowTitle(), QString(84, QLatin1Char(' ')) + QStringLiteral("T  A  B  L  E"));
     }
