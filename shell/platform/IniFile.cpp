@@ -72,8 +72,8 @@ bool WriteAll(int descriptor, const std::string& bytes) {
 // Replaces the file at path by content in one step: the content goes into a new file in the same
 // directory, which is then renamed over the original. A reader, a crash or a kill at any moment sees
 // either the old file or the new one. There is no fsync: it costs several milliseconds per write, and
-// the rename over an existing file already makes ext4 (auto_da_alloc) and btrfs put the new data on
-// disk before the rename itself, so a power cut also leaves the old or the new file there.
+// a rename over an existing file already makes ext4 (auto_da_alloc) and btrfs write the new data out
+// before the rename is committed, so a power cut also leaves the old or the new file there.
 // A file that may not be written stays as it is; the mode and owner of the original are kept, and a
 // symbolic link is followed so that the link itself stays.
 void ReplaceFile(const QString& path, const std::string& content) {
@@ -87,8 +87,7 @@ void ReplaceFile(const QString& path, const std::string& content) {
         ::access(targetName.constData(), W_OK) != 0) {
         return;
     }
-    const QByteArray temporaryName = targetName + ".XXXXXX";
-    QByteArray nameBuffer = temporaryName;
+    QByteArray nameBuffer = targetName + ".XXXXXX";
     const int descriptor = ::mkostemp(nameBuffer.data(), O_CLOEXEC);
     if (descriptor < 0) {
         return;
