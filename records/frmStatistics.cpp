@@ -19,6 +19,7 @@ namespace {
 
 QPointer<frmStatistics> openWindow;
 
+const QString SteakMask = QStringLiteral("\\$99999999");
 const QString HandsSection = QStringLiteral("ShoesHandsPlayed");
 const std::array<const char*, 5> DecksKeys = {"Decks1", "Decks2", "Decks4", "Decks6", "Decks8"};
 const std::array<const char*, 5> DecksCaptions = {"1 Deck", "2 Decks", "4 Decks", "6 Decks", "8 Decks"};
@@ -47,10 +48,11 @@ QString Number(double value) {
 }
 
 // Window layout, in twips.
-constexpr int WindowWidth = 5520;
+constexpr int WindowWidth = 4440;
 constexpr int WindowHeight = 4260;
-constexpr int SeatColumn[2] = {1920, 3600};
-constexpr int SeatColumnWidth = 1560;
+constexpr int SeatColumn[2] = {1500, 2880};
+constexpr int SeatColumnWidth = 1320;
+constexpr int FrameWidth = 4320;
 
 QLabel* MakeLabel(const QString& caption, QWidget* parent, const QRect& twips, Qt::Alignment align) {
     auto* label = new QLabel(caption, parent);
@@ -90,23 +92,22 @@ frmStatistics::frmStatistics(QWidget* parent)
 }
 
 void frmStatistics::BuildControls() {
-    QGroupBox* hands = MakeFrame(QStringLiteral("Hands"), this, 120, 60, 2520, 660);
+    QGroupBox* hands = MakeFrame(QStringLiteral("Hands"), this, 60, 60, 2100, 660);
     hands->setObjectName(QStringLiteral("fraHands"));
-    MakeLabel(QStringLiteral("Hands Played:"), hands, QRect(120, 270, 1200, 285), Qt::AlignLeft);
-    lblHandsPlayed_ = MakeFigure(QStringLiteral("lblHandsPlayed"), hands, QRect(1320, 270, 1080, 285));
+    lblHandsPlayed_ = MakeFigure(QStringLiteral("lblHandsPlayed"), hands, QRect(120, 270, 1860, 285));
 
     cmdResetStats_ = new QPushButton(QStringLiteral("&Reset Statistics"), this);
     cmdResetStats_->setObjectName(QStringLiteral("cmdResetStats"));
-    cmdResetStats_->setGeometry(TwipsRect(3240, 210, 2160, 420));
+    cmdResetStats_->setGeometry(TwipsRect(2340, 210, 2040, 420));
     connect(cmdResetStats_, &QPushButton::clicked, this, &frmStatistics::cmdResetStats_Click);
 
-    QGroupBox* players = MakeFrame(QStringLiteral("Player Statistics"), this, 120, 840, 5280, 1980);
+    QGroupBox* players = MakeFrame(QStringLiteral("Player Statistics"), this, 60, 840, FrameWidth, 1980);
     players->setObjectName(QStringLiteral("fraPlayerStatistics"));
     const char* rows[] = {"Initial Steak:", "Current Money:", "Winnings:", "Turnover:"};
     constexpr int FirstRowTop = 660;
     constexpr int RowStep = 330;
     for (int row = 0; row < 4; ++row) {
-        MakeLabel(QString::fromLatin1(rows[row]), players, QRect(120, FirstRowTop + row * RowStep, 1740, 285),
+        MakeLabel(QString::fromLatin1(rows[row]), players, QRect(90, FirstRowTop + row * RowStep, 1380, 285),
                   Qt::AlignLeft);
     }
     for (int i = 0; i < 2; ++i) {
@@ -116,12 +117,20 @@ void frmStatistics::BuildControls() {
         bold.setBold(true);
         heading->setFont(bold);
 
-        mskSteak_[i] = new MaskedEdit(Indexed("mskSteak", i), QStringLiteral("\\$99999999"), 8, players);
+        mskSteak_[i] = new MaskedEdit(Indexed("mskSteak", i), SteakMask, 8, players);
         mskSteak_[i]->setGeometry(TwipsRect(SeatColumn[i], FirstRowTop - 15, SeatColumnWidth, 315));
         mskSteak_[i]->setAlignment(Qt::AlignRight);
         mskSteak_[i]->setToolTip(QStringLiteral("Enter between $1 and $10,000,000 (use Tab key to exit)"));
         focusChecks_->Watch(mskSteak_[i]);
         connect(mskSteak_[i], &MaskedEdit::GotFocus, this, [this, i] { mskSteak_GotFocus(i); });
+        // While the user is elsewhere the stake shows in the money format, over the field's digit
+        // positions; clicks pass through to the field.
+        steakShown_[i] = MakeFigure(Indexed("mskSteakShown", i), players, QRect());
+        steakShown_[i]->setGeometry(mskSteak_[i]->geometry().adjusted(2, 2, -2, -2));
+        steakShown_[i]->setFrameShape(QFrame::NoFrame);
+        steakShown_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        connect(mskSteak_[i], &QLineEdit::textChanged, steakShown_[i],
+                [this, i] { steakShown_[i]->setText(Money(static_cast<double>(mskSteak_[i]->Number()))); });
         connect(mskSteak_[i], &MaskedEdit::LostFocus, this, [this, i] { mskSteak_LostFocus(i); });
 
         lblCurrentMoney_[i] = MakeFigure(Indexed("lblCurrentMoney", i), players,
@@ -135,11 +144,11 @@ void frmStatistics::BuildControls() {
     setTabOrder(mskSteak_[0], mskSteak_[1]);
     setTabOrder(mskSteak_[1], cmdResetStats_);
 
-    QGroupBox* shoes = MakeFrame(QStringLiteral("Shoes Played"), this, 120, 2940, 5280, 1200);
+    QGroupBox* shoes = MakeFrame(QStringLiteral("Shoes Played"), this, 60, 2940, FrameWidth, 1200);
     shoes->setObjectName(QStringLiteral("frmShoesPlayed"));
-    constexpr int ShoeColumnWidth = 960;
+    constexpr int ShoeColumnWidth = 780;
     for (int k = 0; k < 5; ++k) {
-        const int left = 180 + k * (ShoeColumnWidth + 60);
+        const int left = 90 + k * (ShoeColumnWidth + 60);
         MakeLabel(QString::fromLatin1(DecksCaptions[k]), shoes, QRect(left, 300, ShoeColumnWidth, 285),
                   Qt::AlignHCenter);
         lblShoesPlayedDecks_[k] =
@@ -161,14 +170,19 @@ void frmStatistics::RefreshStatistics() {
         const QString section = SeatSection(i);
         const QString steak = ReadIni(section, QStringLiteral("Steak"));
         const QString win = ReadIni(section, QStringLiteral("Win"));
-        mskSteak_[i]->SetDigits(QString::number(SteakFieldAmount(steak.toStdString())));
+        SetSteakAmount(i, SteakFieldAmount(steak.toStdString()));
         lblWinningsStat_[i]->setText(StoredMoney(win));
         lblCurrentMoney_[i]->setText(Money(StoredAmount(steak) + StoredAmount(win)));
         lblTurnover_[i]->setText(StoredMoney(ReadIni(section, QStringLiteral("Turnover"))));
     }
 }
 
+void frmStatistics::SetSteakAmount(int index, long long amount) {
+    mskSteak_[index]->SetDigits(QString::number(amount));
+}
+
 void frmStatistics::mskSteak_GotFocus(int index) {
+    steakShown_[index]->hide();
     mskSteak_[index]->SelectDigits();
 }
 
@@ -179,7 +193,7 @@ void frmStatistics::mskSteak_LostFocus(int index) {
     }
     FocusChecks::Running running(*focusChecks_);
     if (field->Digits().isEmpty()) {
-        field->SetDigits(QStringLiteral("0"));
+        SetSteakAmount(index, 0);
     }
     const long long amount = field->Number();
     if (amount < 0 || amount > MaxSteak) {
@@ -189,6 +203,9 @@ void frmStatistics::mskSteak_LostFocus(int index) {
     }
     // Stored even when out of range: the field holds at most eight digits, an amount every sum handles.
     StoreSteak(index);
+    if (!field->hasFocus()) {
+        steakShown_[index]->show();
+    }
 }
 
 void frmStatistics::StoreSteak(int index) {
@@ -215,7 +232,7 @@ void frmStatistics::cmdResetStats_Click() {
     const QString noMoney = Money(0);
     for (int i = 0; i < 2; ++i) {
         const QString section = SeatSection(i);
-        mskSteak_[i]->SetDigits(QStringLiteral("0"));
+        SetSteakAmount(i, 0);
         WriteIni(section, QStringLiteral("Steak"), zero);
         lblCurrentMoney_[i]->setText(noMoney);
         lblWinningsStat_[i]->setText(noMoney);

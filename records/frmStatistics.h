@@ -40,12 +40,14 @@ private:
     void BuildControls();
     // Stores the stake of a seat and shows the money it gives, here and on the table.
     void StoreSteak(int index);
+    void SetSteakAmount(int index, long long amount);
 
     FocusChecks* focusChecks_;
     bool unloaded_ = false; // the fields are stored; the focus leaving them on close checks nothing
     QLabel* lblHandsPlayed_ = nullptr;
     std::array<QLabel*, 5> lblShoesPlayedDecks_{};
     std::array<MaskedEdit*, 2> mskSteak_{};
+    std::array<QLabel*, 2> steakShown_{}; // the stake in the money format while its field is not edited
     std::array<QLabel*, 2> lblCurrentMoney_{};
     std::array<QLabel*, 2> lblWinningsStat_{};
     std::array<QLabel*, 2> lblTurnover_{};

@@ -166,6 +166,21 @@ private slots:
         QCOMPARE(table.totals[0], QStringLiteral("$2460"));
     }
 
+    void theStakeShowsAsMoneyWhileItIsNotEdited() {
+        test::ScratchSettings settings(FullRecords);
+        test::RecordingPresenter messages;
+        frmStatistics* window = Open();
+        QLabel* shown = window->findChild<QLabel*>("mskSteakShown(0)");
+        QCOMPARE(shown->text(), QStringLiteral("$1000"));
+        QVERIFY(shown->isVisibleTo(window));
+        Steak(window, 0)->setFocus();
+        QApplication::processEvents();
+        QVERIFY(!shown->isVisibleTo(window));
+        EnterSteak(window, 0, QStringLiteral("75"));
+        QVERIFY(shown->isVisibleTo(window));
+        QCOMPARE(shown->text(), QStringLiteral("$75"));
+    }
+
     void onlyDigitsCanBeTyped() {
         test::ScratchSettings settings(FullRecords);
         test::RecordingPresenter messages;
