@@ -6,6 +6,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 namespace bacc {
@@ -18,7 +19,17 @@ constexpr int ConnectTimeoutMs = 1000;
 } // namespace
 
 QString DefaultInstanceKey() {
-    const QString name = QStringLiteral("quorrel-baccarat-%1").arg(::getuid());
+    QString name = QStringLiteral("quorrel-baccarat-%1").arg(::getuid());
+    // One copy per user on each display: a copy running on another display cannot be brought to the
+    // front where the user is, so it must not stop this one.
+    QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+    if (display.isEmpty()) {
+        display = qEnvironmentVariable("DISPLAY");
+    }
+    display.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9.]")), QStringLiteral("_"));
+    if (!display.isEmpty()) {
+        name += QLatin1Char('-') + display;
+    }
     // The per-user runtime directory is private to the user; without one the socket goes to the shared
     // temporary directory, still named per user.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");

@@ -114,9 +114,28 @@ private slots:
         QCOMPARE(activations.count(), 0);
     }
 
-    void defaultNameIsPerUser() {
-        const QString key = DefaultInstanceKey();
-        QVERIFY(key.endsWith(QStringLiteral("quorrel-baccarat-%1").arg(::getuid())));
+    void defaultNameIsPerUserAndDisplay() {
+        const QByteArray savedDisplay = qgetenv("DISPLAY");
+        const QByteArray savedWayland = qgetenv("WAYLAND_DISPLAY");
+        qunsetenv("WAYLAND_DISPLAY");
+        qputenv("DISPLAY", ":91.0");
+        const QString onX = DefaultInstanceKey();
+        qputenv("DISPLAY", ":92");
+        const QString onOtherX = DefaultInstanceKey();
+        qputenv("WAYLAND_DISPLAY", "wayland-1");
+        const QString onWayland = DefaultInstanceKey();
+        qunsetenv("WAYLAND_DISPLAY");
+        qunsetenv("DISPLAY");
+        const QString headless = DefaultInstanceKey();
+        qputenv("DISPLAY", savedDisplay);
+        if (!savedWayland.isEmpty()) {
+            qputenv("WAYLAND_DISPLAY", savedWayland);
+        }
+        const QString user = QStringLiteral("quorrel-baccarat-%1").arg(::getuid());
+        QVERIFY(onX.endsWith(user + "-_91.0"));
+        QVERIFY(onOtherX.endsWith(user + "-_92"));
+        QVERIFY(onWayland.endsWith(user + "-wayland_1"));
+        QVERIFY(headless.endsWith(user));
     }
 };
 
