@@ -12,6 +12,7 @@ QString ReadIni(const QString& section, const QString& key);
 
 // Writes value under key in section, creating either when absent and keeping every other line of the
 // file as it was. The file is replaced atomically; a failed write is silent and leaves the old file.
+// A missing file is not created: the program never creates its settings file.
 void WriteIni(const QString& section, const QString& key, const QString& value);
 
 // Finds BACCARAT.INI: first beside the running executable, then in the user's configuration
