@@ -320,6 +320,25 @@ private slots:
         }
     }
 
+    // The shoe-size button and the reveal mode wait for one tick of the one-shot timer.
+    void revealModeAndDeckButtonOneTickLater() {
+        QByteArray text = SettingsText();
+        text.replace("Arrows=True", "Arrows=False");
+        settings_.reset();
+        settings_ = std::make_unique<test::TempSettings>(text);
+        auto* window = new MDIForm1;
+        window_ = window;
+        QVERIFY(!window->Timer1()->isActive());
+        QVERIFY(window->MDIForm_Load());
+        QVERIFY(window->Timer1()->isActive());
+        QVERIFY(window->Timer1()->isSingleShot());
+        QCOMPARE(window->Timer1()->interval(), 1);
+        QVERIFY(!window->MenuItem(QStringLiteral("mnuHands"))->isChecked());
+        QTRY_VERIFY(!window->Timer1()->isActive());
+        ExpectReveal(false);
+        ExpectDecks(8, 4);
+    }
+
     void shoeSizeWarningWithCancelAndOk() {
         QVERIFY(Open());
         ExpectDecks(8, 4);
