@@ -17,6 +17,11 @@
 namespace bacc {
 
 void BaccTable::duokkortos_Click() {
+    // Only a shoe in play can be dealt from; the table opens at the end of a (never dealt) shoe, and a
+    // deal there would count a shoe that was never played.
+    if (TheShoe().EndOfShoe) {
+        return;
+    }
     // A seat bets on Player or on Banker, never on both.
     for (int seat = 0; seat < SeatCount; ++seat) {
         if (txtBankerBet[seat]->Number() != 0 && txtPlayerBet[seat]->Number() != 0) {

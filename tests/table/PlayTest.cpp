@@ -120,6 +120,14 @@ private slots:
         delete settings_;
     }
 
+    void dealBeforeAnyShuffleDoesNothing() {
+        const QByteArray before = settings_->Contents();
+        ClickButton(QStringLiteral("duokkortos"));
+        QCOMPARE(boxes_->Count(), 0);
+        QCOMPARE(settings_->Contents(), before);
+        QVERIFY(!table_->DealInProgress);
+    }
+
     void firstShuffleAsksNothing() {
         TheShoe().StackNextShoe(order_);
         ClickButton(QStringLiteral("maisyk"));
