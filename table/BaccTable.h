@@ -195,6 +195,8 @@ public:
     void duokkortos_Click();
     // The twelve bet labels of a seat: Tie, Banker, Player; 0, 1, 2, 5 each.
     std::array<ClickLabel*, 12> BetLabels(int seat) const;
+    // Opens a seat's bet boxes and labels to the player, or closes them while a deal runs.
+    void SetSeatBetting(int seat, bool open);
 
 protected:
     bool Form_Unload() override;
@@ -219,7 +221,8 @@ private:
     void HideIndexPatches(int slot, int rank, bool topRightAndBottomLeft);
     void LoadMoneyCaptions();
 
-    QPixmap felt_;
+    QPixmap felt_;                          // the cloth's weave, one tile
+    QPixmap feltCache_;                     // the whole cloth at the window's size, drawn once per size
     FocusChecks* betFocusChecks_ = nullptr; // the focus rules of the table's entry boxes (BetEntry.cpp)
 };
 

@@ -81,16 +81,7 @@ void BaccTable::LockForDeal() {
         if (txtBankerBet[seat]->Number() == 0) {
             txtBankerBetValue[seat]->hide();
         }
-        for (MaskedEdit* bet : {txtTieBet[seat], txtBankerBet[seat], txtPlayerBet[seat]}) {
-            bet->setEnabled(false);
-        }
-        const auto labels = BetLabels(seat);
-        for (ClickLabel* label : labels) {
-            label->hide();
-        }
-        for (ClickLabel* label : labels) {
-            label->setEnabled(false);
-        }
+        SetSeatBetting(seat, false);
     }
 }
 
@@ -237,16 +228,7 @@ void BaccTable::CloseDeal() {
         lblHandsAtaTime->setEnabled(true);
         duokkortos->setFocus();
         for (int seat = 0; seat < SeatCount; ++seat) {
-            for (MaskedEdit* bet : {txtTieBet[seat], txtBankerBet[seat], txtPlayerBet[seat]}) {
-                bet->setEnabled(true);
-            }
-            const auto labels = BetLabels(seat);
-            for (ClickLabel* label : labels) {
-                label->show();
-            }
-            for (ClickLabel* label : labels) {
-                label->setEnabled(true);
-            }
+            SetSeatBetting(seat, true);
         }
     }
     DealInProgress = false;

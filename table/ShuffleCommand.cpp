@@ -99,18 +99,25 @@ void BaccTable::maisyk_Click() {
     for (int seat = 0; seat < SeatCount; ++seat) {
         for (MaskedEdit* bet : {txtPlayerBet[seat], txtBankerBet[seat], txtTieBet[seat]}) {
             bet->show();
-            bet->setEnabled(true);
         }
-        const auto labels = BetLabels(seat);
-        for (ClickLabel* label : labels) {
-            label->show();
-        }
-        for (ClickLabel* label : labels) {
-            label->setEnabled(true);
-        }
+        SetSeatBetting(seat, true);
     }
     DealInProgress = false;
     duokkortos->setFocus();
+}
+
+void BaccTable::SetSeatBetting(int seat, bool open) {
+    for (MaskedEdit* bet : {txtTieBet[seat], txtBankerBet[seat], txtPlayerBet[seat]}) {
+        bet->setEnabled(open);
+    }
+    // The twelve labels are all shown (or hidden) before any is enabled (or after all are disabled).
+    const auto labels = BetLabels(seat);
+    for (ClickLabel* label : labels) {
+        label->setVisible(open);
+    }
+    for (ClickLabel* label : labels) {
+        label->setEnabled(open);
+    }
 }
 
 std::array<ClickLabel*, 12> BaccTable::BetLabels(int seat) const {
