@@ -676,21 +676,33 @@ void BaccTable::ResultsInvisible() {
     }
 }
 
-void BaccTable::paintEvent(QPaintEvent*) {
+void BaccTable::paintEvent(QPaintEvent* event) {
+    // The cloth is drawn once per window size; a repaint copies the part that needs it, so a card
+    // flying across the table costs little.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (feltCache_.size() != pixels) {
+        feltCache_ = QPixmap(pixels);
+        feltCache_.setDevicePixelRatio(ratio);
+        QPainter cloth(&feltCache_);
+        const QRectF area = rect();
+        cloth.fillRect(area, Felt);
+        // Lamp light on the cloth: the base green under the lamp, a little darker toward the rail.
+        QRadialGradient light(area.center(), std::max(area.width(), area.height()) * 0.62);
+        light.setColorAt(0.0, QColor(0, 128, 0, 0));
+        light.setColorAt(0.55, QColor(0, 0, 0, 18));
+        light.setColorAt(1.0, QColor(0, 0, 0, 70));
+        cloth.fillRect(area, light);
+        QRadialGradient sheen(QPointF(area.center().x(), area.height() * 0.4), area.width() * 0.35);
+        sheen.setColorAt(0.0, QColor(255, 255, 200, 18));
+        sheen.setColorAt(1.0, QColor(255, 255, 200, 0));
+        cloth.fillRect(area, sheen);
+        cloth.drawTiledPixmap(area, felt_);
+    }
     QPainter painter(this);
-    const QRectF area = rect();
-    painter.fillRect(area, Felt);
-    // Lamp light on the cloth: the base green under the lamp, a little darker toward the rail.
-    QRadialGradient light(area.center(), std::max(area.width(), area.height()) * 0.62);
-    light.setColorAt(0.0, QColor(0, 128, 0, 0));
-    light.setColorAt(0.55, QColor(0, 0, 0, 18));
-    light.setColorAt(1.0, QColor(0, 0, 0, 70));
-    painter.fillRect(area, light);
-    QRadialGradient sheen(QPointF(area.center().x(), area.height() * 0.4), area.width() * 0.35);
-    sheen.setColorAt(0.0, QColor(255, 255, 200, 18));
-    sheen.setColorAt(1.0, QColor(255, 255, 200, 0));
-    painter.fillRect(area, sheen);
-    painter.drawTiledPixmap(area, felt_);
+    const QRect dirty = event->rect();
+    painter.drawPixmap(dirty, feltCache_,
+                       QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
 }
 
 void BaccTable::mouseMoveEvent(QMouseEvent* event) {
