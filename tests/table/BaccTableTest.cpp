@@ -10,6 +10,8 @@
 
 #include <memory>
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPointer>
 #include <QtTest>
 
@@ -304,6 +306,27 @@ private slots:
         QCOMPARE(ReadIni(QStringLiteral("frmBaccTable"), QStringLiteral("Height")), QStringLiteral(" 3000"));
         QCOMPARE(ReadIni(QStringLiteral("frmBaccTable"), QStringLiteral("Width")), QStringLiteral(" 9000"));
         QTRY_VERIFY(TheTable() == nullptr);
+    }
+
+    void closingTheHostedTableIsRefusedDuringADealToo() {
+        QMdiArea area;
+        area.resize(1200, 700);
+        area.show();
+        SetWindowHost(&area);
+        Open(Stats);
+        test::RecordingPresenter presenter;
+        QVERIFY(table_->SubWindow() != nullptr);
+        table_->DealInProgress = true;
+        QVERIFY(!table_->Frame()->close());
+        QCOMPARE(presenter.Texts(), QStringList{QStringLiteral("Must wait for deal to end.")});
+        QVERIFY(table_ && table_->isVisible());
+        table_->SubWindow()->move(TwipsPoint(150, 225));
+        table_->DealInProgress = false;
+        QVERIFY(table_->Frame()->close());
+        QCOMPARE(ReadIni(QStringLiteral("frmBaccTable"), QStringLiteral("Left")), QStringLiteral(" 150"));
+        QCOMPARE(ReadIni(QStringLiteral("frmBaccTable"), QStringLiteral("Top")), QStringLiteral(" 225"));
+        QTRY_VERIFY(TheTable() == nullptr);
+        SetWindowHost(nullptr);
     }
 
     void closingBeforeAnyShoeLeavesTheEmptyShoeAlone() {
