@@ -4,6 +4,8 @@
 
 #include "Twips.h"
 
+#include <cmath>
+
 #include <QImage>
 #include <QSet>
 #include <QtTest>
@@ -87,6 +89,50 @@ private slots:
                                             .arg(face)
                                             .arg(right)
                                             .arg(bottom)));
+                }
+            }
+        }
+    }
+
+    void patchesStillCoverOnHighDensityScreens_data() {
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("1.25") << 1.25;
+        QTest::newRow("1.5") << 1.5;
+        QTest::newRow("2") << 2.0;
+    }
+    void patchesStillCoverOnHighDensityScreens() {
+        // A patch covers at least the device pixels wholly inside its logical rectangle; the index
+        // must lie within those.
+        QFETCH(double, ratio);
+        for (int face : {1, 10, 11, 13, 36, 49, 52}) {
+            const int rank = (face - 1) % 13 + 1;
+            const QImage image =
+                RenderCardImage(face, ratio).toImage().convertToFormat(QImage::Format_ARGB32);
+            for (bool right : {false, true}) {
+                for (bool bottom : {false, true}) {
+                    const QRect patch = Patch(rank < 11, right, bottom);
+                    const QRect covered(
+                        QPoint(static_cast<int>(std::ceil(patch.left() * ratio)),
+                               static_cast<int>(std::ceil(patch.top() * ratio))),
+                        QPoint(static_cast<int>(std::floor((patch.right() + 1) * ratio)) - 1,
+                               static_cast<int>(std::floor((patch.bottom() + 1) * ratio)) - 1));
+                    const QRect around(QPoint(static_cast<int>((patch.left() - 1) * ratio),
+                                              static_cast<int>((patch.top() - 1) * ratio)),
+                                       QPoint(static_cast<int>((patch.right() + 2) * ratio) - 1,
+                                              static_cast<int>((patch.bottom() + 2) * ratio) - 1));
+                    const QRect inside = around.intersected(
+                        QRect(QPoint(static_cast<int>(std::ceil(2 * ratio)),
+                                     static_cast<int>(std::ceil(2 * ratio))),
+                              QPoint(static_cast<int>(69 * ratio) - 1, static_cast<int>(94 * ratio) - 1)));
+                    QImage whitened = image;
+                    for (int y = covered.top(); y <= covered.bottom(); ++y) {
+                        for (int x = covered.left(); x <= covered.right(); ++x) {
+                            whitened.setPixel(x, y, qRgb(255, 255, 255));
+                        }
+                    }
+                    QVERIFY2(
+                        InkIn(whitened, inside) == 0,
+                        qPrintable(QStringLiteral("face %1 corner %2/%3").arg(face).arg(right).arg(bottom)));
                 }
             }
         }
