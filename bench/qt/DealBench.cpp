@@ -59,6 +59,9 @@ int main(int argc, char* argv[]) {
     QFile::copy(QStringLiteral(BACCARAT_BENCH_SOURCE_DIR "/resources/BACCARAT.INI"), ini);
     QFile::setPermissions(ini, QFile::ReadOwner | QFile::WriteOwner);
     SetIniPath(ini);
+    // Stakes large enough that five shoes of losses never refuse a bet.
+    WriteIni(QStringLiteral("Player1Stats"), QStringLiteral("Steak"), QStringLiteral(" 1000000"));
+    WriteIni(QStringLiteral("Player2Stats"), QStringLiteral("Steak"), QStringLiteral(" 1000000"));
 
     NoWait noWait;
     SetPauseHook(&noWait);
