@@ -1,8 +1,8 @@
 #include "IniFile.h"
 #include "MaskedEdit.h"
 #include "RecordingPresenter.h"
-#include "ScratchSettings.h"
 #include "TableMoney.h"
+#include "TempSettings.h"
 #include "frmStatistics.h"
 
 #include <QApplication>
@@ -95,7 +95,7 @@ private slots:
     }
 
     void showsTheStoredRecords() {
-        test::ScratchSettings settings(FullRecords);
+        test::TempSettings settings(FullRecords);
         frmStatistics* window = Open();
         QCOMPARE(window->windowTitle(),
                  QString(20, QLatin1Char(' ')) + QStringLiteral("S  T  A  T  I  S  T  I  C  S"));
@@ -123,7 +123,7 @@ private slots:
     }
 
     void missingRecordsShowAsStored() {
-        test::ScratchSettings settings(QStringLiteral("[Player1Stats]\nSteak= 200\nWin=abc\n"));
+        test::TempSettings settings(QStringLiteral("[Player1Stats]\nSteak= 200\nWin=abc\n"));
         frmStatistics* window = Open();
         QCOMPARE(Text(window, "lblHandsPlayed"), QStringLiteral("No"));
         for (int k = 0; k < 5; ++k) {
@@ -141,7 +141,7 @@ private slots:
     }
 
     void aStakeTheFieldCannotHoldIsNotTurnedAround() {
-        test::ScratchSettings settings(
+        test::TempSettings settings(
             QStringLiteral("[Player1Stats]\nSteak=-500\n[Player2Stats]\nSteak= 123456789\n"));
         frmStatistics* window = Open();
         QCOMPARE(Steak(window, 0)->Number(), 0);
@@ -149,7 +149,7 @@ private slots:
     }
 
     void changingAStakeShowsHereAndOnTheTable() {
-        test::ScratchSettings settings(FullRecords);
+        test::TempSettings settings(FullRecords);
         FakeTable table;
         test::RecordingPresenter messages;
         frmStatistics* window = Open();
@@ -167,7 +167,7 @@ private slots:
     }
 
     void theStakeShowsAsMoneyWhileItIsNotEdited() {
-        test::ScratchSettings settings(FullRecords);
+        test::TempSettings settings(FullRecords);
         test::RecordingPresenter messages;
         frmStatistics* window = Open();
         QLabel* shown = window->findChild<QLabel*>("mskSteakShown(0)");
@@ -182,7 +182,7 @@ private slots:
     }
 
     void onlyDigitsCanBeTyped() {
-        test::ScratchSettings settings(FullRecords);
+        test::TempSettings settings(FullRecords);
         test::RecordingPresenter messages;
         frmStatistics* window = Open();
         EnterSteak(window, 0, QStringLiteral("-1a2.b3"));
@@ -191,7 +191,7 @@ private slots:
     }
 
     void anEmptyStakeBecomesZero() {
-        test::ScratchSettings settings(FullRecords);
+        test::TempSettings settings(FullRecords);
         test::RecordingPresenter messages;
         frmStatistics* window = Open();
         EnterSteak(window, 1, QString());
@@ -203,7 +203,7 @@ private slots:
     }
 
     void aStakeAboveTenMillionIsReportedAndStillStored() {
-        test::ScratchSettings settings(FullRecords);
+        test::TempSettings settings(FullRecords);
         FakeTable table;
         test::RecordingPresenter messages;
         frmStatistics* window = Open();
@@ -224,7 +224,7 @@ private slots:
 
     void twoStakesOutOfRangeDoNotPassTheFocusBackAndForth() {
         // The second stake was stored out of range earlier; the first is typed out of range now.
-        test::ScratchSettings settings(
+        test::TempSettings settings(
             QStringLiteral("[Player1Stats]\nSteak= 100\n[Player2Stats]\nSteak= 30000000\n"));
         test::RecordingPresenter messages;
         frmStatistics* window = Open();
@@ -235,7 +235,7 @@ private slots:
     }
 
     void losingTheFocusToAnotherWindowChecksNothing() {
-        test::ScratchSettings settings(FullRecords);
+        test::TempSettings settings(FullRecords);
         test::RecordingPresenter messages;
         frmStatistics* window = Open();
         MaskedEdit* field = Steak(window, 0);
@@ -250,11 +250,11 @@ private slots:
     }
 
     void resetCancelledChangesNothing() {
-        test::ScratchSettings settings(FullRecords);
+        test::TempSettings settings(FullRecords);
         FakeTable table;
         test::RecordingPresenter messages;
         frmStatistics* window = Open();
-        const QString before = settings.Contents();
+        const QByteArray before = settings.Contents();
         messages.QueueAnswer(MsgResult::Cancel);
         QTest::mouseClick(window->findChild<QPushButton*>("cmdResetStats"), Qt::LeftButton);
         QCOMPARE(messages.Count(), 1);
@@ -271,7 +271,7 @@ private slots:
     }
 
     void resetSetsEverythingToZero() {
-        test::ScratchSettings settings(FullRecords);
+        test::TempSettings settings(FullRecords);
         FakeTable table;
         test::RecordingPresenter messages;
         frmStatistics* window = Open();
@@ -304,7 +304,7 @@ private slots:
     }
 
     void closingStoresTheStakesAndThePosition() {
-        test::ScratchSettings settings(
+        test::TempSettings settings(
             QStringLiteral("[Player1Stats]\nSteak=No\nWin= 10\n[frmStatistics]\nTop= 300\nLeft= 450\n"));
         FakeTable table;
         frmStatistics* window = Open();

@@ -11,6 +11,7 @@ class TempSettings {
 public:
     TempSettings();
     explicit TempSettings(const QByteArray& contents);
+    explicit TempSettings(const QString& contents) : TempSettings(contents.toLatin1()) {}
     ~TempSettings();
     TempSettings(const TempSettings&) = delete;
     TempSettings& operator=(const TempSettings&) = delete;

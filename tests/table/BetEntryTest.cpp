@@ -1,7 +1,7 @@
 #include "BaccTable.h"
 #include "MessageBox.h"
 #include "RecordingPresenter.h"
-#include "ScratchSettings.h"
+#include "TempSettings.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -27,11 +27,11 @@ class BetEntryTest : public QObject {
     Q_OBJECT
 
     BaccTable* table = nullptr;
-    std::unique_ptr<test::ScratchSettings> settings;
+    std::unique_ptr<test::TempSettings> settings;
     std::unique_ptr<test::RecordingPresenter> messages;
 
     void OpenTableWith(int steak0, int steak1) {
-        settings.reset(new test::ScratchSettings(Records(steak0, steak1)));
+        settings.reset(new test::TempSettings(Records(steak0, steak1)));
         messages.reset(new test::RecordingPresenter);
         table = OpenTable();
         QApplication::setActiveWindow(table);

@@ -4,9 +4,9 @@
 #include "MessageBox.h"
 #include "NumberText.h"
 #include "RecordingPresenter.h"
-#include "ScratchSettings.h"
 #include "Shoe.h"
 #include "TableMoney.h"
+#include "TempSettings.h"
 #include "frmStatistics.h"
 
 #include <QApplication>
@@ -40,7 +40,7 @@ class MoneyTest : public QObject {
     BaccTable* table = nullptr;
 
     void OpenTableWith(const QString& records) {
-        settings.reset(new test::ScratchSettings(records));
+        settings.reset(new test::TempSettings(records));
         table = OpenTable();
         TheMarking().ResetForNewShoe(true);
     }
@@ -61,7 +61,7 @@ class MoneyTest : public QObject {
     }
     QString Winnings(int seat) const { return table->lblPlayerWinnings[seat]->text(); }
 
-    std::unique_ptr<test::ScratchSettings> settings;
+    std::unique_ptr<test::TempSettings> settings;
 
 private slots:
     void cleanup() {
