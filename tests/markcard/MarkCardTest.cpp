@@ -5,6 +5,7 @@
 #include "Options.h"
 #include "OutlineShape.h"
 #include "Shoe.h"
+#include "TempSettings.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace bacc;
@@ -39,7 +39,7 @@ class MarkCardTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
+    test::TempSettings settings_; // a copy of the shipped defaults
 
     template <typename T> T* Find(const QString& name) {
         MarkCard* card = TheMarkCard();
@@ -87,20 +87,7 @@ private:
 
 private slots:
     void initTestCase() {
-        QVERIFY(dir_.isValid());
-        const QString ini = dir_.filePath(QStringLiteral("BACCARAT.INI"));
-        const QString shipped = QFileInfo(QStringLiteral(__FILE__))
-                                    .dir()
-                                    .filePath(QStringLiteral("../../resources/BACCARAT.INI"));
-        if (QFile::exists(shipped)) {
-            QVERIFY(QFile::copy(shipped, ini));
-            QFile::setPermissions(ini, QFile::ReadOwner | QFile::WriteOwner);
-        } else {
-            QFile file(ini);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("[Card Options]\nShow Score=False\n");
-        }
-        SetIniPath(ini);
+        QVERIFY(!settings_.Contents().isEmpty());
         // The card's own section is left out, so the window opens at its design size.
         WriteIni(QStringLiteral("frmMarkCard"), QStringLiteral("Height"), QStringLiteral(" 0"));
         WriteIni(QStringLiteral("frmMarkCard"), QStringLiteral("Width"), QStringLiteral(" 0"));

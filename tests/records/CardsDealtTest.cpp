@@ -2,6 +2,7 @@
 #include "IniFile.h"
 #include "Options.h"
 #include "Shoe.h"
+#include "TempSettings.h"
 #include "Twips.h"
 
 #include <numeric>
@@ -13,7 +14,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace bacc;
@@ -58,7 +58,7 @@ class CardsDealtTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir dir_;
+    test::TempSettings settings_; // a copy of the shipped defaults
 
     CardsDealtWindows& Windows() { return TheCardsDealtWindows(); }
     QListWidget* List() { return Windows().ListWindow() ? Windows().ListWindow()->List() : nullptr; }
@@ -86,20 +86,7 @@ private:
 
 private slots:
     void initTestCase() {
-        QVERIFY(dir_.isValid());
-        const QString ini = dir_.filePath(QStringLiteral("BACCARAT.INI"));
-        const QString shipped = QFileInfo(QStringLiteral(__FILE__))
-                                    .dir()
-                                    .filePath(QStringLiteral("../../resources/BACCARAT.INI"));
-        if (QFile::exists(shipped)) {
-            QVERIFY(QFile::copy(shipped, ini));
-            QFile::setPermissions(ini, QFile::ReadOwner | QFile::WriteOwner);
-        } else {
-            QFile file(ini);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("[frmCardsDealt]\nTop= 150\nLeft= 300\n");
-        }
-        SetIniPath(ini);
+        QVERIFY(!settings_.Contents().isEmpty());
         TheShoe().SetListener(&Windows());
         TheShoe().SetSeed(20261206);
     }
