@@ -130,8 +130,18 @@ private slots:
 
     void firstShuffleAsksNothing() {
         TheShoe().StackNextShoe(order_);
+        // The table is still in use while the shoe is made: closing it then is refused.
+        bool closed = true;
+        clock_->SetOnPause([&](double seconds) {
+            if (seconds == 2.0) {
+                closed = table_->close();
+            }
+        });
         ClickButton(QStringLiteral("maisyk"));
-        QCOMPARE(boxes_->Count(), 0);
+        clock_->SetOnPause({});
+        QVERIFY(!closed);
+        QCOMPARE(boxes_->Texts(), QStringList{QStringLiteral("Must wait for deal to end.")});
+        boxes_->Clear();
         QVERIFY(clock_->Durations().contains(2.0));
         QCOMPARE(TheShoe().NextCard, 2);
         QVERIFY(TheShoe().ShoeInPlay);
