@@ -69,9 +69,11 @@ void BaccTable::maisyk_Click() {
         }
     }
 
-    shoe.ShoeDecks = shoe.DeckCount;
     Pause(2);
     shoe.NewShoe();
+    // Taken from the shoe as built: the menus stay live during the wait and the shuffle, so the size
+    // chosen may have changed since the button was clicked.
+    shoe.ShoeDecks = (shoe.LastCardIndex + 1) / CardsPerDeck;
     shoe.LastHand = false;
     shoe.EndOfShoe = false;
     // The whole shoe is marked in the colours chosen when it was shuffled.

@@ -377,6 +377,28 @@ private slots:
         QCOMPARE(clock_->Durations(), (QList<double>{0.5, 0.5, 0.5, 0.5, 0.7, 0.7, 0.7, 0.5, 0.7, 0.7, 0.7}));
         Settings().Delay = false;
     }
+
+    void shoeSizeChosenDuringTheShuffleCountsTheShoeBuilt() {
+        // The menus stay live while the shoe is made: a size chosen then builds this shoe, and the shoe
+        // played must be counted under the size it really has.
+        const double decks1 = ReadNumber("ShoesHandsPlayed", "Decks1");
+        const double decks2 = ReadNumber("ShoesHandsPlayed", "Decks2");
+        TheShoe().DeckCount = 1;
+        clock_->SetOnPause([](double seconds) {
+            if (seconds == 2.0) {
+                TheShoe().DeckCount = 2;
+            }
+        });
+        ClickButton(QStringLiteral("maisyk")); // mid-shoe: the question is answered OK
+        clock_->SetOnPause({});
+        QCOMPARE(TheShoe().LastCardIndex, 2 * 52 - 1);
+        while (!TheShoe().EndOfShoe) {
+            Box(QStringLiteral("HandsAtaTime"))->SetDigits(QStringLiteral("90"));
+            ClickButton(QStringLiteral("duokkortos"));
+        }
+        QCOMPARE(ReadNumber("ShoesHandsPlayed", "Decks2"), decks2 + 1);
+        QCOMPARE(ReadNumber("ShoesHandsPlayed", "Decks1"), decks1);
+    }
 };
 
 QTEST_MAIN(PlayTest)
