@@ -31,6 +31,10 @@ void BaccTable::maisyk_Click() {
     duokkortos->hide();
     lblUnitValue->hide();
     txtUnitValue->hide();
+    // No bet may be placed while the shoe is made: it would stand while the unit value opens again.
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        SetSeatBetting(seat, false);
+    }
     lblShuffleInProgress[0]->show();
     lblShuffleInProgress[1]->show();
 

@@ -399,6 +399,29 @@ private slots:
         QCOMPARE(ReadNumber("ShoesHandsPlayed", "Decks2"), decks2 + 1);
         QCOMPARE(ReadNumber("ShoesHandsPlayed", "Decks1"), decks1);
     }
+
+    void noBetIsTakenWhileTheShoeIsMade() {
+        // A bet placed during the shuffle would stand while the unit value opens again, so its value
+        // label and its settlement would disagree.
+        ClickButton(QStringLiteral("maisyk"));
+        QVERIFY(!TheShoe().EndOfShoe);
+        bool betOpen = true;
+        clock_->SetOnPause([&](double seconds) {
+            if (seconds == 2.0) {
+                QWidget* add = Find<QWidget>(QStringLiteral("lblPBetInc5(0)"));
+                betOpen = add->isVisible() || add->isEnabled() ||
+                          Box(QStringLiteral("txtPlayerBet(0)"))->isEnabled();
+                QTest::mouseClick(add, Qt::LeftButton);
+            }
+        });
+        ClickButton(QStringLiteral("maisyk")); // mid-shoe: the question is answered OK
+        clock_->SetOnPause({});
+        QVERIFY(!betOpen);
+        QCOMPARE(Box(QStringLiteral("txtPlayerBet(0)"))->Number(), 0LL);
+        QVERIFY(Label(QStringLiteral("txtPlayerBetValue(0)"))->isHidden());
+        QVERIFY(Box(QStringLiteral("txtUnitValue"))->isEnabled());
+        QVERIFY(Find<QWidget>(QStringLiteral("lblPBetInc5(0)"))->isEnabled());
+    }
 };
 
 QTEST_MAIN(PlayTest)
