@@ -6,6 +6,7 @@
 #include "MaskedEdit.h"
 #include "MessageBox.h"
 #include "NumberText.h"
+#include "StatisticsSections.h"
 #include "TableMoney.h"
 #include "Twips.h"
 
@@ -20,13 +21,9 @@ namespace {
 QPointer<frmStatistics> openWindow;
 
 const QString SteakMask = QStringLiteral("\\$99999999");
-const QString HandsSection = QStringLiteral("ShoesHandsPlayed");
 const std::array<const char*, 5> DecksKeys = {"Decks1", "Decks2", "Decks4", "Decks6", "Decks8"};
 const std::array<const char*, 5> DecksCaptions = {"1 Deck", "2 Decks", "4 Decks", "6 Decks", "8 Decks"};
 
-QString SeatSection(int index) {
-    return QStringLiteral("Player%1Stats").arg(index + 1);
-}
 QString Indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
@@ -162,12 +159,12 @@ void frmStatistics::Form_Load() {
 }
 
 void frmStatistics::RefreshStatistics() {
-    lblHandsPlayed_->setText(ReadIni(HandsSection, QStringLiteral("Hands")));
+    lblHandsPlayed_->setText(ReadIni(HandsPlayedSection(), QStringLiteral("Hands")));
     for (int k = 0; k < 5; ++k) {
-        lblShoesPlayedDecks_[k]->setText(ReadIni(HandsSection, QLatin1String(DecksKeys[k])));
+        lblShoesPlayedDecks_[k]->setText(ReadIni(HandsPlayedSection(), QLatin1String(DecksKeys[k])));
     }
     for (int i = 0; i < 2; ++i) {
-        const QString section = SeatSection(i);
+        const QString section = SeatStatsSection(i);
         const QString steak = ReadIni(section, QStringLiteral("Steak"));
         const QString win = ReadIni(section, QStringLiteral("Win"));
         SetSteakAmount(i, SteakFieldAmount(steak.toStdString()));
@@ -210,7 +207,7 @@ void frmStatistics::mskSteak_LostFocus(int index) {
 
 void frmStatistics::StoreSteak(int index) {
     const double steak = static_cast<double>(mskSteak_[index]->Number());
-    WriteIni(SeatSection(index), QStringLiteral("Steak"), Number(steak));
+    WriteIni(SeatStatsSection(index), QStringLiteral("Steak"), Number(steak));
     lblCurrentMoney_[index]->setText(Money(steak + ShownAmount(lblWinningsStat_[index]->text())));
     if (TableMoney* table = CurrentTableMoney()) {
         table->SetPlayerTotalCaption(index, Money(steak + ShownAmount(table->PlayerWinningsCaption(index))));
@@ -224,14 +221,14 @@ void frmStatistics::cmdResetStats_Click() {
     }
     const QString zero = Number(0);
     lblHandsPlayed_->setText(QStringLiteral("0"));
-    WriteIni(HandsSection, QStringLiteral("Hands"), zero);
+    WriteIni(HandsPlayedSection(), QStringLiteral("Hands"), zero);
     for (int k = 0; k < 5; ++k) {
         lblShoesPlayedDecks_[k]->setText(QStringLiteral("0"));
-        WriteIni(HandsSection, QLatin1String(DecksKeys[k]), zero);
+        WriteIni(HandsPlayedSection(), QLatin1String(DecksKeys[k]), zero);
     }
     const QString noMoney = Money(0);
     for (int i = 0; i < 2; ++i) {
-        const QString section = SeatSection(i);
+        const QString section = SeatStatsSection(i);
         SetSteakAmount(i, 0);
         WriteIni(section, QStringLiteral("Steak"), zero);
         lblCurrentMoney_[i]->setText(noMoney);

@@ -7,6 +7,7 @@
 #include "Options.h"
 #include "Pause.h"
 #include "Shoe.h"
+#include "StatisticsSections.h"
 #include "Twips.h"
 
 #include <cstdlib>
@@ -628,7 +629,7 @@ void BaccTable::Form_Load() {
 
 void BaccTable::LoadMoneyCaptions() {
     for (int seat = 0; seat < SeatCount; ++seat) {
-        const QString section = QStringLiteral("Player%1Stats").arg(seat + 1);
+        const QString section = SeatStatsSection(seat);
         const double stake = static_cast<double>(
             RoundHalfAway(LeadingNumber(ReadIni(section, QStringLiteral("Steak")).toStdString())));
         const double winnings = LeadingNumber(ReadIni(section, QStringLiteral("Win")).toStdString());

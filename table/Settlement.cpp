@@ -5,17 +5,13 @@
 #include "MessageBox.h"
 #include "NumberText.h"
 #include "Shoe.h"
+#include "StatisticsSections.h"
 
 // The seats' money: settling each hand, the win and lose marks, the current money, the shoes counted
 // and the funds check of the bet entry.
 namespace bacc {
 namespace {
 
-const QString HandsSection = QStringLiteral("ShoesHandsPlayed");
-
-QString SeatSection(int seat) {
-    return QStringLiteral("Player%1Stats").arg(seat + 1);
-}
 QString Money(double amount) {
     return QString::fromStdString(FormatMoney(amount));
 }
@@ -46,14 +42,15 @@ void BaccTable::SettleHand() {
         const auto winnings =
             static_cast<double>(WinningsAfterHand(Amount(lblPlayerWinnings[seat]->text()), handMoney));
         lblPlayerWinnings[seat]->setText(Money(winnings));
-        const QString section = SeatSection(seat);
+        const QString section = SeatStatsSection(seat);
         WriteIni(section, QStringLiteral("Win"), Number(winnings));
         const long long turnover = TurnoverAfterHand(
             ReadIni(section, QStringLiteral("Turnover")).toStdString(), SeatDollarsInPlay(seat));
         WriteIni(section, QStringLiteral("Turnover"), Number(static_cast<double>(turnover)));
     }
-    const long long hands = CountPlusOne(ReadIni(HandsSection, QStringLiteral("Hands")).toStdString());
-    WriteIni(HandsSection, QStringLiteral("Hands"), Number(static_cast<double>(hands)));
+    const long long hands =
+        CountPlusOne(ReadIni(HandsPlayedSection(), QStringLiteral("Hands")).toStdString());
+    WriteIni(HandsPlayedSection(), QStringLiteral("Hands"), Number(static_cast<double>(hands)));
 }
 
 void BaccTable::ShowSeatResults() {
@@ -88,16 +85,17 @@ void BaccTable::ShowSeatResults() {
 
 void BaccTable::ShowCurrentMoney() {
     for (int seat = 0; seat < SeatCount; ++seat) {
-        const double money = CurrentMoney(ReadIni(SeatSection(seat), QStringLiteral("Steak")).toStdString(),
-                                          Amount(lblPlayerWinnings[seat]->text()));
+        const double money =
+            CurrentMoney(ReadIni(SeatStatsSection(seat), QStringLiteral("Steak")).toStdString(),
+                         Amount(lblPlayerWinnings[seat]->text()));
         lblPlayerTotal[seat]->setText(Money(money));
     }
 }
 
 void BaccTable::CountShoePlayed() {
     const QString key = QStringLiteral("Decks%1").arg(TheShoe().ShoeDecks);
-    const long long shoes = CountPlusOne(ReadIni(HandsSection, key).toStdString());
-    WriteIni(HandsSection, key, Number(static_cast<double>(shoes)));
+    const long long shoes = CountPlusOne(ReadIni(HandsPlayedSection(), key).toStdString());
+    WriteIni(HandsPlayedSection(), key, Number(static_cast<double>(shoes)));
 }
 
 bool BaccTable::prcSufficientFunds(long amount, int seat) {
