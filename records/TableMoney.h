@@ -16,6 +16,11 @@ public:
     virtual void SetPlayerTotalCaption(int seat, const QString& caption) = 0;
 };
 
+// A dollar amount as the table and the statistics window show it ("$15", "-$40"), and such a caption
+// read back (0 when it is not an amount).
+QString MoneyCaption(double amount);
+double CaptionAmount(const QString& caption);
+
 // The open table registers itself here and leaves when it goes; nullptr while there is no table.
 void SetTableMoney(TableMoney* table);
 TableMoney* CurrentTableMoney();

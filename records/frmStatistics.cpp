@@ -28,14 +28,8 @@ QString Indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-QString Money(double amount) {
-    return QString::fromStdString(FormatMoney(amount));
-}
 QString StoredMoney(const QString& stored) {
     return QString::fromStdString(FormatStoredMoney(stored.toStdString()));
-}
-double ShownAmount(const QString& caption) {
-    return MoneyValue(caption.toStdString());
 }
 double StoredAmount(const QString& stored) {
     return LeadingNumber(stored.toStdString());
@@ -126,8 +120,9 @@ void frmStatistics::BuildControls() {
         steakShown_[i]->setGeometry(mskSteak_[i]->geometry().adjusted(2, 2, -2, -2));
         steakShown_[i]->setFrameShape(QFrame::NoFrame);
         steakShown_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
-        connect(mskSteak_[i], &QLineEdit::textChanged, steakShown_[i],
-                [this, i] { steakShown_[i]->setText(Money(static_cast<double>(mskSteak_[i]->Number()))); });
+        connect(mskSteak_[i], &QLineEdit::textChanged, steakShown_[i], [this, i] {
+            steakShown_[i]->setText(MoneyCaption(static_cast<double>(mskSteak_[i]->Number())));
+        });
         connect(mskSteak_[i], &MaskedEdit::LostFocus, this, [this, i] { mskSteak_LostFocus(i); });
 
         lblCurrentMoney_[i] = MakeFigure(Indexed("lblCurrentMoney", i), players,
@@ -169,7 +164,7 @@ void frmStatistics::RefreshStatistics() {
         const QString win = ReadIni(section, QStringLiteral("Win"));
         SetSteakAmount(i, SteakFieldAmount(steak.toStdString()));
         lblWinningsStat_[i]->setText(StoredMoney(win));
-        lblCurrentMoney_[i]->setText(Money(StoredAmount(steak) + StoredAmount(win)));
+        lblCurrentMoney_[i]->setText(MoneyCaption(StoredAmount(steak) + StoredAmount(win)));
         lblTurnover_[i]->setText(StoredMoney(ReadIni(section, QStringLiteral("Turnover"))));
     }
 }
@@ -208,9 +203,10 @@ void frmStatistics::mskSteak_LostFocus(int index) {
 void frmStatistics::StoreSteak(int index) {
     const double steak = static_cast<double>(mskSteak_[index]->Number());
     WriteIni(SeatStatsSection(index), QStringLiteral("Steak"), Number(steak));
-    lblCurrentMoney_[index]->setText(Money(steak + ShownAmount(lblWinningsStat_[index]->text())));
+    lblCurrentMoney_[index]->setText(MoneyCaption(steak + CaptionAmount(lblWinningsStat_[index]->text())));
     if (TableMoney* table = CurrentTableMoney()) {
-        table->SetPlayerTotalCaption(index, Money(steak + ShownAmount(table->PlayerWinningsCaption(index))));
+        table->SetPlayerTotalCaption(
+            index, MoneyCaption(steak + CaptionAmount(table->PlayerWinningsCaption(index))));
     }
 }
 
@@ -226,7 +222,7 @@ void frmStatistics::cmdResetStats_Click() {
         lblShoesPlayedDecks_[k]->setText(QStringLiteral("0"));
         WriteIni(HandsPlayedSection(), QLatin1String(DecksKeys[k]), zero);
     }
-    const QString noMoney = Money(0);
+    const QString noMoney = MoneyCaption(0);
     for (int i = 0; i < 2; ++i) {
         const QString section = SeatStatsSection(i);
         SetSteakAmount(i, 0);

@@ -12,10 +12,6 @@
 namespace bacc {
 namespace {
 
-QString Money(double amount) {
-    return QString::fromStdString(FormatMoney(amount));
-}
-
 BetSpot Other(BetSpot spot) {
     return spot == BetSpot::Player ? BetSpot::Banker : BetSpot::Player;
 }
@@ -192,7 +188,7 @@ void PlayerOrBankerLostFocus(BaccTable& table, FocusChecks& checks, BetSpot spot
     }
     const double amount = unitValue * static_cast<double>(units);
     QLabel* value = table.BetValueLabel(spot, seat);
-    value->setText(Money(amount));
+    value->setText(MoneyCaption(amount));
     if (amount == 0) {
         value->hide();
         return;
@@ -205,7 +201,7 @@ void PlayerOrBankerLostFocus(BaccTable& table, FocusChecks& checks, BetSpot spot
     table.txtUnitValue->setEnabled(false);
     table.BetBox(other, seat)->SetDigits(QString::fromLatin1(DefaultBet));
     QLabel* otherValue = table.BetValueLabel(other, seat);
-    otherValue->setText(Money(0));
+    otherValue->setText(MoneyCaption(0));
     otherValue->hide();
 }
 
@@ -241,7 +237,7 @@ void BaccTable::txtTieBet_LostFocus(int seat) {
         return;
     }
     const double amount = unitValue * static_cast<double>(units);
-    txtTieBetValue[seat]->setText(Money(amount));
+    txtTieBetValue[seat]->setText(MoneyCaption(amount));
     if (amount == 0) {
         txtTieBetValue[seat]->hide();
         return;
@@ -269,7 +265,7 @@ void ClearBet(BaccTable& table, BetSpot spot, int seat) {
     PrepareBetChange(table, spot, seat);
     table.BetBox(spot, seat)->SetDigits(QString::fromLatin1(DefaultBet));
     QLabel* value = table.BetValueLabel(spot, seat);
-    value->setText(Money(0));
+    value->setText(MoneyCaption(0));
     value->hide();
 }
 
@@ -291,12 +287,12 @@ void AddUnits(BaccTable& table, BetSpot spot, int seat, int units) {
     }
     box->SetDigits(QString::number(newUnits));
     QLabel* value = table.BetValueLabel(spot, seat);
-    value->setText(Money(unitValue * static_cast<double>(newUnits)));
+    value->setText(MoneyCaption(unitValue * static_cast<double>(newUnits)));
     value->show();
     if (spot != BetSpot::Tie) {
         table.BetBox(Other(spot), seat)->SetDigits(QString::fromLatin1(DefaultBet));
         QLabel* otherValue = table.BetValueLabel(Other(spot), seat);
-        otherValue->setText(Money(0));
+        otherValue->setText(MoneyCaption(0));
         otherValue->hide();
     }
 }

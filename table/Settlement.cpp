@@ -12,12 +12,6 @@
 namespace bacc {
 namespace {
 
-QString Money(double amount) {
-    return QString::fromStdString(FormatMoney(amount));
-}
-double Amount(const QString& caption) {
-    return MoneyValue(caption.toStdString());
-}
 QString Number(double value) {
     return QString::fromStdString(NumberText(value));
 }
@@ -25,7 +19,7 @@ QString Number(double value) {
 } // namespace
 
 double BaccTable::StandingBetValue(BetSpot spot, int seat) const {
-    return BetBox(spot, seat)->Number() != 0 ? Amount(BetValueLabel(spot, seat)->text()) : 0.0;
+    return BetBox(spot, seat)->Number() != 0 ? CaptionAmount(BetValueLabel(spot, seat)->text()) : 0.0;
 }
 
 double BaccTable::SeatDollarsInPlay(int seat) const {
@@ -40,8 +34,8 @@ void BaccTable::SettleHand() {
             static_cast<int>(txtPlayerBet[seat]->Number()), static_cast<int>(txtBankerBet[seat]->Number()),
             static_cast<int>(txtTieBet[seat]->Number()), unitValue, seat + 1);
         const auto winnings =
-            static_cast<double>(WinningsAfterHand(Amount(lblPlayerWinnings[seat]->text()), handMoney));
-        lblPlayerWinnings[seat]->setText(Money(winnings));
+            static_cast<double>(WinningsAfterHand(CaptionAmount(lblPlayerWinnings[seat]->text()), handMoney));
+        lblPlayerWinnings[seat]->setText(MoneyCaption(winnings));
         const QString section = SeatStatsSection(seat);
         WriteIni(section, QStringLiteral("Win"), Number(winnings));
         const long long turnover = TurnoverAfterHand(
@@ -87,8 +81,8 @@ void BaccTable::ShowCurrentMoney() {
     for (int seat = 0; seat < SeatCount; ++seat) {
         const double money =
             CurrentMoney(ReadIni(SeatStatsSection(seat), QStringLiteral("Steak")).toStdString(),
-                         Amount(lblPlayerWinnings[seat]->text()));
-        lblPlayerTotal[seat]->setText(Money(money));
+                         CaptionAmount(lblPlayerWinnings[seat]->text()));
+        lblPlayerTotal[seat]->setText(MoneyCaption(money));
     }
 }
 
@@ -99,7 +93,7 @@ void BaccTable::CountShoePlayed() {
 }
 
 bool BaccTable::prcSufficientFunds(long amount, int seat) {
-    if (FundsLeft(Amount(lblPlayerTotal[seat]->text()), amount, SeatDollarsInPlay(seat)) < 0) {
+    if (FundsLeft(CaptionAmount(lblPlayerTotal[seat]->text()), amount, SeatDollarsInPlay(seat)) < 0) {
         ShowMessage(
             QStringLiteral("Sorry, not enough money for the bet placed. You must add more steak money using "
                            "the Statistics screen."),
