@@ -99,13 +99,7 @@ const ButtonInfo Buttons[] = {
     {"Statistics", "Show Player Statistics", true},
 };
 
-int ReadTwips(const char* key) {
-    return static_cast<int>(
-        RoundHalfAway(LeadingNumber(ReadIni(QStringLiteral("MDIForm1"), key).toStdString())));
-}
-void WriteTwips(const char* key, int twips) {
-    WriteIni(QStringLiteral("MDIForm1"), key, QString::fromStdString(NumberText(twips)));
-}
+const QString MainWindowSection = QStringLiteral("MDIForm1");
 
 } // namespace
 
@@ -353,10 +347,10 @@ void MDIForm1::PaintBackground() {
 }
 
 void MDIForm1::RestorePosition() {
-    const int top = ReadTwips("Top");
-    const int left = ReadTwips("Left");
-    const int height = ReadTwips("Height");
-    const int width = ReadTwips("Width");
+    const int top = ReadTwips(MainWindowSection, "Top");
+    const int left = ReadTwips(MainWindowSection, "Left");
+    const int height = ReadTwips(MainWindowSection, "Height");
+    const int width = ReadTwips(MainWindowSection, "Width");
     move(Px(left), Px(top));
     if (height > 0 && width > 0) {
         resize(Px(width), Px(height));
@@ -366,10 +360,10 @@ void MDIForm1::RestorePosition() {
 }
 
 void MDIForm1::SavePosition() {
-    WriteTwips("Top", Twips(pos().y()));
-    WriteTwips("Left", Twips(pos().x()));
-    WriteTwips("Height", Twips(height()));
-    WriteTwips("Width", Twips(width()));
+    WriteTwips(MainWindowSection, "Top", Twips(pos().y()));
+    WriteTwips(MainWindowSection, "Left", Twips(pos().x()));
+    WriteTwips(MainWindowSection, "Height", Twips(height()));
+    WriteTwips(MainWindowSection, "Width", Twips(width()));
 }
 
 bool MDIForm1::MDIForm_Unload() {

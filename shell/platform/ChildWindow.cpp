@@ -11,6 +11,7 @@
 namespace bacc {
 namespace {
 QPointer<QMdiArea> host;
+} // namespace
 
 int ReadTwips(const QString& section, const char* key) {
     return static_cast<int>(RoundHalfAway(LeadingNumber(ReadIni(section, key).toStdString())));
@@ -18,10 +19,13 @@ int ReadTwips(const QString& section, const char* key) {
 void WriteTwips(const QString& section, const char* key, int twips) {
     WriteIni(section, key, QString::fromStdString(NumberText(twips)));
 }
-} // namespace
 
-void SetWindowHost(QMdiArea* area) { host = area; }
-QMdiArea* WindowHost() { return host; }
+void SetWindowHost(QMdiArea* area) {
+    host = area;
+}
+QMdiArea* WindowHost() {
+    return host;
+}
 
 ChildWindow::ChildWindow(const QString& objectName, const QString& settingsSection, bool keepsSize,
                          QWidget* parent)
@@ -46,7 +50,9 @@ void ChildWindow::ShowInHost() {
     }
 }
 
-QWidget* ChildWindow::Frame() { return subWindow_ ? static_cast<QWidget*>(subWindow_.data()) : this; }
+QWidget* ChildWindow::Frame() {
+    return subWindow_ ? static_cast<QWidget*>(subWindow_.data()) : this;
+}
 
 void ChildWindow::SetDesignSize(const QSize& pixels) {
     designSize_ = pixels;

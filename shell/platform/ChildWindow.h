@@ -48,6 +48,11 @@ private:
     QSize designSize_;
 };
 
+// A window coordinate stored in twips ("Top", "Left", "Height", "Width"): missing or not a number reads
+// as 0.
+int ReadTwips(const QString& section, const char* key);
+void WriteTwips(const QString& section, const char* key, int twips);
+
 // The main window's client area that child windows are placed in; nullptr when there is none.
 void SetWindowHost(QMdiArea* area);
 QMdiArea* WindowHost();
