@@ -428,7 +428,7 @@ void MDIForm1::ToggleOption(Option option) {
     ShowOption(option);
 }
 
-void MDIForm1::ApplyCardsDealtWindows([[maybe_unused]] Option option) {
+void MDIForm1::ApplyCardsDealtWindows(Option option) {
     if (option == Option::CardsDealt) {
         TheCardsDealtWindows().SetCardsDealtOption(Settings().CardsDealt);
     } else {

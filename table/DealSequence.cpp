@@ -55,11 +55,9 @@ void BaccTable::duokkortos_Click() {
 
 void BaccTable::LockForDeal() {
     DealInProgress = true;
+    // The last hand's cards, results, win and lose marks and the value labels of zero bets go.
     CardsInvisible();
     ResultsInvisible();
-    for (QLabel* label : {WinP, WinB, lblNaturalP, lblNaturalB, TieResultP, TieResultB, PTotal, BTotal}) {
-        label->hide();
-    }
     txtSetFocus->setFocus();
     duokkortos->hide();
     duokkortos->setEnabled(false);
@@ -68,19 +66,6 @@ void BaccTable::LockForDeal() {
     maisyk->setEnabled(false);
     txtUnitValue->setEnabled(false);
     for (int seat = 0; seat < SeatCount; ++seat) {
-        for (QLabel* label :
-             {lblPWin[seat], lblBWin[seat], lblTWin[seat], lblPLose[seat], lblBLose[seat], lblTLose[seat]}) {
-            label->hide();
-        }
-        if (txtTieBet[seat]->Number() == 0) {
-            txtTieBetValue[seat]->hide();
-        }
-        if (txtPlayerBet[seat]->Number() == 0) {
-            txtPlayerBetValue[seat]->hide();
-        }
-        if (txtBankerBet[seat]->Number() == 0) {
-            txtBankerBetValue[seat]->hide();
-        }
         SetSeatBetting(seat, false);
     }
 }
@@ -161,7 +146,7 @@ void BaccTable::PresentHand() {
     }
     // With a Banker total of 0, 1 or 2 the Banker draws whatever the Player's third card is, so its card
     // follows at once; otherwise the Player's card is revealed first.
-    if (!Settings().CardFaceUp && hand.PlayerDrew && BTotal->text().toInt() > 2) {
+    if (!Settings().CardFaceUp && hand.PlayerDrew && hand.BankerTwoCardTotal > 2) {
         WaitForReveal({2});
     }
     if (hand.BankerDrew) {

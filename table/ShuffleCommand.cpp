@@ -40,9 +40,6 @@ void BaccTable::maisyk_Click() {
 
     CardsInvisible();
     ResultsInvisible();
-    for (QLabel* label : {PTotal, BTotal, WinP, WinB, TieResultP, TieResultB}) {
-        label->hide();
-    }
     PTotal->setText(QStringLiteral("0"));
     BTotal->setText(QStringLiteral("0"));
     FormLastHand->hide();
@@ -58,10 +55,6 @@ void BaccTable::maisyk_Click() {
 
     HandsAtaTime->SetDigits(QStringLiteral("1"));
     for (int seat = 0; seat < SeatCount; ++seat) {
-        for (QLabel* label :
-             {lblPWin[seat], lblBWin[seat], lblTWin[seat], lblPLose[seat], lblBLose[seat], lblTLose[seat]}) {
-            label->hide();
-        }
         // Each value label goes to zero with its bet, so the funds check never counts a bet of the last
         // shoe.
         for (QLabel* value : {txtBankerBetValue[seat], txtPlayerBetValue[seat], txtTieBetValue[seat]}) {
@@ -99,8 +92,6 @@ void BaccTable::maisyk_Click() {
     lblUnitValue->show();
     txtUnitValue->show();
     txtUnitValue->setEnabled(true);
-    lblNaturalP->hide();
-    lblNaturalB->hide();
 
     for (int seat = 0; seat < SeatCount; ++seat) {
         for (MaskedEdit* bet : {txtPlayerBet[seat], txtBankerBet[seat], txtTieBet[seat]}) {
