@@ -58,32 +58,40 @@ void OpenFixedWindow(ChildWindow* window) {
 
 } // namespace
 
+DealtListWindow::DealtListWindow(const QString& name, const QString& listName)
+    : ChildWindow(name, name, false), list_(new QListWidget(this)) {
+    list_->setObjectName(listName);
+    list_->setUniformItemSizes(true);
+    list_->setTextElideMode(Qt::ElideNone);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+bool DealtListWindow::Form_Unload() {
+    SavePosition();
+    unloaded_ = true;
+    return true;
+}
+
 CardsDealtWindow::CardsDealtWindow()
-    : ChildWindow(QStringLiteral("frmCardsDealt"), QStringLiteral("frmCardsDealt"), false),
-      lstCardsDealt_(new QListWidget(this)) {
+    : DealtListWindow(QStringLiteral("frmCardsDealt"), QStringLiteral("lstCardsDealt")) {
     SetCaption(QStringLiteral("      Cards Dealt"));
-    lstCardsDealt_->setObjectName(QStringLiteral("lstCardsDealt"));
+    QListWidget* list = List();
     // A fixed pitch lines up the burnt and end markers of column 15. The list is made wide enough for a
     // whole line in a readable size rather than cutting the markers off.
     const QFont font = FixedPitchFont(8.25);
-    lstCardsDealt_->setFont(font);
-    lstCardsDealt_->setUniformItemSizes(true);
-    lstCardsDealt_->setAutoScroll(false); // the fills scroll to the last card themselves
-    lstCardsDealt_->setTextElideMode(Qt::ElideNone);
-    lstCardsDealt_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    lstCardsDealt_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    list->setFont(font);
+    list->setAutoScroll(false); // the fills scroll to the last card themselves
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     const int lineWidth = QFontMetrics(font).horizontalAdvance(QString(ListLineLength, QLatin1Char('M')));
-    const int chrome =
-        2 * lstCardsDealt_->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8;
+    const int chrome = 2 * list->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8;
     const int listWidth = std::max(Px(1845), lineWidth + chrome);
-    lstCardsDealt_->setGeometry(Px(45), Px(45), listWidth, Px(2955));
+    list->setGeometry(Px(45), Px(45), listWidth, Px(2955));
     SetDesignSize(
         QSize(std::max(Px(45) + listWidth + Px(45), CaptionRoom(windowTitle())), Px(45 + 2955 + 45)));
 }
 
 CardsDealtCountWindow::CardsDealtCountWindow()
-    : ChildWindow(QStringLiteral("frmCardsDealtCount"), QStringLiteral("frmCardsDealtCount"), false),
-      lstCardsDealtCount_(new QListWidget(this)) {
+    : DealtListWindow(QStringLiteral("frmCardsDealtCount"), QStringLiteral("lstCardsDealtCount")) {
     SetCaption(QStringLiteral("    Cards Dealt Count"));
     SetDesignSize(QSize(std::max(Px(30 + 2055 + 60), CaptionRoom(windowTitle())), Px(450 + 2565 + 60)));
     // Staggered on two lines, each heading over its count column.
@@ -106,31 +114,15 @@ CardsDealtCountWindow::CardsDealtCountWindow()
         label->adjustSize();
         label->move(TwipsPoint(h.left, h.top));
     }
-    lstCardsDealtCount_->setObjectName(QStringLiteral("lstCardsDealtCount"));
-    lstCardsDealtCount_->setGeometry(TwipsRect(30, 450, 2055, 2565));
-    lstCardsDealtCount_->setFont(FixedPitchFont(9));
-    lstCardsDealtCount_->setUniformItemSizes(true);
-    lstCardsDealtCount_->setTextElideMode(Qt::ElideNone);
-    lstCardsDealtCount_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List()->setGeometry(TwipsRect(30, 450, 2055, 2565));
+    List()->setFont(FixedPitchFont(9));
 }
 
 int CardsDealtCountWindow::RowHeight() const {
     // All thirteen rows in view, as the list was sized for, unless the font is too tall for that.
-    const int fitting = lstCardsDealtCount_->viewport()->height() / RanksPerSuit;
-    const QFontMetrics metrics(lstCardsDealtCount_->font());
+    const int fitting = List()->viewport()->height() / RanksPerSuit;
+    const QFontMetrics metrics(List()->font());
     return std::max(fitting, metrics.ascent() + metrics.descent() - 2);
-}
-
-bool CardsDealtWindow::Form_Unload() {
-    SavePosition();
-    unloaded_ = true;
-    return true;
-}
-
-bool CardsDealtCountWindow::Form_Unload() {
-    SavePosition();
-    unloaded_ = true;
-    return true;
 }
 
 void CardsDealtWindows::NewShoeStarted() {

@@ -10,39 +10,37 @@ class QLabel;
 
 namespace bacc {
 
-// "Cards Dealt": every card that has left the shoe, in shoe order, one 21-character line each.
-class CardsDealtWindow : public ChildWindow {
+// A window of fixed size around one list of fixed-pitch lines, named after its settings section.
+class DealtListWindow : public ChildWindow {
     Q_OBJECT
 public:
-    CardsDealtWindow();
-    QListWidget* List() const { return lstCardsDealt_; }
+    QListWidget* List() const { return list_; }
     // Closed by the user; the widget itself goes a moment later.
     bool Unloaded() const { return unloaded_; }
 
 protected:
+    DealtListWindow(const QString& name, const QString& listName);
     bool Form_Unload() override;
 
 private:
-    QListWidget* lstCardsDealt_;
+    QListWidget* list_;
     bool unloaded_ = false;
 };
 
+// "Cards Dealt": every card that has left the shoe, in shoe order, one 21-character line each.
+class CardsDealtWindow : public DealtListWindow {
+    Q_OBJECT
+public:
+    CardsDealtWindow();
+};
+
 // "Cards Dealt Count": how many cards of each rank and suit have left the shoe.
-class CardsDealtCountWindow : public ChildWindow {
+class CardsDealtCountWindow : public DealtListWindow {
     Q_OBJECT
 public:
     CardsDealtCountWindow();
-    QListWidget* List() const { return lstCardsDealtCount_; }
     // Height of one row of the table, in pixels.
     int RowHeight() const;
-    bool Unloaded() const { return unloaded_; }
-
-protected:
-    bool Form_Unload() override;
-
-private:
-    QListWidget* lstCardsDealtCount_;
-    bool unloaded_ = false;
 };
 
 // Fills the two cards-dealt windows as cards leave TheShoe(). The windows are created on first use and
