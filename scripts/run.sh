@@ -4,7 +4,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/deps.sh"
-"$root/scripts/build.sh"
+"$root/scripts/build.sh" quorrel-baccarat baccarat-sim
 
 config="${XDG_CONFIG_HOME:-$HOME/.config}/quorrel-baccarat"
 mkdir -p "$config"
