@@ -96,7 +96,6 @@ public:
 
     // Cards counted per rank and suit are shown through this listener; nullptr silences it.
     void SetListener(ShoeListener* listener) { listener_ = listener ? listener : &silent_; }
-    ShoeListener& Listener() const { return *listener_; }
     // Test and simulator seams. A fixed seed makes every following shoe reproducible (shoe k of the
     // run is shuffled from the seed and k); without one each shoe is seeded afresh from the system.
     void SetSeed(std::optional<std::uint64_t> seed);

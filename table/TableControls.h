@@ -38,7 +38,6 @@ class SqueezeHandle : public QLabel {
 public:
     enum class Edge { Bottom, Right };
     SqueezeHandle(const QString& objectName, Edge edge, QWidget* parent = nullptr);
-    Edge Side() const { return edge_; }
 
 signals:
     void MouseMoved(int xTwips, int yTwips);
@@ -79,7 +78,6 @@ public:
     void SetFill(const QColor& colour);
     void SetRadius(qreal pixels) { radius_ = pixels; }
     Kind ShapeKind() const { return kind_; }
-    QColor BorderColour() const { return border_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
