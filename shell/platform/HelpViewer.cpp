@@ -109,8 +109,11 @@ void ShowHelpAt(const QString& anchor, QWidget* parent) {
             QPoint place(owner.right() - openWindow->width(), owner.top() + 40);
             if (const QScreen* screen = parent->window()->screen()) {
                 const QRect available = screen->availableGeometry();
-                place.setX(std::clamp(place.x(), available.left(), available.right() - openWindow->width()));
-                place.setY(std::clamp(place.y(), available.top(), available.bottom() - openWindow->height()));
+                // On a screen smaller than the window its top left corner stays on the screen.
+                place.setX(
+                    std::max(std::min(place.x(), available.right() - openWindow->width()), available.left()));
+                place.setY(std::max(std::min(place.y(), available.bottom() - openWindow->height()),
+                                    available.top()));
             }
             openWindow->move(place);
         }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +25,26 @@ QWidget* HelpWindow() {
     return HelpBrowser() != nullptr ? HelpBrowser()->window() : nullptr;
 }
 
+// Run on a screen lower than the help window, as on a small laptop, unless another platform is asked for.
+QString SmallScreenConfig() {
+    return QDir::temp().filePath(
+        QStringLiteral("helpviewertest-screen-%1.json").arg(QCoreApplication::applicationPid()));
+}
+void UseSmallScreen() {
+    if (qgetenv("QT_QPA_PLATFORM") != "offscreen") {
+        return;
+    }
+    const QString config = SmallScreenConfig();
+    QFile file(config);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1024, "height": 560,)"
+                   R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+        file.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+    }
+}
+Q_CONSTRUCTOR_FUNCTION(UseSmallScreen)
+
 } // namespace
 
 class HelpViewerTest : public QObject {
@@ -38,6 +59,8 @@ private slots:
         QVERIFY(QFile::copy(ShippedHelp(), dir_.filePath("BACCARAT.HLP")));
         SetIniPath(dir_.filePath("BACCARAT.INI"));
     }
+
+    void cleanupTestCase() { QFile::remove(SmallScreenConfig()); }
 
     void cleanup() {
         if (HelpWindow() != nullptr) {
@@ -101,6 +124,23 @@ private slots:
         QVERIFY(links > 20);
         QVERIFY(anchors.contains("contents"));
         QVERIFY(anchors.contains("start-screen"));
+    }
+
+    void aWindowTallerThanTheScreenKeepsItsTopOnIt() {
+        QWidget owner;
+        owner.resize(300, 200);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        ShowHelpContents(&owner);
+        QWidget* help = HelpWindow();
+        QVERIFY(help != nullptr);
+        const QRect available = owner.screen()->availableGeometry();
+        // The window is placed beside its owner, and where the screen is too small, at its top left.
+        if (help->height() > available.height()) {
+            QCOMPARE(help->pos().y(), available.top());
+        }
+        QVERIFY(help->pos().y() >= available.top());
+        QVERIFY(help->pos().x() >= available.left());
     }
 
     void aMissingHelpFileIsReported() {
