@@ -35,6 +35,17 @@ bool IsRed(Suit suit) {
     return suit == Suit::Diamond || suit == Suit::Heart;
 }
 
+// The flared stem under a spade or a club, from the given height down to the symbol's foot.
+QPainterPath SuitStem(qreal top) {
+    QPainterPath stem;
+    stem.moveTo(-0.03, top);
+    stem.quadTo(-0.04, 0.4, -0.22, 0.5);
+    stem.lineTo(0.22, 0.5);
+    stem.quadTo(0.04, 0.4, 0.03, top);
+    stem.closeSubpath();
+    return stem;
+}
+
 // Suit symbols in a unit box centred on the origin (-0.5 .. 0.5 both ways), pointing up.
 QPainterPath SuitPath(Suit suit) {
     QPainterPath path;
@@ -62,13 +73,7 @@ QPainterPath SuitPath(Suit suit) {
         blade.lineTo(-0.04, 0.24);
         blade.cubicTo(-0.22, 0.42, -0.5, 0.34, -0.5, 0.12);
         blade.cubicTo(-0.5, -0.12, -0.12, -0.3, 0, -0.5);
-        QPainterPath stem;
-        stem.moveTo(-0.03, 0.12);
-        stem.quadTo(-0.04, 0.4, -0.22, 0.5);
-        stem.lineTo(0.22, 0.5);
-        stem.quadTo(0.04, 0.4, 0.03, 0.12);
-        stem.closeSubpath();
-        path = blade.united(stem);
+        path = blade.united(SuitStem(0.12));
         break;
     }
     case Suit::Club: {
@@ -78,13 +83,7 @@ QPainterPath SuitPath(Suit suit) {
         leaves.addEllipse(QPointF(-0.26, 0.08), r, r);
         leaves.addEllipse(QPointF(0.26, 0.08), r, r);
         leaves.addEllipse(QPointF(0, 0.02), 0.12, 0.12);
-        QPainterPath stem;
-        stem.moveTo(-0.03, 0.05);
-        stem.quadTo(-0.04, 0.4, -0.22, 0.5);
-        stem.lineTo(0.22, 0.5);
-        stem.quadTo(0.04, 0.4, 0.03, 0.05);
-        stem.closeSubpath();
-        path = leaves.united(stem).simplified();
+        path = leaves.united(SuitStem(0.05)).simplified();
         break;
     }
     }
