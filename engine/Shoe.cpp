@@ -149,6 +149,14 @@ void Shoe::NewShoe() {
     NextCard = burnValue + 1;
 }
 
+void Shoe::StartShoe() {
+    NewShoe();
+    ShoeDecks = (LastCardIndex + 1) / CardsPerDeck;
+    LastHand = false;
+    EndOfShoe = false;
+    ShoeInPlay = true;
+}
+
 namespace {
 // Every list line a card can have, built once: three markers for each of the 52 faces.
 const std::array<std::array<ListLine, CardsPerDeck>, 3>& ListLines() {

@@ -86,6 +86,11 @@ public:
     // and records the burnt cards. Leaves LastHand, EndOfShoe, ShoeInPlay and ShoeDecks alone.
     void NewShoe();
 
+    // Puts a new shoe in play: NewShoe, then ShoeDecks is the size actually built and the shoe has
+    // neither reached its last hand nor its end. The one way the table, the simulator and the tests
+    // start a shoe.
+    void StartShoe();
+
     // Deals one hand by the drawing rules into Hand, records its cards and applies the cut card.
     // Does nothing once EndOfShoe is set.
     void DealHand();

@@ -83,11 +83,7 @@ int main(int argc, char* argv[]) {
     std::uint64_t hands = 0, banker = 0, player = 0, tie = 0, playerNaturals = 0, bankerNaturals = 0;
     const auto start = std::chrono::steady_clock::now();
     for (std::uint64_t s = 0; s < arguments.shoes; ++s) {
-        shoe.ShoeDecks = shoe.DeckCount;
-        shoe.NewShoe();
-        shoe.LastHand = false;
-        shoe.EndOfShoe = false;
-        shoe.ShoeInPlay = true;
+        shoe.StartShoe();
         while (!shoe.EndOfShoe) {
             shoe.DealHand();
             ++hands;
