@@ -1,6 +1,5 @@
 #include "Shoe.h"
 
-#include "Options.h"
 #include "Random.h"
 
 #include <chrono>
@@ -143,9 +142,7 @@ void Shoe::NewShoe() {
     for (int p = 0; p <= burnValue; ++p) {
         RecordCard(p, CardMark::Burnt);
     }
-    if (Settings().CardsDealtCount) {
-        listener_->ShowDealtCount();
-    }
+    listener_->CountChanged();
     NextCard = burnValue + 1;
 }
 
@@ -250,9 +247,7 @@ void Shoe::DealHand() {
     if (NextCard > LastCardIndex - 13) {
         LastHand = true;
     }
-    if (Settings().CardsDealtCount) {
-        listener_->ShowDealtCount();
-    }
+    listener_->CountChanged();
 }
 
 void Shoe::RecordUndealtRest() {
@@ -260,9 +255,7 @@ void Shoe::RecordUndealtRest() {
         RecordCard(position, CardMark::End);
     }
     NextCard = LastCardIndex;
-    if (Settings().CardsDealtCount) {
-        listener_->ShowDealtCount();
-    }
+    listener_->CountChanged();
 }
 
 Shoe& TheShoe() {

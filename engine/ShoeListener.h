@@ -11,8 +11,8 @@ public:
     virtual void NewShoeStarted() {}
     // The card at this shoe position has left the shoe; its list line is already set.
     virtual void AppendDealtCard(int /*position*/) {}
-    // The per-rank, per-suit count changed; called only while the count option is on.
-    virtual void ShowDealtCount() {}
+    // The per-rank, per-suit count changed: after the burn, after each hand and at the end of a shoe.
+    virtual void CountChanged() {}
     // Called once per card while a shoe is built, so the windows stay live.
     virtual void ProcessEvents() {}
 };

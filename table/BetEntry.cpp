@@ -1,8 +1,8 @@
-#include "BaccTable.h"
 #include "Bankroll.h"
 #include "FocusChecks.h"
 #include "MessageBox.h"
 #include "NumberText.h"
+#include "TableWindow.h"
 
 #include <limits>
 
@@ -29,7 +29,7 @@ std::int16_t ToSavedBet(long long units) {
 
 } // namespace
 
-MaskedEdit* BaccTable::BetBox(BetSpot spot, int seat) const {
+MaskedEdit* TableWindow::BetBox(BetSpot spot, int seat) const {
     switch (spot) {
     case BetSpot::Player:
         return txtPlayerBet[seat];
@@ -41,7 +41,7 @@ MaskedEdit* BaccTable::BetBox(BetSpot spot, int seat) const {
     return txtTieBet[seat];
 }
 
-QLabel* BaccTable::BetValueLabel(BetSpot spot, int seat) const {
+QLabel* TableWindow::BetValueLabel(BetSpot spot, int seat) const {
     switch (spot) {
     case BetSpot::Player:
         return txtPlayerBetValue[seat];
@@ -53,15 +53,15 @@ QLabel* BaccTable::BetValueLabel(BetSpot spot, int seat) const {
     return txtTieBetValue[seat];
 }
 
-void BaccTable::ConnectBetEntry() {
+void TableWindow::ConnectBetEntry() {
     betFocusChecks_ = new FocusChecks(this);
     betFocusChecks_->Watch(HandsAtaTime);
     betFocusChecks_->Watch(txtUnitValue);
-    connect(HandsAtaTime, &MaskedEdit::GotFocus, this, &BaccTable::HandsAtaTime_GotFocus);
-    connect(HandsAtaTime, &MaskedEdit::LostFocus, this, &BaccTable::HandsAtaTime_LostFocus);
-    connect(txtUnitValue, &MaskedEdit::GotFocus, this, &BaccTable::txtUnitValue_GotFocus);
-    connect(txtUnitValue, &MaskedEdit::LostFocus, this, &BaccTable::txtUnitValue_LostFocus);
-    using Handler = void (BaccTable::*)(int);
+    connect(HandsAtaTime, &MaskedEdit::GotFocus, this, &TableWindow::HandsAtaTime_GotFocus);
+    connect(HandsAtaTime, &MaskedEdit::LostFocus, this, &TableWindow::HandsAtaTime_LostFocus);
+    connect(txtUnitValue, &MaskedEdit::GotFocus, this, &TableWindow::txtUnitValue_GotFocus);
+    connect(txtUnitValue, &MaskedEdit::LostFocus, this, &TableWindow::txtUnitValue_LostFocus);
+    using Handler = void (TableWindow::*)(int);
     auto bind = [this](auto* sender, auto signal, Handler handler, int seat) {
         connect(sender, signal, this, [this, handler, seat] { (this->*handler)(seat); });
     };
@@ -69,25 +69,25 @@ void BaccTable::ConnectBetEntry() {
         for (MaskedEdit* box : {txtPlayerBet[seat], txtBankerBet[seat], txtTieBet[seat]}) {
             betFocusChecks_->Watch(box);
         }
-        bind(txtPlayerBet[seat], &MaskedEdit::GotFocus, &BaccTable::txtPlayerBet_GotFocus, seat);
-        bind(txtPlayerBet[seat], &MaskedEdit::LostFocus, &BaccTable::txtPlayerBet_LostFocus, seat);
-        bind(txtBankerBet[seat], &MaskedEdit::GotFocus, &BaccTable::txtBankerBet_GotFocus, seat);
-        bind(txtBankerBet[seat], &MaskedEdit::LostFocus, &BaccTable::txtBankerBet_LostFocus, seat);
-        bind(txtTieBet[seat], &MaskedEdit::GotFocus, &BaccTable::txtTieBet_GotFocus, seat);
-        bind(txtTieBet[seat], &MaskedEdit::LostFocus, &BaccTable::txtTieBet_LostFocus, seat);
+        bind(txtPlayerBet[seat], &MaskedEdit::GotFocus, &TableWindow::txtPlayerBet_GotFocus, seat);
+        bind(txtPlayerBet[seat], &MaskedEdit::LostFocus, &TableWindow::txtPlayerBet_LostFocus, seat);
+        bind(txtBankerBet[seat], &MaskedEdit::GotFocus, &TableWindow::txtBankerBet_GotFocus, seat);
+        bind(txtBankerBet[seat], &MaskedEdit::LostFocus, &TableWindow::txtBankerBet_LostFocus, seat);
+        bind(txtTieBet[seat], &MaskedEdit::GotFocus, &TableWindow::txtTieBet_GotFocus, seat);
+        bind(txtTieBet[seat], &MaskedEdit::LostFocus, &TableWindow::txtTieBet_LostFocus, seat);
         const std::array<std::pair<ClickLabel*, Handler>, 12> labels{{
-            {lblPBetInc0[seat], &BaccTable::lblPBetInc0_Click},
-            {lblPBetInc1[seat], &BaccTable::lblPBetInc1_Click},
-            {lblPBetInc2[seat], &BaccTable::lblPBetInc2_Click},
-            {lblPBetInc5[seat], &BaccTable::lblPBetInc5_Click},
-            {lblBBetInc0[seat], &BaccTable::lblBBetInc0_Click},
-            {lblBBetInc1[seat], &BaccTable::lblBBetInc1_Click},
-            {lblBBetInc2[seat], &BaccTable::lblBBetInc2_Click},
-            {lblBBetInc5[seat], &BaccTable::lblBBetInc5_Click},
-            {lblTBetInc0[seat], &BaccTable::lblTBetInc0_Click},
-            {lblTBetInc1[seat], &BaccTable::lblTBetInc1_Click},
-            {lblTBetInc2[seat], &BaccTable::lblTBetInc2_Click},
-            {lblTBetInc5[seat], &BaccTable::lblTBetInc5_Click},
+            {lblPBetInc0[seat], &TableWindow::lblPBetInc0_Click},
+            {lblPBetInc1[seat], &TableWindow::lblPBetInc1_Click},
+            {lblPBetInc2[seat], &TableWindow::lblPBetInc2_Click},
+            {lblPBetInc5[seat], &TableWindow::lblPBetInc5_Click},
+            {lblBBetInc0[seat], &TableWindow::lblBBetInc0_Click},
+            {lblBBetInc1[seat], &TableWindow::lblBBetInc1_Click},
+            {lblBBetInc2[seat], &TableWindow::lblBBetInc2_Click},
+            {lblBBetInc5[seat], &TableWindow::lblBBetInc5_Click},
+            {lblTBetInc0[seat], &TableWindow::lblTBetInc0_Click},
+            {lblTBetInc1[seat], &TableWindow::lblTBetInc1_Click},
+            {lblTBetInc2[seat], &TableWindow::lblTBetInc2_Click},
+            {lblTBetInc5[seat], &TableWindow::lblTBetInc5_Click},
         }};
         for (const auto& [label, handler] : labels) {
             bind(label, &ClickLabel::Clicked, handler, seat);
@@ -97,11 +97,11 @@ void BaccTable::ConnectBetEntry() {
 
 // --- Hands at a time and unit value ---
 
-void BaccTable::HandsAtaTime_GotFocus() {
+void TableWindow::HandsAtaTime_GotFocus() {
     HandsAtaTime->SelectDigits();
 }
 
-void BaccTable::HandsAtaTime_LostFocus() {
+void TableWindow::HandsAtaTime_LostFocus() {
     if (!HandsAtaTime->isVisible() || betFocusChecks_->Ignore(HandsAtaTime)) {
         return;
     }
@@ -118,11 +118,11 @@ void BaccTable::HandsAtaTime_LostFocus() {
     duokkortos->setText(QString::fromStdString(DealButtonCaption(DealCaption().toStdString(), hands)));
 }
 
-void BaccTable::txtUnitValue_GotFocus() {
+void TableWindow::txtUnitValue_GotFocus() {
     txtUnitValue->SelectDigits();
 }
 
-void BaccTable::txtUnitValue_LostFocus() {
+void TableWindow::txtUnitValue_LostFocus() {
     if (!txtUnitValue->isVisible() || betFocusChecks_->Ignore(txtUnitValue)) {
         return;
     }
@@ -136,7 +136,7 @@ void BaccTable::txtUnitValue_LostFocus() {
 namespace {
 
 // What the three bet boxes share when they gain the focus.
-void BetBoxGotFocus(BaccTable& table, FocusChecks& checks, MaskedEdit* box) {
+void BetBoxGotFocus(TableWindow& table, FocusChecks& checks, MaskedEdit* box) {
     if (checks.FromOtherWindow(box)) {
         return; // the window was only re-activated: the box keeps what it had when it was entered
     }
@@ -146,20 +146,20 @@ void BetBoxGotFocus(BaccTable& table, FocusChecks& checks, MaskedEdit* box) {
 
 } // namespace
 
-void BaccTable::txtPlayerBet_GotFocus(int seat) {
+void TableWindow::txtPlayerBet_GotFocus(int seat) {
     BetBoxGotFocus(*this, *betFocusChecks_, txtPlayerBet[seat]);
 }
-void BaccTable::txtBankerBet_GotFocus(int seat) {
+void TableWindow::txtBankerBet_GotFocus(int seat) {
     BetBoxGotFocus(*this, *betFocusChecks_, txtBankerBet[seat]);
 }
-void BaccTable::txtTieBet_GotFocus(int seat) {
+void TableWindow::txtTieBet_GotFocus(int seat) {
     BetBoxGotFocus(*this, *betFocusChecks_, txtTieBet[seat]);
 }
 
 namespace {
 
 // Player or Banker box left: X the box's spot, Y the other one.
-void PlayerOrBankerLostFocus(BaccTable& table, FocusChecks& checks, BetSpot spot, int seat) {
+void PlayerOrBankerLostFocus(TableWindow& table, FocusChecks& checks, BetSpot spot, int seat) {
     MaskedEdit* box = table.BetBox(spot, seat);
     if (!box->isVisible() || checks.Ignore(box)) {
         return;
@@ -207,14 +207,14 @@ void PlayerOrBankerLostFocus(BaccTable& table, FocusChecks& checks, BetSpot spot
 
 } // namespace
 
-void BaccTable::txtPlayerBet_LostFocus(int seat) {
+void TableWindow::txtPlayerBet_LostFocus(int seat) {
     PlayerOrBankerLostFocus(*this, *betFocusChecks_, BetSpot::Player, seat);
 }
-void BaccTable::txtBankerBet_LostFocus(int seat) {
+void TableWindow::txtBankerBet_LostFocus(int seat) {
     PlayerOrBankerLostFocus(*this, *betFocusChecks_, BetSpot::Banker, seat);
 }
 
-void BaccTable::txtTieBet_LostFocus(int seat) {
+void TableWindow::txtTieBet_LostFocus(int seat) {
     MaskedEdit* box = txtTieBet[seat];
     if (!box->isVisible() || betFocusChecks_->Ignore(box)) {
         return;
@@ -254,14 +254,14 @@ namespace {
 
 // The steps every bet label takes first: the focus to the bet's box, the last hand off the table, the
 // unit value frozen.
-void PrepareBetChange(BaccTable& table, BetSpot spot, int seat) {
+void PrepareBetChange(TableWindow& table, BetSpot spot, int seat) {
     table.BetBox(spot, seat)->setFocus();
     table.CardsInvisible();
     table.ResultsInvisible();
     table.txtUnitValue->setEnabled(false);
 }
 
-void ClearBet(BaccTable& table, BetSpot spot, int seat) {
+void ClearBet(TableWindow& table, BetSpot spot, int seat) {
     PrepareBetChange(table, spot, seat);
     table.BetBox(spot, seat)->SetDigits(QString::fromLatin1(DefaultBet));
     QLabel* value = table.BetValueLabel(spot, seat);
@@ -269,7 +269,7 @@ void ClearBet(BaccTable& table, BetSpot spot, int seat) {
     value->hide();
 }
 
-void AddUnits(BaccTable& table, BetSpot spot, int seat, int units) {
+void AddUnits(TableWindow& table, BetSpot spot, int seat, int units) {
     PrepareBetChange(table, spot, seat);
     MaskedEdit* box = table.BetBox(spot, seat);
     const long long newUnits = box->Number() + units;
@@ -299,40 +299,40 @@ void AddUnits(BaccTable& table, BetSpot spot, int seat, int units) {
 
 } // namespace
 
-void BaccTable::lblPBetInc0_Click(int seat) {
+void TableWindow::lblPBetInc0_Click(int seat) {
     ClearBet(*this, BetSpot::Player, seat);
 }
-void BaccTable::lblPBetInc1_Click(int seat) {
+void TableWindow::lblPBetInc1_Click(int seat) {
     AddUnits(*this, BetSpot::Player, seat, 1);
 }
-void BaccTable::lblPBetInc2_Click(int seat) {
+void TableWindow::lblPBetInc2_Click(int seat) {
     AddUnits(*this, BetSpot::Player, seat, 2);
 }
-void BaccTable::lblPBetInc5_Click(int seat) {
+void TableWindow::lblPBetInc5_Click(int seat) {
     AddUnits(*this, BetSpot::Player, seat, 5);
 }
-void BaccTable::lblBBetInc0_Click(int seat) {
+void TableWindow::lblBBetInc0_Click(int seat) {
     ClearBet(*this, BetSpot::Banker, seat);
 }
-void BaccTable::lblBBetInc1_Click(int seat) {
+void TableWindow::lblBBetInc1_Click(int seat) {
     AddUnits(*this, BetSpot::Banker, seat, 1);
 }
-void BaccTable::lblBBetInc2_Click(int seat) {
+void TableWindow::lblBBetInc2_Click(int seat) {
     AddUnits(*this, BetSpot::Banker, seat, 2);
 }
-void BaccTable::lblBBetInc5_Click(int seat) {
+void TableWindow::lblBBetInc5_Click(int seat) {
     AddUnits(*this, BetSpot::Banker, seat, 5);
 }
-void BaccTable::lblTBetInc0_Click(int seat) {
+void TableWindow::lblTBetInc0_Click(int seat) {
     ClearBet(*this, BetSpot::Tie, seat);
 }
-void BaccTable::lblTBetInc1_Click(int seat) {
+void TableWindow::lblTBetInc1_Click(int seat) {
     AddUnits(*this, BetSpot::Tie, seat, 1);
 }
-void BaccTable::lblTBetInc2_Click(int seat) {
+void TableWindow::lblTBetInc2_Click(int seat) {
     AddUnits(*this, BetSpot::Tie, seat, 2);
 }
-void BaccTable::lblTBetInc5_Click(int seat) {
+void TableWindow::lblTBetInc5_Click(int seat) {
     AddUnits(*this, BetSpot::Tie, seat, 5);
 }
 

@@ -1,10 +1,10 @@
 // The cards on the table: the flight from the shoe, laying a dealt card face up or ready to be
 // squeezed, the squeeze itself, the reveal with the side's total, the reveal pointers and clearing.
-#include "BaccTable.h"
 #include "CardImages.h"
 #include "Options.h"
 #include "Pause.h"
 #include "Shoe.h"
+#include "TableWindow.h"
 #include "Twips.h"
 
 #include <cstdlib>
@@ -14,7 +14,7 @@
 namespace bacc {
 namespace {
 bool ValidSlot(int slot) {
-    return slot >= 0 && slot < BaccTable::Slots;
+    return slot >= 0 && slot < TableWindow::Slots;
 }
 // Ace to ten carry a wider corner index ("10") than the court cards.
 bool WideIndex(int rank) {
@@ -22,7 +22,7 @@ bool WideIndex(int rank) {
 }
 } // namespace
 
-void BaccTable::FlyCardToSlot(int slot) {
+void TableWindow::FlyCardToSlot(int slot) {
     if (!ValidSlot(slot)) {
         return;
     }
@@ -51,7 +51,7 @@ void BaccTable::FlyCardToSlot(int slot) {
     pctCardBackMove->move(home);
 }
 
-void BaccTable::ShowIndexPatches(int slot, int rank, bool topRightAndBottomLeft) {
+void TableWindow::ShowIndexPatches(int slot, int rank, bool topRightAndBottomLeft) {
     const bool wide = WideIndex(rank);
     if (topRightAndBottomLeft) {
         (wide ? pctCardTopRightWide : pctCardTopRight)[slot]->show();
@@ -62,7 +62,7 @@ void BaccTable::ShowIndexPatches(int slot, int rank, bool topRightAndBottomLeft)
     }
 }
 
-void BaccTable::HideIndexPatches(int slot, int rank, bool topRightAndBottomLeft) {
+void TableWindow::HideIndexPatches(int slot, int rank, bool topRightAndBottomLeft) {
     const bool wide = WideIndex(rank);
     if (topRightAndBottomLeft) {
         (wide ? pctCardTopRightWide : pctCardTopRight)[slot]->hide();
@@ -73,7 +73,7 @@ void BaccTable::HideIndexPatches(int slot, int rank, bool topRightAndBottomLeft)
     }
 }
 
-void BaccTable::ShowDealtCard(int rank, int slot) {
+void TableWindow::ShowDealtCard(int rank, int slot) {
     if (!ValidSlot(slot)) {
         return;
     }
@@ -98,7 +98,7 @@ void BaccTable::ShowDealtCard(int rank, int slot) {
     }
 }
 
-void BaccTable::pctCardBack_Click(int slot) {
+void TableWindow::pctCardBack_Click(int slot) {
     if (!ValidSlot(slot) || !CardInSlot[slot]) {
         return;
     }
@@ -129,7 +129,7 @@ void BaccTable::pctCardBack_Click(int slot) {
     }
 }
 
-void BaccTable::lblCardBottom_MouseMove(int slot, int yTwips) {
+void TableWindow::lblCardBottom_MouseMove(int slot, int yTwips) {
     if (!ValidSlot(slot)) {
         return;
     }
@@ -146,13 +146,13 @@ void BaccTable::lblCardBottom_MouseMove(int slot, int yTwips) {
     }
 }
 
-void BaccTable::lblCardBottom_MouseUp(int slot) {
+void TableWindow::lblCardBottom_MouseUp(int slot) {
     if (ValidSlot(slot)) {
         pctCardBack[slot]->resize(pctCardBack[slot]->width(), Px(CardHeight));
     }
 }
 
-void BaccTable::lblCardRight_MouseMove(int slot, int xTwips) {
+void TableWindow::lblCardRight_MouseMove(int slot, int xTwips) {
     if (!ValidSlot(slot)) {
         return;
     }
@@ -168,13 +168,13 @@ void BaccTable::lblCardRight_MouseMove(int slot, int xTwips) {
     }
 }
 
-void BaccTable::lblCardRight_MouseUp(int slot) {
+void TableWindow::lblCardRight_MouseUp(int slot) {
     if (ValidSlot(slot)) {
         pctCardBack[slot]->resize(Px(CardWidth), pctCardBack[slot]->height());
     }
 }
 
-void BaccTable::Form_MouseMove() {
+void TableWindow::Form_MouseMove() {
     if (!PointerReset) {
         while (QGuiApplication::overrideCursor() != nullptr) {
             QGuiApplication::restoreOverrideCursor();
@@ -183,11 +183,11 @@ void BaccTable::Form_MouseMove() {
     }
 }
 
-void BaccTable::pctCardBack_MouseMove(int) {
+void TableWindow::pctCardBack_MouseMove(int) {
     Form_MouseMove();
 }
 
-void BaccTable::SetHandPointers() {
+void TableWindow::SetHandPointers() {
     // The pictures held by Image1, with the hot spot at the finger tip.
     const QCursor up(Image1[static_cast<int>(HandPointing::Up)]->pixmap(), HandHotSpot(HandPointing::Up).x(),
                      HandHotSpot(HandPointing::Up).y());
@@ -199,14 +199,14 @@ void BaccTable::SetHandPointers() {
     }
 }
 
-void BaccTable::SetArrowPointers() {
+void TableWindow::SetArrowPointers() {
     for (int slot = 0; slot < Slots; ++slot) {
         lblCardBottom[slot]->setCursor(Qt::SizeVerCursor);
         lblCardRight[slot]->setCursor(Qt::SizeHorCursor);
     }
 }
 
-void BaccTable::CardsInvisible() {
+void TableWindow::CardsInvisible() {
     for (int slot = 0; slot < Slots; ++slot) {
         pctCardFace[slot]->hide();
         CardInSlot[slot] = false;
@@ -225,13 +225,13 @@ void BaccTable::CardsInvisible() {
     }
 }
 
-void BaccTable::SetCardFace(int slot, int face) {
+void TableWindow::SetCardFace(int slot, int face) {
     if (ValidSlot(slot) && face >= 1 && face <= CardsPerDeck) {
         pctCardFace[slot]->setPixmap(CardImage(face));
     }
 }
 
-void BaccTable::ShowCardBack(int slot) {
+void TableWindow::ShowCardBack(int slot) {
     if (!ValidSlot(slot)) {
         return;
     }

@@ -1,14 +1,14 @@
 // The deal button: deals one presented hand or many at once, settles and marks them, and closes the
 // shoe when its last hand has been dealt.
-#include "BaccTable.h"
 #include "Bankroll.h"
-#include "MarkCard.h"
 #include "Marking.h"
+#include "MarkingCardWindow.h"
 #include "MessageBox.h"
 #include "Options.h"
 #include "Pause.h"
 #include "Shoe.h"
-#include "frmStatistics.h"
+#include "StatisticsWindow.h"
+#include "TableWindow.h"
 
 #include <initializer_list>
 
@@ -16,7 +16,7 @@
 
 namespace bacc {
 
-void BaccTable::duokkortos_Click() {
+void TableWindow::duokkortos_Click() {
     // Only a shoe in play can be dealt from; the table opens at the end of a (never dealt) shoe, and a
     // deal there would count a shoe that was never played.
     if (TheShoe().EndOfShoe) {
@@ -53,7 +53,7 @@ void BaccTable::duokkortos_Click() {
     CloseDeal();
 }
 
-void BaccTable::LockForDeal() {
+void TableWindow::LockForDeal() {
     DealInProgress = true;
     // The last hand's cards, results, win and lose marks and the value labels of zero bets go.
     CardsInvisible();
@@ -70,7 +70,7 @@ void BaccTable::LockForDeal() {
     }
 }
 
-void BaccTable::WaitForReveal(std::initializer_list<int> covered) {
+void TableWindow::WaitForReveal(std::initializer_list<int> covered) {
     // The player reveals face-down cards at their own pace: there is no time limit.
     const auto anyCovered = [&] {
         for (int slot : covered) {
@@ -86,7 +86,7 @@ void BaccTable::WaitForReveal(std::initializer_list<int> covered) {
     }
 }
 
-void BaccTable::LayThirdCard(int slot) {
+void TableWindow::LayThirdCard(int slot) {
     const HandState& hand = TheShoe().Hand;
     SetCardFace(slot, hand.SlotFace[slot]);
     if (Settings().Animation) {
@@ -99,7 +99,7 @@ void BaccTable::LayThirdCard(int slot) {
     ShowDealtCard(hand.SlotRank[slot], slot);
 }
 
-void BaccTable::PresentHand() {
+void TableWindow::PresentHand() {
     const HandState& hand = TheShoe().Hand;
 
     // The first four backs, Player, Banker, Player, Banker.
@@ -175,7 +175,7 @@ void BaccTable::PresentHand() {
     ShowSeatResults();
 }
 
-void BaccTable::CloseDeal() {
+void TableWindow::CloseDeal() {
     Shoe& shoe = TheShoe();
     ShowCurrentMoney();
     duokkortos->setText(DealCaption());
@@ -218,7 +218,7 @@ void BaccTable::CloseDeal() {
     }
     DealInProgress = false;
     if (Settings().StatisticsShown) {
-        if (frmStatistics* statistics = TheStatistics()) {
+        if (StatisticsWindow* statistics = TheStatistics()) {
             statistics->RefreshStatistics();
         }
     }

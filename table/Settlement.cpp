@@ -1,11 +1,11 @@
-#include "BaccTable.h"
 #include "Bankroll.h"
 #include "IniFile.h"
-#include "MarkCard.h"
+#include "MarkingCardWindow.h"
 #include "MessageBox.h"
 #include "NumberText.h"
 #include "Shoe.h"
 #include "StatisticsSections.h"
+#include "TableWindow.h"
 
 // The seats' money: settling each hand, the win and lose marks, the current money, the shoes counted
 // and the funds check of the bet entry.
@@ -18,16 +18,16 @@ QString Number(double value) {
 
 } // namespace
 
-double BaccTable::StandingBetValue(BetSpot spot, int seat) const {
+double TableWindow::StandingBetValue(BetSpot spot, int seat) const {
     return BetBox(spot, seat)->Number() != 0 ? CaptionAmount(BetValueLabel(spot, seat)->text()) : 0.0;
 }
 
-double BaccTable::SeatDollarsInPlay(int seat) const {
+double TableWindow::SeatDollarsInPlay(int seat) const {
     return StandingBetValue(BetSpot::Tie, seat) + StandingBetValue(BetSpot::Banker, seat) +
            StandingBetValue(BetSpot::Player, seat);
 }
 
-void BaccTable::SettleHand() {
+void TableWindow::SettleHand() {
     const int unitValue = static_cast<int>(txtUnitValue->Number());
     for (int seat = 0; seat < SeatCount; ++seat) {
         const double handMoney = RecordHandResult(
@@ -47,7 +47,7 @@ void BaccTable::SettleHand() {
     WriteIni(HandsPlayedSection(), QStringLiteral("Hands"), Number(static_cast<double>(hands)));
 }
 
-void BaccTable::ShowSeatResults() {
+void TableWindow::ShowSeatResults() {
     const char result = TheShoe().Hand.HandResult;
     for (int seat = 0; seat < SeatCount; ++seat) {
         const bool banker = txtBankerBet[seat]->Number() != 0;
@@ -77,7 +77,7 @@ void BaccTable::ShowSeatResults() {
     }
 }
 
-void BaccTable::ShowCurrentMoney() {
+void TableWindow::ShowCurrentMoney() {
     for (int seat = 0; seat < SeatCount; ++seat) {
         const double money =
             CurrentMoney(ReadIni(SeatStatsSection(seat), QStringLiteral("Steak")).toStdString(),
@@ -86,13 +86,13 @@ void BaccTable::ShowCurrentMoney() {
     }
 }
 
-void BaccTable::CountShoePlayed() {
+void TableWindow::CountShoePlayed() {
     const QString key = QStringLiteral("Decks%1").arg(TheShoe().ShoeDecks);
     const long long shoes = CountPlusOne(ReadIni(HandsPlayedSection(), key).toStdString());
     WriteIni(HandsPlayedSection(), key, Number(static_cast<double>(shoes)));
 }
 
-bool BaccTable::prcSufficientFunds(long amount, int seat) {
+bool TableWindow::prcSufficientFunds(long amount, int seat) {
     if (FundsLeft(CaptionAmount(lblPlayerTotal[seat]->text()), amount, SeatDollarsInPlay(seat)) < 0) {
         ShowMessage(
             QStringLiteral("Sorry, not enough money for the bet placed. You must add more steak money using "
@@ -103,16 +103,16 @@ bool BaccTable::prcSufficientFunds(long amount, int seat) {
     return true;
 }
 
-QString BaccTable::PlayerWinningsCaption(int seat) const {
+QString TableWindow::PlayerWinningsCaption(int seat) const {
     return lblPlayerWinnings[seat]->text();
 }
-void BaccTable::SetPlayerWinningsCaption(int seat, const QString& caption) {
+void TableWindow::SetPlayerWinningsCaption(int seat, const QString& caption) {
     lblPlayerWinnings[seat]->setText(caption);
 }
-QString BaccTable::PlayerTotalCaption(int seat) const {
+QString TableWindow::PlayerTotalCaption(int seat) const {
     return lblPlayerTotal[seat]->text();
 }
-void BaccTable::SetPlayerTotalCaption(int seat, const QString& caption) {
+void TableWindow::SetPlayerTotalCaption(int seat, const QString& caption) {
     lblPlayerTotal[seat]->setText(caption);
 }
 

@@ -1,21 +1,21 @@
 // The shuffle button: the only way from one shoe to the next.
-#include "BaccTable.h"
 #include "Bankroll.h"
-#include "MarkCard.h"
 #include "Marking.h"
+#include "MarkingCardWindow.h"
 #include "MessageBox.h"
 #include "Options.h"
 #include "Pause.h"
 #include "Shoe.h"
+#include "TableWindow.h"
 
 namespace bacc {
 
-void BaccTable::ConnectCommands() {
-    connect(maisyk, &QPushButton::clicked, this, &BaccTable::maisyk_Click);
-    connect(duokkortos, &QPushButton::clicked, this, &BaccTable::duokkortos_Click);
+void TableWindow::ConnectCommands() {
+    connect(maisyk, &QPushButton::clicked, this, &TableWindow::maisyk_Click);
+    connect(duokkortos, &QPushButton::clicked, this, &TableWindow::duokkortos_Click);
 }
 
-void BaccTable::maisyk_Click() {
+void TableWindow::maisyk_Click() {
     Shoe& shoe = TheShoe();
     if (!shoe.EndOfShoe && ShowMessage(QStringLiteral("Not at end of the shoe!"), MsgIcon::Exclamation,
                                        MsgButtons::OkCancel, this) == MsgResult::Cancel) {
@@ -103,7 +103,7 @@ void BaccTable::maisyk_Click() {
     duokkortos->setFocus();
 }
 
-void BaccTable::SetSeatBetting(int seat, bool open) {
+void TableWindow::SetSeatBetting(int seat, bool open) {
     for (MaskedEdit* bet : {txtTieBet[seat], txtBankerBet[seat], txtPlayerBet[seat]}) {
         bet->setEnabled(open);
     }
@@ -117,7 +117,7 @@ void BaccTable::SetSeatBetting(int seat, bool open) {
     }
 }
 
-std::array<ClickLabel*, 12> BaccTable::BetLabels(int seat) const {
+std::array<ClickLabel*, 12> TableWindow::BetLabels(int seat) const {
     return {lblTBetInc0[seat], lblTBetInc1[seat], lblTBetInc2[seat], lblTBetInc5[seat],
             lblBBetInc0[seat], lblBBetInc1[seat], lblBBetInc2[seat], lblBBetInc5[seat],
             lblPBetInc0[seat], lblPBetInc1[seat], lblPBetInc2[seat], lblPBetInc5[seat]};

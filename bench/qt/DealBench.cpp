@@ -1,13 +1,13 @@
 // Figures for play at the real table: how long a 90-hand deal on an eight-deck shoe takes to reach its
 // message box (settings writes included), and how much processor a face-down hand uses while it waits
 // for the player. Run under Xvfb or with QT_QPA_PLATFORM=offscreen.
-#include "BaccTable.h"
-#include "CardsDealtWindows.h"
+#include "CardsDealtWindow.h"
 #include "IniFile.h"
 #include "MessageBox.h"
 #include "Options.h"
 #include "Pause.h"
 #include "Shoe.h"
+#include "TableWindow.h"
 
 #include <cstdio>
 #include <sys/resource.h>
@@ -72,7 +72,7 @@ int main(int argc, char* argv[]) {
     TheShoe().SetListener(&TheCardsDealtWindows());
     TheShoe().DeckCount = 8;
 
-    BaccTable* table = OpenTable();
+    TableWindow* table = OpenTable();
     if (!QTest::qWaitForWindowExposed(table)) {
         std::printf("the table did not appear\n");
         return 1;

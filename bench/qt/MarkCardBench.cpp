@@ -2,10 +2,10 @@
 // marked (both seats recorded, as a 90-hand deal does), how long the marks of a whole shoe take to be
 // drawn again on a re-opened card, and how long the cards of an eight-deck shoe take to be listed and
 // counted. Run under Xvfb or with QT_QPA_PLATFORM=offscreen.
-#include "CardsDealtWindows.h"
+#include "CardsDealtWindow.h"
 #include "IniFile.h"
-#include "MarkCard.h"
 #include "Marking.h"
+#include "MarkingCardWindow.h"
 #include "Options.h"
 #include "Shoe.h"
 

@@ -2,16 +2,16 @@
 // with the table shown (through the start screen and its Start command, as a user starts the game), and
 // the resident memory after an eight-deck shoe has been played to its end with every window open.
 // Run under Xvfb or with QT_QPA_PLATFORM=offscreen.
-#include "BaccTable.h"
-#include "MDIForm1.h"
+#include "MainWindow.h"
 #include "MaskedEdit.h"
 #include "MessageBox.h"
 #include "Options.h"
 #include "Pause.h"
-#include "Plauk.h"
 #include "ProgramEnd.h"
 #include "Shoe.h"
-#include "frmStatistics.h"
+#include "StartScreen.h"
+#include "StatisticsWindow.h"
+#include "TableWindow.h"
 
 #include <cstdio>
 
@@ -79,7 +79,7 @@ int main(int argc, char* argv[]) {
     const qint64 applicationReady = sinceStart.elapsed();
     SetEndProgramHook([] {});
 
-    Plauk* startScreen = CreateStartScreen();
+    StartScreen* startScreen = CreateStartScreen();
     if (!startScreen->Form_Load()) {
         std::printf("no settings file\n");
         return 1;
@@ -94,7 +94,7 @@ int main(int argc, char* argv[]) {
     QElapsedTimer fromStart;
     fromStart.start();
     startScreen->cmdStart_Click();
-    BaccTable* table = TheTable();
+    TableWindow* table = TheTable();
     if (!table || !QTest::qWaitForWindowExposed(TheMainWindow()) || !QTest::qWaitForWindowExposed(table)) {
         std::printf("the table was not shown\n");
         return 1;
@@ -116,7 +116,7 @@ int main(int argc, char* argv[]) {
     SetPauseHook(&noWait);
     AnswerOk answers;
     SetMessagePresenter(&answers);
-    MDIForm1* window = TheMainWindow();
+    MainWindow* window = TheMainWindow();
     if (!Settings().StatisticsShown) {
         window->MenuItem(QStringLiteral("mnuStatistics"))->trigger();
     }

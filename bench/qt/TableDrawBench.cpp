@@ -2,9 +2,9 @@
 // deal's card flight takes to repaint (the flight waits 5 ms a step, so a repaint well under that keeps
 // its pace), and how long a whole flight to slot 0 lasts with the real Pause. Run under Xvfb or with
 // QT_QPA_PLATFORM=offscreen; QT_SCALE_FACTOR=2 gives the figures of a high-density screen.
-#include "BaccTable.h"
 #include "CardImages.h"
 #include "IniFile.h"
+#include "TableWindow.h"
 #include "Twips.h"
 
 #include <algorithm>
@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
     std::printf("pixel ratio %.2f\n", ratio);
     std::printf("all 53 card pictures drawn: median %.2f ms\n", Median(sets));
 
-    BaccTable* table = OpenTable();
+    TableWindow* table = OpenTable();
     app.processEvents();
     std::vector<double> steps;
     PictureBox* flyer = table->pctCardBackMove;
@@ -66,7 +66,7 @@ int main(int argc, char* argv[]) {
         steps.push_back(clock.nsecsElapsed() / 1e6);
     }
     flyer->hide();
-    flyer->move(TwipsPoint(BaccTable::FlightLeft, BaccTable::FlightTop));
+    flyer->move(TwipsPoint(TableWindow::FlightLeft, TableWindow::FlightTop));
     std::vector<double> whole;
     for (int run = 0; run < 20; ++run) {
         clock.start();

@@ -1,7 +1,6 @@
 #include "Shoe.h"
 
 #include "Cards.h"
-#include "Options.h"
 #include "ShoeTestSupport.h"
 
 #include <algorithm>
@@ -68,11 +67,10 @@ TEST_P(Burn, FirstCardAndAsManyMoreAsItsValue) {
         int countShown = 0;
         void NewShoeStarted() override { ++cleared; }
         void AppendDealtCard(int position) override { positions.push_back(position); }
-        void ShowDealtCount() override { ++countShown; }
+        void CountChanged() override { ++countShown; }
     } recorder;
     Shoe shoe;
     shoe.SetListener(&recorder);
-    bacc::Settings().CardsDealtCount = true;
     StartStackedShoe(shoe, OrderStartingWith({GetParam().firstRank}));
     const int burnt = GetParam().burnt;
     EXPECT_EQ(shoe.NextCard, burnt);

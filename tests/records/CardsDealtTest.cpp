@@ -1,4 +1,4 @@
-#include "CardsDealtWindows.h"
+#include "CardsDealtWindow.h"
 #include "IniFile.h"
 #include "Options.h"
 #include "Shoe.h"

@@ -1,9 +1,9 @@
 #include "IniFile.h"
 #include "MaskedEdit.h"
 #include "RecordingPresenter.h"
+#include "StatisticsWindow.h"
 #include "TableMoney.h"
 #include "TempSettings.h"
-#include "frmStatistics.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -55,8 +55,8 @@ class StatisticsTest : public QObject {
     Q_OBJECT
 
 private:
-    frmStatistics* Open() {
-        frmStatistics* window = OpenStatistics();
+    StatisticsWindow* Open() {
+        StatisticsWindow* window = OpenStatistics();
         QApplication::setActiveWindow(window);
         if (!QTest::qWaitForWindowActive(window)) {
             qWarning("statistics window not active");
@@ -96,7 +96,7 @@ private slots:
 
     void showsTheStoredRecords() {
         test::TempSettings settings(FullRecords);
-        frmStatistics* window = Open();
+        StatisticsWindow* window = Open();
         QCOMPARE(window->windowTitle(),
                  QString(20, QLatin1Char(' ')) + QStringLiteral("S  T  A  T  I  S  T  I  C  S"));
         // Counts exactly as stored, the leading blank included.
@@ -124,7 +124,7 @@ private slots:
 
     void missingRecordsShowAsStored() {
         test::TempSettings settings(QStringLiteral("[Player1Stats]\nSteak= 200\nWin=abc\n"));
-        frmStatistics* window = Open();
+        StatisticsWindow* window = Open();
         QCOMPARE(Text(window, "lblHandsPlayed"), QStringLiteral("No"));
         for (int k = 0; k < 5; ++k) {
             QCOMPARE(Text(window, QStringLiteral("lblShoesPlayedDecks(%1)").arg(k)), QStringLiteral("No"));
@@ -143,7 +143,7 @@ private slots:
     void aStakeTheFieldCannotHoldIsNotTurnedAround() {
         test::TempSettings settings(
             QStringLiteral("[Player1Stats]\nSteak=-500\n[Player2Stats]\nSteak= 123456789\n"));
-        frmStatistics* window = Open();
+        StatisticsWindow* window = Open();
         QCOMPARE(Steak(window, 0)->Number(), 0);
         QCOMPARE(Steak(window, 1)->Number(), 99999999);
     }
@@ -152,7 +152,7 @@ private slots:
         test::TempSettings settings(FullRecords);
         FakeTable table;
         test::RecordingPresenter messages;
-        frmStatistics* window = Open();
+        StatisticsWindow* window = Open();
         EnterSteak(window, 0, QStringLiteral("2500"));
         QCOMPARE(messages.Count(), 0);
         QCOMPARE(ReadIni("Player1Stats", "Steak"), QStringLiteral(" 2500"));
@@ -169,7 +169,7 @@ private slots:
     void theStakeShowsAsMoneyWhileItIsNotEdited() {
         test::TempSettings settings(FullRecords);
         test::RecordingPresenter messages;
-        frmStatistics* window = Open();
+        StatisticsWindow* window = Open();
         QLabel* shown = window->findChild<QLabel*>("mskSteakShown(0)");
         QCOMPARE(shown->text(), QStringLiteral("$1000"));
         QVERIFY(shown->isVisibleTo(window));
@@ -184,7 +184,7 @@ private slots:
     void onlyDigitsCanBeTyped() {
         test::TempSettings settings(FullRecords);
         test::RecordingPresenter messages;
-        frmStatistics* window = Open();
+        StatisticsWindow* window = Open();
         EnterSteak(window, 0, QStringLiteral("-1a2.b3"));
         QCOMPARE(Steak(window, 0)->Number(), 123);
         QCOMPARE(ReadIni("Player1Stats", "Steak"), QStringLiteral(" 123"));
@@ -193,7 +193,7 @@ private slots:
     void anEmptyStakeBecomesZero() {
         test::TempSettings settings(FullRecords);
         test::RecordingPresenter messages;
-        frmStatistics* window = Open();
+        StatisticsWindow* window = Open();
         EnterSteak(window, 1, QString());
         QCOMPARE(Steak(window, 1)->Digits(), QStringLiteral("0"));
         QCOMPARE(Steak(window, 1)->text(), QStringLiteral("$0"));
@@ -206,7 +206,7 @@ private slots:
         test::TempSettings settings(FullRecords);
         FakeTable table;
         test::RecordingPresenter messages;
-        frmStatistics* window = Open();
+        StatisticsWindow* window = Open();
         EnterSteak(window, 0, QStringLiteral("20000000"));
         QCOMPARE(messages.Count(), 1);
         QCOMPARE(messages.Last().Text, QStringLiteral("Steak Money must be 0 to $10,000,000"));
@@ -227,7 +227,7 @@ private slots:
         test::TempSettings settings(
             QStringLiteral("[Player1Stats]\nSteak= 100\n[Player2Stats]\nSteak= 30000000\n"));
         test::RecordingPresenter messages;
-        frmStatistics* window = Open();
+        StatisticsWindow* window = Open();
         EnterSteak(window, 0, QStringLiteral("20000000"));
         QCOMPARE(messages.Texts(), QStringList{QStringLiteral("Steak Money must be 0 to $10,000,000")});
         QVERIFY(Steak(window, 0)->hasFocus());
@@ -237,7 +237,7 @@ private slots:
     void losingTheFocusToAnotherWindowChecksNothing() {
         test::TempSettings settings(FullRecords);
         test::RecordingPresenter messages;
-        frmStatistics* window = Open();
+        StatisticsWindow* window = Open();
         MaskedEdit* field = Steak(window, 0);
         field->setFocus();
         QApplication::processEvents();
@@ -253,7 +253,7 @@ private slots:
         test::TempSettings settings(FullRecords);
         FakeTable table;
         test::RecordingPresenter messages;
-        frmStatistics* window = Open();
+        StatisticsWindow* window = Open();
         const QByteArray before = settings.Contents();
         messages.QueueAnswer(MsgResult::Cancel);
         QTest::mouseClick(window->findChild<QPushButton*>("cmdResetStats"), Qt::LeftButton);
@@ -274,7 +274,7 @@ private slots:
         test::TempSettings settings(FullRecords);
         FakeTable table;
         test::RecordingPresenter messages;
-        frmStatistics* window = Open();
+        StatisticsWindow* window = Open();
         messages.QueueAnswer(MsgResult::Ok);
         QTest::mouseClick(window->findChild<QPushButton*>("cmdResetStats"), Qt::LeftButton);
         QCOMPARE(Text(window, "lblHandsPlayed"), QStringLiteral("0"));
@@ -307,9 +307,9 @@ private slots:
         test::TempSettings settings(
             QStringLiteral("[Player1Stats]\nSteak=No\nWin= 10\n[frmStatistics]\nTop= 300\nLeft= 450\n"));
         FakeTable table;
-        frmStatistics* window = Open();
+        StatisticsWindow* window = Open();
         QCOMPARE(window->Frame()->pos(), QPoint(30, 20));
-        QSignalSpy unloaded(window, &frmStatistics::Unloaded);
+        QSignalSpy unloaded(window, &StatisticsWindow::Unloaded);
         window->Frame()->move(40, 60);
         CloseStatistics();
         QCOMPARE(unloaded.count(), 1);

@@ -1,6 +1,6 @@
-#include "BaccTable.h"
 #include "MessageBox.h"
 #include "RecordingPresenter.h"
+#include "TableWindow.h"
 #include "TempSettings.h"
 
 #include <QApplication>
@@ -26,7 +26,7 @@ QString Records(int steak0, int steak1) {
 class BetEntryTest : public QObject {
     Q_OBJECT
 
-    BaccTable* table = nullptr;
+    TableWindow* table = nullptr;
     std::unique_ptr<test::TempSettings> settings;
     std::unique_ptr<test::RecordingPresenter> messages;
 

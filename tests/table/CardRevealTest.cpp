@@ -1,10 +1,10 @@
 // The cards on the table: squeezing, revealing, the totals, the index patches, the reveal pointers and
 // the flight from the shoe.
-#include "BaccTable.h"
 #include "CardImages.h"
 #include "FastPause.h"
 #include "Options.h"
 #include "Shoe.h"
+#include "TableWindow.h"
 #include "TempSettings.h"
 #include "Twips.h"
 
@@ -36,7 +36,7 @@ class CardRevealTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::TempSettings> settings_;
-    QPointer<BaccTable> table_;
+    QPointer<TableWindow> table_;
     Options saved_;
 
     // Lays a card as the deal does: back and shadow, face under it, then ShowDealtCard.
@@ -78,7 +78,7 @@ private slots:
         Settings().Delay = false;
         Settings().Animation = false;
         Hand() = HandState{};
-        table_ = new BaccTable;
+        table_ = new TableWindow;
         table_->Form_Load();
         table_->show();
     }
@@ -259,12 +259,12 @@ private slots:
     }
 
     void clearingTheTableEmptiesEverySlot() {
-        for (int slot = 0; slot < BaccTable::Slots; ++slot) {
+        for (int slot = 0; slot < TableWindow::Slots; ++slot) {
             Lay(slot, Face(slot + 1, slot % 4));
         }
         table_->lblCardBottom_MouseMove(2, -500); // a squeeze left hanging
         table_->CardsInvisible();
-        for (int slot = 0; slot < BaccTable::Slots; ++slot) {
+        for (int slot = 0; slot < TableWindow::Slots; ++slot) {
             QVERIFY(!table_->CardInSlot[slot]);
             QVERIFY(ShownPatches(slot).isEmpty());
             for (QWidget* part : std::initializer_list<QWidget*>{
@@ -292,12 +292,12 @@ private slots:
 
     void revealPointers() {
         table_->SetArrowPointers();
-        for (int slot = 0; slot < BaccTable::Slots; ++slot) {
+        for (int slot = 0; slot < TableWindow::Slots; ++slot) {
             QCOMPARE(table_->lblCardBottom[slot]->cursor().shape(), Qt::SizeVerCursor);
             QCOMPARE(table_->lblCardRight[slot]->cursor().shape(), Qt::SizeHorCursor);
         }
         table_->SetHandPointers();
-        for (int slot = 0; slot < BaccTable::Slots; ++slot) {
+        for (int slot = 0; slot < TableWindow::Slots; ++slot) {
             const QCursor bottom = table_->lblCardBottom[slot]->cursor();
             const QCursor right = table_->lblCardRight[slot]->cursor();
             QCOMPARE(bottom.shape(), Qt::BitmapCursor);
@@ -355,12 +355,12 @@ private slots:
         for (double seconds : pause.Durations()) {
             QCOMPARE(seconds, 0.005);
         }
-        const int direction = BaccTable::SlotLeft[slot] < 4950 ? -1 : 1;
+        const int direction = TableWindow::SlotLeft[slot] < 4950 ? -1 : 1;
         for (int i = 1; i <= steps; ++i) {
             QCOMPARE(path[i - 1], TwipsPoint(4950 + 180 * i * direction, -1500 + stepDown * i));
         }
         // It stops within one step of its slot.
-        QVERIFY(std::abs(Twips(path.last().x()) - BaccTable::SlotLeft[slot]) < 180 + 15);
+        QVERIFY(std::abs(Twips(path.last().x()) - TableWindow::SlotLeft[slot]) < 180 + 15);
         QVERIFY(flyer->isHidden());
         QCOMPARE(flyer->pos(), home);
     }

@@ -1,13 +1,13 @@
-#include "BaccTable.h"
 #include "IniFile.h"
 #include "Marking.h"
 #include "MessageBox.h"
 #include "NumberText.h"
 #include "RecordingPresenter.h"
 #include "Shoe.h"
+#include "StatisticsWindow.h"
 #include "TableMoney.h"
+#include "TableWindow.h"
 #include "TempSettings.h"
-#include "frmStatistics.h"
 
 #include <QApplication>
 #include <QTest>
@@ -37,7 +37,7 @@ const QString NotEnoughMoney = QStringLiteral(
 class MoneyTest : public QObject {
     Q_OBJECT
 
-    BaccTable* table = nullptr;
+    TableWindow* table = nullptr;
 
     void OpenTableWith(const QString& records) {
         settings.reset(new test::TempSettings(records));
@@ -266,7 +266,7 @@ private slots:
         OpenTableWith(Records);
         QCOMPARE(CurrentTableMoney(), static_cast<TableMoney*>(table));
         table->lblPlayerWinnings[1]->setText(QStringLiteral("-$20"));
-        frmStatistics* statistics = OpenStatistics();
+        StatisticsWindow* statistics = OpenStatistics();
         MaskedEdit* steak = statistics->findChild<MaskedEdit*>("mskSteak(1)");
         steak->SetDigits(QStringLiteral("700"));
         statistics->close();

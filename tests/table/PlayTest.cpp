@@ -1,16 +1,16 @@
 // A whole one-deck shoe played through the real windows: shuffle, bets, a face-up hand, a face-down hand
 // revealed by clicking and squeezing, then many hands at once to the end of the shoe.
 #include "../engine/ShoeTestSupport.h"
-#include "BaccTable.h"
-#include "CardsDealtWindows.h"
+#include "CardsDealtWindow.h"
 #include "FastPause.h"
 #include "IniFile.h"
-#include "MarkCard.h"
 #include "Marking.h"
+#include "MarkingCardWindow.h"
 #include "NumberText.h"
 #include "Options.h"
 #include "RecordingPresenter.h"
 #include "Shoe.h"
+#include "TableWindow.h"
 #include "TempSettings.h"
 
 #include <QListWidget>
@@ -41,7 +41,7 @@ private:
     test::TempSettings* settings_ = nullptr;
     test::RecordingPresenter* boxes_ = nullptr;
     test::FastPause* clock_ = nullptr;
-    BaccTable* table_ = nullptr;
+    TableWindow* table_ = nullptr;
     std::vector<CardId> order_;
 
     template <typename T> T* Find(const QString& name) {
@@ -110,7 +110,7 @@ private slots:
             table_->close();
         }
         TheCardsDealtWindows().CloseWindows();
-        if (MarkCard* card = TheMarkCard()) {
+        if (MarkingCardWindow* card = TheMarkCard()) {
             card->close();
         }
         QCoreApplication::processEvents();
@@ -148,7 +148,7 @@ private slots:
         QVERIFY(TheMarkCard());
         QCOMPARE(TheMarkCard()->windowTitle(), QStringLiteral("Marking Card for PLAYER 1"));
         QVERIFY(Find<QPushButton>(QStringLiteral("duokkortos"))->isEnabled());
-        QCOMPARE(Find<QPushButton>(QStringLiteral("duokkortos"))->text(), BaccTable::DealCaption());
+        QCOMPARE(Find<QPushButton>(QStringLiteral("duokkortos"))->text(), TableWindow::DealCaption());
         QVERIFY(Label(QStringLiteral("lblShuffleInProgress(0)"))->isHidden());
     }
 
@@ -310,7 +310,7 @@ private slots:
         Find<QPushButton>(QStringLiteral("duokkortos"))->setFocus();
         QCoreApplication::processEvents();
         QCOMPARE(Find<QPushButton>(QStringLiteral("duokkortos"))->text(),
-                 BaccTable::DealCaption() + QStringLiteral(" 90 hands"));
+                 TableWindow::DealCaption() + QStringLiteral(" 90 hands"));
         boxes_->Clear();
         ClickButton(QStringLiteral("duokkortos"));
         QCOMPARE(boxes_->Texts(),

@@ -1,10 +1,10 @@
 // The table as the user sees it: a face-up hand with its totals and a face-down hand squeezed half
 // open, checked pixel by pixel for the stacking of the card's parts. With BACCARAT_TABLE_SHOTS set to a
 // directory the pictures are saved there as PNG files for a person to look at.
-#include "BaccTable.h"
 #include "CardImages.h"
 #include "Options.h"
 #include "Shoe.h"
+#include "TableWindow.h"
 #include "TempSettings.h"
 #include "Twips.h"
 
@@ -37,7 +37,7 @@ class TableLookTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::TempSettings> settings_;
-    QPointer<BaccTable> table_;
+    QPointer<TableWindow> table_;
     Options saved_;
 
     void Lay(int slot, int face) {

@@ -1,22 +1,22 @@
-#include "MDIForm1.h"
+#include "MainWindow.h"
 
+#include "AboutBox.h"
 #include "Artwork.h"
-#include "BaccTable.h"
-#include "CardsDealtWindows.h"
+#include "CardsDealtWindow.h"
 #include "ChildWindow.h"
 #include "HelpViewer.h"
 #include "IniFile.h"
-#include "KasSitas.h"
-#include "MarkCard.h"
+#include "MarkingCardWindow.h"
 #include "MessageBox.h"
 #include "NumberText.h"
 #include "Options.h"
-#include "Plauk.h"
 #include "ProgramEnd.h"
 #include "Shoe.h"
+#include "StartScreen.h"
+#include "StatisticsWindow.h"
+#include "TableWindow.h"
 #include "Twips.h"
 #include "WebSite.h"
-#include "frmStatistics.h"
 
 #include <array>
 
@@ -33,7 +33,7 @@
 
 namespace bacc {
 
-struct MDIForm1::OptionInfo {
+struct MainWindow::OptionInfo {
     const char* key;        // toolbar button key
     const char* menuName;   // menu item control name
     const char* section;    // settings section
@@ -42,7 +42,7 @@ struct MDIForm1::OptionInfo {
 
 namespace {
 
-QPointer<MDIForm1> mainWindow;
+QPointer<MainWindow> mainWindow;
 
 // Shoe sizes offered, in menu order, and the bounds of the size check with the size that replaces a
 // value outside them.
@@ -103,7 +103,7 @@ const QString MainWindowSection = QStringLiteral("MDIForm1");
 
 } // namespace
 
-const MDIForm1::OptionInfo& MDIForm1::Info(Option option) {
+const MainWindow::OptionInfo& MainWindow::Info(Option option) {
     static const OptionInfo infos[] = {
         {"CardFaceUp", "mnuCardFaceUpDown", "Card Options", "Card Face Up"},
         {"CardValues", "mnuShowCardValues", "Card Options", "Show Card Values"},
@@ -118,7 +118,7 @@ const MDIForm1::OptionInfo& MDIForm1::Info(Option option) {
     return infos[static_cast<int>(option)];
 }
 
-bool& MDIForm1::Flag(Option option) {
+bool& MainWindow::Flag(Option option) {
     Options& options = Settings();
     switch (option) {
     case Option::CardFaceUp:
@@ -143,7 +143,7 @@ bool& MDIForm1::Flag(Option option) {
     return options.Animation;
 }
 
-MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(ProgramTitle);
     setWindowIcon(ProgramIcon());
@@ -168,16 +168,16 @@ MDIForm1::MDIForm1(QWidget* parent) : QMainWindow(parent) {
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(1);
     timer1_->setSingleShot(true);
-    connect(timer1_, &QTimer::timeout, this, &MDIForm1::Timer1_Timer);
+    connect(timer1_, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
 }
 
-MDIForm1::~MDIForm1() {
+MainWindow::~MainWindow() {
     if (WindowHost() == clientArea_) {
         SetWindowHost(nullptr);
     }
 }
 
-void MDIForm1::CreateMenus() {
+void MainWindow::CreateMenus() {
     QMenuBar* bar = menuBar();
     auto addMenu = [&](const char* name, const QString& caption) {
         QMenu* menu = bar->addMenu(caption);
@@ -186,7 +186,7 @@ void MDIForm1::CreateMenus() {
         return menu;
     };
     auto addItem = [this](QMenu* menu, const QString& name, const QString& caption, bool checkable,
-                          void (MDIForm1::*handler)()) {
+                          void (MainWindow::*handler)()) {
         QAction* item = menu->addAction(caption);
         item->setObjectName(name);
         item->setCheckable(checkable);
@@ -198,24 +198,25 @@ void MDIForm1::CreateMenus() {
     };
 
     QMenu* file = addMenu("mnuFile", tr("&File"));
-    addItem(file, QStringLiteral("mnuExit"), tr("E&xit"), false, &MDIForm1::mnuExit_Click);
+    addItem(file, QStringLiteral("mnuExit"), tr("E&xit"), false, &MainWindow::mnuExit_Click);
 
     QMenu* cards = addMenu("mnuCardOptions", tr("&Card Options"));
     addItem(cards, QStringLiteral("mnuCardFaceUpDown"), tr("Cards Face &Up"), true,
-            &MDIForm1::mnuCardFaceUpDown_Click);
+            &MainWindow::mnuCardFaceUpDown_Click);
     addItem(cards, QStringLiteral("mnuShowCardValues"), tr("Show Card &Values"), true,
-            &MDIForm1::mnuShowCardValues_Click);
+            &MainWindow::mnuShowCardValues_Click);
     addItem(cards, QStringLiteral("mnuShowCardsDealt"), tr("Show Cards &Dealt"), true,
-            &MDIForm1::mnuShowCardsDealt_Click);
+            &MainWindow::mnuShowCardsDealt_Click);
     addItem(cards, QStringLiteral("mnuShowCardsDealtCount"), tr("Show Cards Dealt &Count"), true,
-            &MDIForm1::mnuShowCardsDealtCount_Click);
+            &MainWindow::mnuShowCardsDealtCount_Click);
 
     QMenu* marking = addMenu("mnuMarkingOptions", tr("&Marking Options"));
-    addItem(marking, QStringLiteral("mnuShowScore"), tr("Show &Score"), true, &MDIForm1::mnuShowScore_Click);
+    addItem(marking, QStringLiteral("mnuShowScore"), tr("Show &Score"), true,
+            &MainWindow::mnuShowScore_Click);
     addItem(marking, QStringLiteral("mnuShowNaturals"), tr("Show &Naturals"), true,
-            &MDIForm1::mnuShowNaturals_Click);
+            &MainWindow::mnuShowNaturals_Click);
     addItem(marking, QStringLiteral("mnuPlayerBlue"), tr("&Player Blue"), true,
-            &MDIForm1::mnuPlayerBlue_Click);
+            &MainWindow::mnuPlayerBlue_Click);
 
     QMenu* shoe = addMenu("mnuShoeSize", tr("&Shoe Size"));
     const QString sizeCaptions[] = {tr("&1 Deck"), tr("&2 Decks"), tr("&4 Decks"), tr("&6 Decks"),
@@ -229,34 +230,34 @@ void MDIForm1::CreateMenus() {
 
     QMenu* dealing = addMenu("mnuDealing", tr("&Dealing"));
     addItem(dealing, QStringLiteral("mnuDealDelay"), tr("&Delay When Face Up"), true,
-            &MDIForm1::mnuDealDelay_Click);
+            &MainWindow::mnuDealDelay_Click);
     addItem(dealing, QStringLiteral("mnuDealAnimation"), tr("&Animation"), true,
-            &MDIForm1::mnuDealAnimation_Click);
+            &MainWindow::mnuDealAnimation_Click);
 
     QMenu* options = addMenu("mnuOptions", tr("&Options"));
     addItem(options, QStringLiteral("mnuLargeButtons"), tr("&Large Buttons"), true,
-            &MDIForm1::mnuLargeButtons_Click);
+            &MainWindow::mnuLargeButtons_Click);
     addSeparator(options, "mnuSep1");
     addItem(options, QStringLiteral("mnuArrows"), tr("&Arrows to reveal cards"), true,
-            &MDIForm1::mnuArrows_Click);
+            &MainWindow::mnuArrows_Click);
     addItem(options, QStringLiteral("mnuHands"), tr("&Hands to reveal cards"), true,
-            &MDIForm1::mnuHands_Click);
+            &MainWindow::mnuHands_Click);
     addSeparator(options, "mnuSep3");
     addItem(options, QStringLiteral("mnuStatistics"), tr("&Statistics"), true,
-            &MDIForm1::mnuStatistics_Click);
+            &MainWindow::mnuStatistics_Click);
 
     QMenu* web = addMenu("mnuWeb", tr("&Web"));
-    addItem(web, QStringLiteral("mnuDravenholt"), tr("&Dravenholt"), false, &MDIForm1::mnuDravenholt_Click);
+    addItem(web, QStringLiteral("mnuDravenholt"), tr("&Dravenholt"), false, &MainWindow::mnuDravenholt_Click);
 
     QMenu* help = addMenu("mnuHelp", tr("&Help"));
     addItem(help, QStringLiteral("mnuContents"), tr("&Contents and Index"), false,
-            &MDIForm1::mnuContents_Click);
+            &MainWindow::mnuContents_Click);
     addSeparator(help, "mnuSep2");
     addItem(help, QStringLiteral("mnuAbout"), tr("&About Quorrel Baccarat"), false,
-            &MDIForm1::mnuAbout_Click);
+            &MainWindow::mnuAbout_Click);
 }
 
-QToolBar* MDIForm1::CreateToolbar(const QString& name, int iconSize) {
+QToolBar* MainWindow::CreateToolbar(const QString& name, int iconSize) {
     auto* toolbar = new QToolBar(this);
     toolbar->setObjectName(name);
     toolbar->setWindowTitle(name == QLatin1String("tlbrMDIForm1") ? tr("Large buttons")
@@ -288,7 +289,7 @@ QToolBar* MDIForm1::CreateToolbar(const QString& name, int iconSize) {
     return toolbar;
 }
 
-void MDIForm1::ChooseToolbar(bool large) {
+void MainWindow::ChooseToolbar(bool large) {
     MenuItem(QStringLiteral("mnuLargeButtons"))->setChecked(large);
     QToolBar* shown = large ? tlbrMDIForm1_ : tlbrMDIForm2_;
     QToolBar* hidden = large ? tlbrMDIForm2_ : tlbrMDIForm1_;
@@ -299,7 +300,7 @@ void MDIForm1::ChooseToolbar(bool large) {
     activeToolbar_ = shown;
 }
 
-QAction* MDIForm1::ToolbarButton(const QString& key, QToolBar* toolbar) const {
+QAction* MainWindow::ToolbarButton(const QString& key, QToolBar* toolbar) const {
     if (!toolbar) {
         toolbar = activeToolbar_;
     }
@@ -311,11 +312,11 @@ QAction* MDIForm1::ToolbarButton(const QString& key, QToolBar* toolbar) const {
     return nullptr;
 }
 
-QAction* MDIForm1::MenuItem(const QString& name) const {
+QAction* MainWindow::MenuItem(const QString& name) const {
     return findChild<QAction*>(name);
 }
 
-QSize MDIForm1::DesignSize() {
+QSize MainWindow::DesignSize() {
     QSize size(1024, 720);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         size = size.boundedTo(screen->availableGeometry().size());
@@ -323,7 +324,7 @@ QSize MDIForm1::DesignSize() {
     return size;
 }
 
-bool MDIForm1::MDIForm_Load() {
+bool MainWindow::MDIForm_Load() {
     // The start screen has located the file already; it stays valid for the whole run, so it is
     // searched for again only when it has gone.
     if ((IniPath().isEmpty() || !QFileInfo(IniPath()).isFile()) && !LocateSettingsFile()) {
@@ -341,12 +342,12 @@ bool MDIForm1::MDIForm_Load() {
     return true;
 }
 
-void MDIForm1::PaintBackground() {
+void MainWindow::PaintBackground() {
     // The tile is repeated by the brush across the whole client area, however large it grows.
     clientArea_->setBackground(QBrush(BackgroundTile(devicePixelRatioF())));
 }
 
-void MDIForm1::RestorePosition() {
+void MainWindow::RestorePosition() {
     const int top = ReadTwips(MainWindowSection, "Top");
     const int left = ReadTwips(MainWindowSection, "Left");
     const int height = ReadTwips(MainWindowSection, "Height");
@@ -359,39 +360,39 @@ void MDIForm1::RestorePosition() {
     }
 }
 
-void MDIForm1::SavePosition() {
+void MainWindow::SavePosition() {
     WriteTwips(MainWindowSection, "Top", Twips(pos().y()));
     WriteTwips(MainWindowSection, "Left", Twips(pos().x()));
     WriteTwips(MainWindowSection, "Height", Twips(height()));
     WriteTwips(MainWindowSection, "Width", Twips(width()));
 }
 
-bool MDIForm1::MDIForm_Unload() {
+bool MainWindow::MDIForm_Unload() {
     if (unloaded_) {
         return true;
     }
     // Exit during a deal is refused the way closing the table is, before anything else is closed.
-    if (BaccTable* table = TheTable(); table && table->DealInProgress) {
+    if (TableWindow* table = TheTable(); table && table->DealInProgress) {
         table->Frame()->close();
         return false;
     }
     SavePosition();
     TheCardsDealtWindows().CloseWindows();
-    if (BaccTable* table = TheTable(); table && !table->Frame()->close()) {
+    if (TableWindow* table = TheTable(); table && !table->Frame()->close()) {
         return false;
     }
-    if (MarkCard* card = TheMarkCard()) {
+    if (MarkingCardWindow* card = TheMarkCard()) {
         card->Frame()->close();
     }
     CloseStatistics();
-    if (KasSitas* about = TheAboutBox()) {
+    if (AboutBox* about = TheAboutBox()) {
         about->close();
     }
     unloaded_ = true;
     return true;
 }
 
-void MDIForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (!MDIForm_Unload()) {
         event->ignore();
         return;
@@ -400,13 +401,13 @@ void MDIForm1::closeEvent(QCloseEvent* event) {
     EndProgram();
 }
 
-void MDIForm1::mnuExit_Click() {
+void MainWindow::mnuExit_Click() {
     close();
 }
 
 // ---- Options -------------------------------------------------------------------------------------
 
-void MDIForm1::ShowOption(Option option) {
+void MainWindow::ShowOption(Option option) {
     const bool on = Flag(option);
     MenuItem(QLatin1String(Info(option).menuName))->setChecked(on);
     if (QAction* button = ToolbarButton(QLatin1String(Info(option).key))) {
@@ -414,7 +415,7 @@ void MDIForm1::ShowOption(Option option) {
     }
 }
 
-void MDIForm1::ToggleOption(Option option) {
+void MainWindow::ToggleOption(Option option) {
     // The flag is the reference: a menu item or a button has already changed its own state when its
     // click arrives, so the new state is taken from the flag, not from the control.
     const OptionInfo& info = Info(option);
@@ -428,7 +429,7 @@ void MDIForm1::ToggleOption(Option option) {
     ShowOption(option);
 }
 
-void MDIForm1::ApplyCardsDealtWindows(Option option) {
+void MainWindow::ApplyCardsDealtWindows(Option option) {
     if (option == Option::CardsDealt) {
         TheCardsDealtWindows().SetCardsDealtOption(Settings().CardsDealt);
     } else {
@@ -436,7 +437,7 @@ void MDIForm1::ApplyCardsDealtWindows(Option option) {
     }
 }
 
-void MDIForm1::LoadOption(Option option) {
+void MainWindow::LoadOption(Option option) {
     const OptionInfo& info = Info(option);
     Flag(option) = IsOn(ReadIni(QLatin1String(info.section), QLatin1String(info.settingKey)).toStdString());
     ShowOption(option);
@@ -445,36 +446,36 @@ void MDIForm1::LoadOption(Option option) {
     }
 }
 
-void MDIForm1::prcCardFaceUpDown() {
+void MainWindow::prcCardFaceUpDown() {
     ToggleOption(Option::CardFaceUp);
 }
-void MDIForm1::prcShowCardValues() {
+void MainWindow::prcShowCardValues() {
     ToggleOption(Option::CardValues);
 }
-void MDIForm1::prcShowCardsDealt() {
+void MainWindow::prcShowCardsDealt() {
     ToggleOption(Option::CardsDealt);
 }
-void MDIForm1::prcShowCardsDealtCount() {
+void MainWindow::prcShowCardsDealtCount() {
     ToggleOption(Option::CardsDealtCount);
 }
-void MDIForm1::prcShowScore() {
+void MainWindow::prcShowScore() {
     ToggleOption(Option::ShowScore);
 }
-void MDIForm1::prcShowNaturals() {
+void MainWindow::prcShowNaturals() {
     ToggleOption(Option::ShowNaturals);
 }
-void MDIForm1::prcDelay() {
+void MainWindow::prcDelay() {
     ToggleOption(Option::Delay);
 }
-void MDIForm1::prcAnimation() {
+void MainWindow::prcAnimation() {
     ToggleOption(Option::Animation);
 }
 
-bool MDIForm1::ShoeRunning() const {
+bool MainWindow::ShoeRunning() const {
     return TheShoe().ShoeInPlay && !TheShoe().EndOfShoe;
 }
 
-bool MDIForm1::ConfirmShoeChange() {
+bool MainWindow::ConfirmShoeChange() {
     if (!ShoeRunning()) {
         return true;
     }
@@ -482,7 +483,7 @@ bool MDIForm1::ConfirmShoeChange() {
                        MsgButtons::OkCancel, this) == MsgResult::Ok;
 }
 
-void MDIForm1::prcPlayerBlue() {
+void MainWindow::prcPlayerBlue() {
     if (!ConfirmShoeChange()) {
         ShowOption(Option::PlayerBlue); // undo the click on the menu item or the button
         return;
@@ -490,7 +491,7 @@ void MDIForm1::prcPlayerBlue() {
     ToggleOption(Option::PlayerBlue);
 }
 
-void MDIForm1::PressDeckButton(QAction* button) {
+void MainWindow::PressDeckButton(QAction* button) {
     for (int decks : ShoeSizes) {
         if (QAction* other = ToolbarButton(DeckKey(decks))) {
             other->setChecked(other == button);
@@ -498,14 +499,14 @@ void MDIForm1::PressDeckButton(QAction* button) {
     }
 }
 
-void MDIForm1::ShowDeckMenuChecks() {
+void MainWindow::ShowDeckMenuChecks() {
     const int checked = ShoeSizeIndex(TheShoe().DeckCount);
     for (int index = 0; index < static_cast<int>(ShoeSizes.size()); ++index) {
         MenuItem(DeckMenuName(index))->setChecked(index == checked);
     }
 }
 
-void MDIForm1::prcDecks(int decks, QAction* button) {
+void MainWindow::prcDecks(int decks, QAction* button) {
     TheShoe().DeckCount = decks;
     ShowDeckMenuChecks();
     WriteIni(QStringLiteral("Shoe Size"), QStringLiteral("Decks"), QString::fromStdString(NumberText(decks)));
@@ -513,7 +514,7 @@ void MDIForm1::prcDecks(int decks, QAction* button) {
     pressedDeckButton_ = button;
 }
 
-void MDIForm1::prcDecksButtonWarning(int decks, QAction* button) {
+void MainWindow::prcDecksButtonWarning(int decks, QAction* button) {
     PressDeckButton(button);
     if (!ConfirmShoeChange()) {
         PressDeckButton(pressedDeckButton_);
@@ -522,7 +523,7 @@ void MDIForm1::prcDecksButtonWarning(int decks, QAction* button) {
     prcDecks(decks, button);
 }
 
-void MDIForm1::mnuShoeSizeDecks_Click(int index) {
+void MainWindow::mnuShoeSizeDecks_Click(int index) {
     if (index < 0 || index >= static_cast<int>(ShoeSizes.size())) {
         return;
     }
@@ -534,13 +535,13 @@ void MDIForm1::mnuShoeSizeDecks_Click(int index) {
     prcDecks(decks, ToolbarButton(DeckKey(decks)));
 }
 
-void MDIForm1::ShowRevealMode() {
+void MainWindow::ShowRevealMode() {
     const bool arrows = Settings().RevealArrows;
     MenuItem(QStringLiteral("mnuArrows"))->setChecked(arrows);
     MenuItem(QStringLiteral("mnuHands"))->setChecked(!arrows);
     ToolbarButton(QStringLiteral("RevealArrows"))->setChecked(arrows);
     ToolbarButton(QStringLiteral("RevealHands"))->setChecked(!arrows);
-    if (BaccTable* table = TheTable()) {
+    if (TableWindow* table = TheTable()) {
         if (arrows) {
             table->SetArrowPointers();
         } else {
@@ -549,20 +550,20 @@ void MDIForm1::ShowRevealMode() {
     }
 }
 
-void MDIForm1::prcSetRevealIcons() {
+void MainWindow::prcSetRevealIcons() {
     const bool arrows = !Settings().RevealArrows;
     Settings().RevealArrows = arrows;
     WriteIni(QStringLiteral("Reveal"), QStringLiteral("Arrows"), QLatin1String(BoolText(arrows)));
     ShowRevealMode();
 }
 
-void MDIForm1::prcStatistics() {
+void MainWindow::prcStatistics() {
     const bool shown = !Settings().StatisticsShown;
     Settings().StatisticsShown = shown;
     MenuItem(QStringLiteral("mnuStatistics"))->setChecked(shown);
     ToolbarButton(QStringLiteral("Statistics"))->setChecked(shown);
     if (shown) {
-        if (frmStatistics* statistics = OpenStatistics()) {
+        if (StatisticsWindow* statistics = OpenStatistics()) {
             statistics->RefreshStatistics();
         }
     } else {
@@ -570,7 +571,7 @@ void MDIForm1::prcStatistics() {
     }
 }
 
-void MDIForm1::prcSetMenusAndButtons() {
+void MainWindow::prcSetMenusAndButtons() {
     for (Option option : {Option::CardFaceUp, Option::CardValues, Option::CardsDealt, Option::CardsDealtCount,
                           Option::ShowScore, Option::ShowNaturals, Option::PlayerBlue}) {
         LoadOption(option);
@@ -598,7 +599,7 @@ void MDIForm1::prcSetMenusAndButtons() {
     timer1_->start();
 }
 
-void MDIForm1::Timer1_Timer() {
+void MainWindow::Timer1_Timer() {
     timer1_->stop();
     const int decks = TheShoe().DeckCount;
     if (ShoeSizeIndex(decks) >= 0) {
@@ -610,69 +611,69 @@ void MDIForm1::Timer1_Timer() {
 
 // ---- Menu items ----------------------------------------------------------------------------------
 
-void MDIForm1::mnuCardFaceUpDown_Click() {
+void MainWindow::mnuCardFaceUpDown_Click() {
     prcCardFaceUpDown();
 }
-void MDIForm1::mnuShowCardValues_Click() {
+void MainWindow::mnuShowCardValues_Click() {
     prcShowCardValues();
 }
-void MDIForm1::mnuShowCardsDealt_Click() {
+void MainWindow::mnuShowCardsDealt_Click() {
     prcShowCardsDealt();
 }
-void MDIForm1::mnuShowCardsDealtCount_Click() {
+void MainWindow::mnuShowCardsDealtCount_Click() {
     prcShowCardsDealtCount();
 }
-void MDIForm1::mnuShowScore_Click() {
+void MainWindow::mnuShowScore_Click() {
     prcShowScore();
 }
-void MDIForm1::mnuShowNaturals_Click() {
+void MainWindow::mnuShowNaturals_Click() {
     prcShowNaturals();
 }
-void MDIForm1::mnuPlayerBlue_Click() {
+void MainWindow::mnuPlayerBlue_Click() {
     prcPlayerBlue();
 }
-void MDIForm1::mnuDealDelay_Click() {
+void MainWindow::mnuDealDelay_Click() {
     prcDelay();
 }
-void MDIForm1::mnuDealAnimation_Click() {
+void MainWindow::mnuDealAnimation_Click() {
     prcAnimation();
 }
-void MDIForm1::mnuArrows_Click() {
+void MainWindow::mnuArrows_Click() {
     prcSetRevealIcons();
 }
-void MDIForm1::mnuHands_Click() {
+void MainWindow::mnuHands_Click() {
     prcSetRevealIcons();
 }
-void MDIForm1::mnuStatistics_Click() {
+void MainWindow::mnuStatistics_Click() {
     prcStatistics();
 }
 
-void MDIForm1::mnuLargeButtons_Click() {
+void MainWindow::mnuLargeButtons_Click() {
     const bool large = activeToolbar_ != tlbrMDIForm1_;
     WriteIni(QStringLiteral("Options"), QStringLiteral("Large Buttons"), QLatin1String(BoolText(large)));
     ChooseToolbar(large);
     prcSetMenusAndButtons();
 }
 
-void MDIForm1::mnuDravenholt_Click() {
+void MainWindow::mnuDravenholt_Click() {
     OpenWebSite(MakerWebSite, ProgramTitle, this);
 }
 
-void MDIForm1::mnuContents_Click() {
+void MainWindow::mnuContents_Click() {
     ShowHelpContents(this);
 }
 
-void MDIForm1::mnuAbout_Click() {
+void MainWindow::mnuAbout_Click() {
     ShowAboutBox(this);
 }
 
 // ---- Toolbars ------------------------------------------------------------------------------------
 
-void MDIForm1::tlbrMDIForm2_ButtonClick(QAction* button) {
+void MainWindow::tlbrMDIForm2_ButtonClick(QAction* button) {
     tlbrMDIForm1_ButtonClick(button);
 }
 
-void MDIForm1::tlbrMDIForm1_ButtonClick(QAction* button) {
+void MainWindow::tlbrMDIForm1_ButtonClick(QAction* button) {
     const QString key = button->objectName();
     if (key == QLatin1String("CardFaceUp")) {
         prcCardFaceUpDown();
@@ -703,16 +704,16 @@ void MDIForm1::tlbrMDIForm1_ButtonClick(QAction* button) {
 
 // ---- The one main window ---------------------------------------------------------------------------
 
-MDIForm1* TheMainWindow() {
+MainWindow* TheMainWindow() {
     return mainWindow;
 }
 
-MDIForm1* OpenMainWindow() {
+MainWindow* OpenMainWindow() {
     if (mainWindow) {
         mainWindow->show();
         return mainWindow;
     }
-    auto* window = new MDIForm1;
+    auto* window = new MainWindow;
     if (!window->MDIForm_Load()) {
         delete window;
         CloseStartScreen();

@@ -1,5 +1,5 @@
 // The table window: its controls, opening with the seats' money, clearing results, and closing.
-#include "BaccTable.h"
+#include "TableWindow.h"
 
 #include "IniFile.h"
 #include "MessageBox.h"
@@ -29,11 +29,11 @@ QString Seat(const char* name, int index) {
 
 } // namespace
 
-class BaccTableTest : public QObject {
+class TableWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::TempSettings> settings_;
-    QPointer<BaccTable> table_;
+    QPointer<TableWindow> table_;
 
     template <typename T = QWidget> T* Find(const QString& name) { return table_->findChild<T*>(name); }
     void Open(const QByteArray& ini) {
@@ -211,8 +211,8 @@ private slots:
         QVERIFY(TheTable() == table_);
         QVERIFY(OpenTable() == table_); // a second open finds the same table
         QVERIFY(TheShoe().EndOfShoe);
-        QCOMPARE(table_->maisyk->text(), BaccTable::ShuffleCaption());
-        QCOMPARE(table_->duokkortos->text(), BaccTable::DealCaption());
+        QCOMPARE(table_->maisyk->text(), TableWindow::ShuffleCaption());
+        QCOMPARE(table_->duokkortos->text(), TableWindow::DealCaption());
         for (int seat = 0; seat < 2; ++seat) {
             QCOMPARE(table_->txtPlayerBet[seat]->Digits(), QStringLiteral("0"));
             QCOMPARE(table_->txtBankerBet[seat]->Digits(), QStringLiteral("0"));
@@ -357,5 +357,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(BaccTableTest)
-#include "BaccTableTest.moc"
+QTEST_MAIN(TableWindowTest)
+#include "TableWindowTest.moc"

@@ -15,11 +15,11 @@ namespace bacc {
 // The main window: a frame that holds the table and the side windows, with the menus and the two
 // toolbars through which every option is changed. Each option is kept three ways at once: the flag in
 // Settings(), the menu check with the toolbar button, and the settings file.
-class MDIForm1 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MDIForm1(QWidget* parent = nullptr);
-    ~MDIForm1() override;
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Finds the settings file, lays out the window, opens the table and sets every option from the
     // file, then closes the start screen. False when the settings file is missing (the caller ends).
@@ -133,8 +133,8 @@ private:
 };
 
 // The one main window, while it exists.
-MDIForm1* TheMainWindow();
+MainWindow* TheMainWindow();
 // Creates, loads and shows the main window; nullptr when the load failed (the program then ends).
-MDIForm1* OpenMainWindow();
+MainWindow* OpenMainWindow();
 
 } // namespace bacc

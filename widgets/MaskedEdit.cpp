@@ -24,7 +24,9 @@ QString MaskedEdit::Digits() const {
     return digits;
 }
 
-long long MaskedEdit::Number() const { return Digits().toLongLong(); }
+long long MaskedEdit::Number() const {
+    return Digits().toLongLong();
+}
 
 void MaskedEdit::SetDigits(const QString& digits) {
     QString literal;
@@ -35,7 +37,9 @@ void MaskedEdit::SetDigits(const QString& digits) {
     setText(literal + digits);
 }
 
-void MaskedEdit::SelectDigits() { setSelection(literalPrefix_, digitPositions_); }
+void MaskedEdit::SelectDigits() {
+    setSelection(literalPrefix_, digitPositions_);
+}
 
 void MaskedEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);

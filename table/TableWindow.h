@@ -24,7 +24,7 @@ class FocusChecks;
 // The baccarat table: the window on which the cards are laid, the two seats bet and the results and the
 // seats' money are shown. Controls are public because the table's commands (bet entry, settlement,
 // shuffle and deal) are member functions written in their own files and address them by name.
-class BaccTable : public ChildWindow, public TableMoney {
+class TableWindow : public ChildWindow, public TableMoney {
     Q_OBJECT
 public:
     static constexpr int SeatCount = 2;
@@ -38,8 +38,8 @@ public:
     static constexpr int FlightTop = -1500;
     static constexpr int FlightStep = 180;
 
-    explicit BaccTable(QWidget* parent = nullptr);
-    ~BaccTable() override;
+    explicit TableWindow(QWidget* parent = nullptr);
+    ~TableWindow() override;
 
     // Opening: position, card size, shoe state, default bets, card backs, money captions, button captions.
     void Form_Load();
@@ -227,8 +227,8 @@ private:
 };
 
 // The one table: nullptr while it is closed.
-BaccTable* TheTable();
+TableWindow* TheTable();
 // The table, created and loaded when it is not open, and shown in the main window.
-BaccTable* OpenTable();
+TableWindow* OpenTable();
 
 } // namespace bacc

@@ -8,7 +8,8 @@ namespace bacc {
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
-    explicit ClickLabel(const QString& objectName, const QString& caption = QString(), QWidget* parent = nullptr);
+    explicit ClickLabel(const QString& objectName, const QString& caption = QString(),
+                        QWidget* parent = nullptr);
 
 signals:
     void Clicked();

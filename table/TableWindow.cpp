@@ -1,4 +1,4 @@
-#include "BaccTable.h"
+#include "TableWindow.h"
 
 #include "CardImages.h"
 #include "IniFile.h"
@@ -21,7 +21,7 @@
 namespace bacc {
 namespace {
 
-QPointer<BaccTable> theTable;
+QPointer<TableWindow> theTable;
 
 const QColor Red(192, 0, 0);
 const QColor Navy(0, 0, 128);
@@ -145,13 +145,13 @@ QPixmap FeltTexture() {
 
 } // namespace
 
-BaccTable* TheTable() {
+TableWindow* TheTable() {
     return theTable;
 }
 
-BaccTable* OpenTable() {
+TableWindow* OpenTable() {
     if (!theTable) {
-        auto* table = new BaccTable;
+        auto* table = new TableWindow;
         table->ShowInHost();
         table->Form_Load();
         return table;
@@ -160,14 +160,14 @@ BaccTable* OpenTable() {
     return theTable;
 }
 
-QString BaccTable::ShuffleCaption() {
+QString TableWindow::ShuffleCaption() {
     return QStringLiteral("Shuffle");
 }
-QString BaccTable::DealCaption() {
+QString TableWindow::DealCaption() {
     return QStringLiteral("Deal");
 }
 
-BaccTable::BaccTable(QWidget* parent)
+TableWindow::TableWindow(QWidget* parent)
     : ChildWindow(QStringLiteral("BaccTable"), QStringLiteral("frmBaccTable"), true, parent) {
     theTable = this;
     SetCaption(QString(84, QLatin1Char(' ')) + QStringLiteral("T  A  B  L  E"));
@@ -209,13 +209,13 @@ BaccTable::BaccTable(QWidget* parent)
     SetTableMoney(this);
 }
 
-BaccTable::~BaccTable() {
+TableWindow::~TableWindow() {
     if (CurrentTableMoney() == this) {
         SetTableMoney(nullptr);
     }
 }
 
-void BaccTable::CreateTitlesAndResults() {
+void TableWindow::CreateTitlesAndResults() {
     const LabelLook title{.Text = WindowText, .PixelSize = 17, .Bold = true};
     Label11 = Place(MakeLabel(this, QStringLiteral("Label11"), QStringLiteral("P L A Y E R"), title), 375, 60,
                     1935, 375);
@@ -267,7 +267,7 @@ void BaccTable::CreateTitlesAndResults() {
     }
 }
 
-void BaccTable::CreateCommands() {
+void TableWindow::CreateCommands() {
     const QString buttonSheet = QStringLiteral(
         "QPushButton{color:#1c1400;background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #fff3b0,stop:1 "
         "#d9b64a);"
@@ -331,7 +331,7 @@ void BaccTable::CreateCommands() {
     txtSetFocus = Place(new FocusHolder(QStringLiteral("txtSetFocus"), this), 180, 90, 70, 135);
 }
 
-void BaccTable::CreateSeatMoney() {
+void TableWindow::CreateSeatMoney() {
     const LabelLook heading{.Text = WindowText, .PixelSize = 14, .Bold = true};
     Label6 = Place(MakeLabel(this, QStringLiteral("Label6"), QStringLiteral("PLAYER 1"), heading), 3240, 1020,
                    1305, 315);
@@ -365,7 +365,7 @@ void BaccTable::CreateSeatMoney() {
                     4710, 1710, 1695, 225);
 }
 
-void BaccTable::CreateBettingArea() {
+void TableWindow::CreateBettingArea() {
     // The layout of the felt: a panel for each seat's money, the betting area with a column of spots in
     // the middle (TIE, BANKER, PLAYER) and each seat's bets on either side, rows parted by lines.
     auto shape = [this](int number, TableShape::Kind kind, int left, int top, int width, int height) {
@@ -424,7 +424,7 @@ void BaccTable::CreateBettingArea() {
                    4890, 3360, 1425, 495);
 }
 
-void BaccTable::CreateSeatBets(int seat) {
+void TableWindow::CreateSeatBets(int seat) {
     const int shift = seat == 0 ? 0 : 3300;
     struct Row {
         const char* Box;
@@ -544,7 +544,7 @@ void BaccTable::CreateSeatBets(int seat) {
     }
 }
 
-void BaccTable::CreateCardSlot(int slot) {
+void TableWindow::CreateCardSlot(int slot) {
     const QPoint origin = TwipsPoint(SlotLeft[slot], SlotTop[slot]);
     auto place = [origin](QWidget* widget, int left, int top, int width, int height) {
         widget->setGeometry(TwipsRect(left, top, width, height).translated(origin));
@@ -605,7 +605,7 @@ void BaccTable::CreateCardSlot(int slot) {
     }
 }
 
-void BaccTable::Form_Load() {
+void TableWindow::Form_Load() {
     RestorePosition();
     CardHeight = Twips(pctCardBack[0]->height());
     CardWidth = Twips(pctCardBack[0]->width());
@@ -627,7 +627,7 @@ void BaccTable::Form_Load() {
     duokkortos->setText(DealCaption());
 }
 
-void BaccTable::LoadMoneyCaptions() {
+void TableWindow::LoadMoneyCaptions() {
     for (int seat = 0; seat < SeatCount; ++seat) {
         const QString section = SeatStatsSection(seat);
         const double stake = static_cast<double>(
@@ -640,7 +640,7 @@ void BaccTable::LoadMoneyCaptions() {
     }
 }
 
-bool BaccTable::Form_Unload() {
+bool TableWindow::Form_Unload() {
     if (DealInProgress) {
         ShowMessage(QStringLiteral("Must wait for deal to end."), MsgIcon::Exclamation, MsgButtons::Ok, this);
         return false;
@@ -655,7 +655,7 @@ bool BaccTable::Form_Unload() {
     return true;
 }
 
-void BaccTable::ResultsInvisible() {
+void TableWindow::ResultsInvisible() {
     for (QLabel* result : {PTotal, BTotal, TieResultP, TieResultB, WinP, WinB, lblNaturalP, lblNaturalB}) {
         result->hide();
     }
@@ -677,7 +677,7 @@ void BaccTable::ResultsInvisible() {
     }
 }
 
-void BaccTable::paintEvent(QPaintEvent* event) {
+void TableWindow::paintEvent(QPaintEvent* event) {
     // The cloth is drawn once per window size; a repaint copies the part that needs it, so a card
     // flying across the table costs little.
     const qreal ratio = devicePixelRatioF();
@@ -706,7 +706,7 @@ void BaccTable::paintEvent(QPaintEvent* event) {
                        QRectF(QPointF(dirty.topLeft()) * ratio, QSizeF(dirty.size()) * ratio));
 }
 
-void BaccTable::mouseMoveEvent(QMouseEvent* event) {
+void TableWindow::mouseMoveEvent(QMouseEvent* event) {
     ChildWindow::mouseMoveEvent(event);
     Form_MouseMove();
 }

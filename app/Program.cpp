@@ -1,7 +1,7 @@
 #include "Program.h"
 
-#include "MDIForm1.h"
-#include "Plauk.h"
+#include "MainWindow.h"
+#include "StartScreen.h"
 
 namespace bacc {
 

@@ -15,10 +15,10 @@ class MaskedEdit;
 // The players' long-term statistics: hands and shoes played, and for each seat the initial stake, the
 // current money, the winnings and the turnover, all kept in the settings file. The stakes are edited
 // here and everything can be reset to zero.
-class frmStatistics : public ChildWindow {
+class StatisticsWindow : public ChildWindow {
     Q_OBJECT
 public:
-    explicit frmStatistics(QWidget* parent = nullptr);
+    explicit StatisticsWindow(QWidget* parent = nullptr);
 
     // Places the window where it was last closed and fills it.
     void Form_Load();
@@ -55,9 +55,9 @@ private:
 };
 
 // The statistics window while it is open, else nullptr.
-frmStatistics* TheStatistics();
+StatisticsWindow* TheStatistics();
 // Opens the window (loading it when it is not open) and answers it.
-frmStatistics* OpenStatistics();
+StatisticsWindow* OpenStatistics();
 // Closes the window when it is open; closing runs its unload.
 void CloseStatistics();
 

@@ -5,10 +5,10 @@
 namespace bacc {
 
 // The start screen: shown alone before the main window, with Start, Help and Exit.
-class Plauk : public QWidget {
+class StartScreen : public QWidget {
     Q_OBJECT
 public:
-    explicit Plauk(QWidget* parent = nullptr);
+    explicit StartScreen(QWidget* parent = nullptr);
 
     // Finds the settings file and sets the texts. False when the settings file is missing: the
     // missing-file message has been shown and the program is to end.
@@ -32,9 +32,9 @@ private:
 };
 
 // The start screen while it is open.
-Plauk* TheStartScreen();
+StartScreen* TheStartScreen();
 // Creates the start screen (it is not loaded or shown yet).
-Plauk* CreateStartScreen();
+StartScreen* CreateStartScreen();
 // Closes the start screen without ending the program: the main window has taken over.
 void CloseStartScreen();
 

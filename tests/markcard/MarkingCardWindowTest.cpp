@@ -1,4 +1,4 @@
-#include "MarkCard.h"
+#include "MarkingCardWindow.h"
 
 #include "IniFile.h"
 #include "Marking.h"
@@ -35,14 +35,14 @@ QColor TextColour(const QLabel* label) {
 
 } // namespace
 
-class MarkCardTest : public QObject {
+class MarkingCardWindowTest : public QObject {
     Q_OBJECT
 
 private:
     test::TempSettings settings_; // a copy of the shipped defaults
 
     template <typename T> T* Find(const QString& name) {
-        MarkCard* card = TheMarkCard();
+        MarkingCardWindow* card = TheMarkCard();
         return card ? card->findChild<T*>(name) : nullptr;
     }
     QLabel* Text(int k) { return Find<QLabel>(QStringLiteral("lblTBP(%1)").arg(k)); }
@@ -103,7 +103,7 @@ private slots:
     void resetOpensEmptyCard() {
         Hands("BBPT");
         NewShoe();
-        MarkCard* card = TheMarkCard();
+        MarkingCardWindow* card = TheMarkCard();
         QVERIFY(card);
         QCOMPARE(card->windowTitle(), QStringLiteral("Marking Card for PLAYER 1"));
         QVERIFY(Shape(0) && Shape(0)->isHidden());
@@ -262,7 +262,7 @@ private slots:
     }
 
     void longColumnGrowsTheCard() {
-        MarkCard* card = TheMarkCard();
+        MarkingCardWindow* card = TheMarkCard();
         Hands("BBBBBBBBB");
         QCOMPARE(card->SurfaceHeight(), 3210);
         Hand('B');
@@ -280,7 +280,7 @@ private slots:
     }
 
     void scrollBarsFollowTheWindow() {
-        MarkCard* card = TheMarkCard();
+        MarkingCardWindow* card = TheMarkCard();
         auto* hScroll = card->findChild<QScrollBar*>(QStringLiteral("HScroll1"));
         auto* vScroll = card->findChild<QScrollBar*>(QStringLiteral("VScroll1"));
         auto* corner = card->findChild<QWidget*>(QStringLiteral("ScrollCorner"));
@@ -318,7 +318,7 @@ private slots:
     }
 
     void cardGrowsInWidthBeyondNinetyColumns() {
-        MarkCard* card = TheMarkCard();
+        MarkingCardWindow* card = TheMarkCard();
         for (int i = 0; i < 100; ++i) {
             Hand(i % 2 ? 'P' : 'B');
         }
@@ -343,12 +343,12 @@ private slots:
         Hand('T');
         Hand('P', {1, 0, 0}, 9, 2);
         Hand('P', {0, 1, 0});
-        QPointer<MarkCard> first = TheMarkCard();
+        QPointer<MarkingCardWindow> first = TheMarkCard();
         first->Frame()->close();
         QVERIFY(!TheMarkCard());
         // Recording while closed re-opens the card with the whole shoe.
         Hand('B', {0, 0, 1});
-        MarkCard* card = TheMarkCard();
+        MarkingCardWindow* card = TheMarkCard();
         QVERIFY(card);
         QVERIFY(card != first.data());
         QCOMPARE(card->windowTitle(), QStringLiteral("Marking Card for PLAYER 1"));
@@ -375,11 +375,11 @@ private slots:
     }
 
     void cleanupTestCase() {
-        if (MarkCard* card = TheMarkCard()) {
+        if (MarkingCardWindow* card = TheMarkCard()) {
             card->Frame()->close();
         }
     }
 };
 
-QTEST_MAIN(MarkCardTest)
-#include "MarkCardTest.moc"
+QTEST_MAIN(MarkingCardWindowTest)
+#include "MarkingCardWindowTest.moc"

@@ -1,4 +1,4 @@
-#include "KasSitas.h"
+#include "AboutBox.h"
 
 #include "Artwork.h"
 #include "MessageBox.h"
@@ -11,14 +11,14 @@
 
 namespace bacc {
 namespace {
-QPointer<KasSitas> aboutBox;
+QPointer<AboutBox> aboutBox;
 } // namespace
 
-QString KasSitas::VersionText() {
+QString AboutBox::VersionText() {
     return QStringLiteral("Version %1.%2").arg(BACCARAT_VERSION_MAJOR).arg(BACCARAT_VERSION_MINOR);
 }
 
-QString KasSitas::Description() {
+QString AboutBox::Description() {
     return QStringLiteral(
         "Improve your Betting Strategy and Money Management by using the marking card to practise the trend "
         "spotting skills that are necessary for successful baccarat. At the same time have some fun "
@@ -28,7 +28,7 @@ QString KasSitas::Description() {
         "many other features of Quorrel Baccarat.");
 }
 
-KasSitas::KasSitas(QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("KasSitas"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -56,7 +56,7 @@ KasSitas::KasSitas(QWidget* parent) : QDialog(parent) {
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &KasSitas::cmdOK_Click);
+    connect(ok, &QPushButton::clicked, this, &AboutBox::cmdOK_Click);
 
     auto* text = new QVBoxLayout;
     text->addWidget(title);
@@ -78,19 +78,19 @@ KasSitas::KasSitas(QWidget* parent) : QDialog(parent) {
     Form_Load();
 }
 
-void KasSitas::Form_Load() {
+void AboutBox::Form_Load() {
     setWindowTitle(QStringLiteral("About ") + ProgramTitle);
     findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(VersionText());
     findChild<QLabel*>(QStringLiteral("lblDescription"))->setText(Description());
 }
 
-void KasSitas::cmdOK_Click() {
+void AboutBox::cmdOK_Click() {
     close();
 }
 
-KasSitas* ShowAboutBox(QWidget* parent) {
+AboutBox* ShowAboutBox(QWidget* parent) {
     if (!aboutBox) {
-        aboutBox = new KasSitas(parent);
+        aboutBox = new AboutBox(parent);
         aboutBox->setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     }
     aboutBox->show();
@@ -99,7 +99,7 @@ KasSitas* ShowAboutBox(QWidget* parent) {
     return aboutBox;
 }
 
-KasSitas* TheAboutBox() {
+AboutBox* TheAboutBox() {
     return aboutBox;
 }
 

@@ -1,4 +1,4 @@
-#include "frmStatistics.h"
+#include "StatisticsWindow.h"
 
 #include "Bankroll.h"
 #include "FocusChecks.h"
@@ -18,7 +18,7 @@
 namespace bacc {
 namespace {
 
-QPointer<frmStatistics> openWindow;
+QPointer<StatisticsWindow> openWindow;
 
 const QString SteakMask = QStringLiteral("\\$99999999");
 const std::array<const char*, 5> DecksKeys = {"Decks1", "Decks2", "Decks4", "Decks6", "Decks8"};
@@ -74,7 +74,7 @@ QGroupBox* MakeFrame(const QString& caption, QWidget* parent, int left, int top,
 
 } // namespace
 
-frmStatistics::frmStatistics(QWidget* parent)
+StatisticsWindow::StatisticsWindow(QWidget* parent)
     : ChildWindow(QStringLiteral("frmStatistics"), QStringLiteral("frmStatistics"), false, parent),
       focusChecks_(new FocusChecks(this)) {
     SetCaption(QString(20, QLatin1Char(' ')) + QStringLiteral("S  T  A  T  I  S  T  I  C  S"));
@@ -82,7 +82,7 @@ frmStatistics::frmStatistics(QWidget* parent)
     SetDesignSize(TwipsSize(WindowWidth, WindowHeight));
 }
 
-void frmStatistics::BuildControls() {
+void StatisticsWindow::BuildControls() {
     QGroupBox* hands = MakeFrame(QStringLiteral("Hands"), this, 60, 60, 2100, 660);
     hands->setObjectName(QStringLiteral("fraHands"));
     lblHandsPlayed_ = MakeFigure(QStringLiteral("lblHandsPlayed"), hands, QRect(120, 270, 1860, 285));
@@ -90,7 +90,7 @@ void frmStatistics::BuildControls() {
     cmdResetStats_ = new QPushButton(QStringLiteral("&Reset Statistics"), this);
     cmdResetStats_->setObjectName(QStringLiteral("cmdResetStats"));
     cmdResetStats_->setGeometry(TwipsRect(2340, 210, 2040, 420));
-    connect(cmdResetStats_, &QPushButton::clicked, this, &frmStatistics::cmdResetStats_Click);
+    connect(cmdResetStats_, &QPushButton::clicked, this, &StatisticsWindow::cmdResetStats_Click);
 
     QGroupBox* players = MakeFrame(QStringLiteral("Player Statistics"), this, 60, 840, FrameWidth, 1980);
     players->setObjectName(QStringLiteral("fraPlayerStatistics"));
@@ -148,12 +148,12 @@ void frmStatistics::BuildControls() {
     }
 }
 
-void frmStatistics::Form_Load() {
+void StatisticsWindow::Form_Load() {
     RestorePosition();
     RefreshStatistics();
 }
 
-void frmStatistics::RefreshStatistics() {
+void StatisticsWindow::RefreshStatistics() {
     lblHandsPlayed_->setText(ReadIni(HandsPlayedSection(), QStringLiteral("Hands")));
     for (int k = 0; k < 5; ++k) {
         lblShoesPlayedDecks_[k]->setText(ReadIni(HandsPlayedSection(), QLatin1String(DecksKeys[k])));
@@ -169,16 +169,16 @@ void frmStatistics::RefreshStatistics() {
     }
 }
 
-void frmStatistics::SetSteakAmount(int index, long long amount) {
+void StatisticsWindow::SetSteakAmount(int index, long long amount) {
     mskSteak_[index]->SetDigits(QString::number(amount));
 }
 
-void frmStatistics::mskSteak_GotFocus(int index) {
+void StatisticsWindow::mskSteak_GotFocus(int index) {
     steakShown_[index]->hide();
     mskSteak_[index]->SelectDigits();
 }
 
-void frmStatistics::mskSteak_LostFocus(int index) {
+void StatisticsWindow::mskSteak_LostFocus(int index) {
     MaskedEdit* field = mskSteak_[index];
     if (unloaded_ || focusChecks_->Ignore(field)) {
         return;
@@ -200,7 +200,7 @@ void frmStatistics::mskSteak_LostFocus(int index) {
     }
 }
 
-void frmStatistics::StoreSteak(int index) {
+void StatisticsWindow::StoreSteak(int index) {
     const double steak = static_cast<double>(mskSteak_[index]->Number());
     WriteIni(SeatStatsSection(index), QStringLiteral("Steak"), Number(steak));
     lblCurrentMoney_[index]->setText(MoneyCaption(steak + CaptionAmount(lblWinningsStat_[index]->text())));
@@ -210,7 +210,7 @@ void frmStatistics::StoreSteak(int index) {
     }
 }
 
-void frmStatistics::cmdResetStats_Click() {
+void StatisticsWindow::cmdResetStats_Click() {
     if (ShowMessage(QStringLiteral("Are you sure you want ALL the statistics set to ZERO"),
                     MsgIcon::Exclamation, MsgButtons::OkCancel, this) != MsgResult::Ok) {
         return;
@@ -239,7 +239,7 @@ void frmStatistics::cmdResetStats_Click() {
     }
 }
 
-bool frmStatistics::Form_Unload() {
+bool StatisticsWindow::Form_Unload() {
     for (int i = 0; i < 2; ++i) {
         StoreSteak(i);
     }
@@ -252,17 +252,17 @@ bool frmStatistics::Form_Unload() {
     return true;
 }
 
-frmStatistics* TheStatistics() {
+StatisticsWindow* TheStatistics() {
     return openWindow;
 }
 
-frmStatistics* OpenStatistics() {
+StatisticsWindow* OpenStatistics() {
     if (openWindow) {
         openWindow->Frame()->show();
         openWindow->Frame()->raise();
         return openWindow;
     }
-    openWindow = new frmStatistics();
+    openWindow = new StatisticsWindow();
     openWindow->ShowInHost();
     openWindow->Form_Load();
     return openWindow;

@@ -8,10 +8,10 @@ class QPushButton;
 namespace bacc {
 
 // The about box: the program's picture, its version and what it is for.
-class KasSitas : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit KasSitas(QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
 
     void Form_Load();
     void cmdOK_Click();
@@ -21,8 +21,8 @@ public:
 };
 
 // Opens the about box (window-modal over parent) and answers it; one at a time.
-KasSitas* ShowAboutBox(QWidget* parent = nullptr);
+AboutBox* ShowAboutBox(QWidget* parent = nullptr);
 // The open about box, if any.
-KasSitas* TheAboutBox();
+AboutBox* TheAboutBox();
 
 } // namespace bacc

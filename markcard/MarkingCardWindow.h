@@ -19,7 +19,7 @@ class OutlineShape;
 // to negative offsets, holding one mark per hand of the shoe in columns of Banker or Player streaks,
 // the B/P letter over each column and the running total of units above it. The marks themselves are
 // kept in TheMarking(); this window only shows them.
-class MarkCard : public ChildWindow {
+class MarkingCardWindow : public ChildWindow {
     Q_OBJECT
 public:
     // Geometry of the card, in twips.
@@ -28,7 +28,7 @@ public:
     static constexpr int SurfaceDesignWidth = 30000;
     static constexpr int ScrollBarThickness = 225;
 
-    MarkCard();
+    MarkingCardWindow();
 
     // Every mark, letter and total is removed: elements above index 0 are destroyed, index 0 hidden.
     void ClearMarks();
@@ -97,6 +97,6 @@ void ResetMarkCard(const QString& caption);
 double RecordHandResult(int playerBet, int bankerBet, int tieBet, int unitValue, int seatNumber);
 
 // The open marking card, nullptr while it is closed.
-MarkCard* TheMarkCard();
+MarkingCardWindow* TheMarkCard();
 
 } // namespace bacc

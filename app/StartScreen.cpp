@@ -1,9 +1,9 @@
-#include "Plauk.h"
+#include "StartScreen.h"
 
 #include "Artwork.h"
 #include "HelpViewer.h"
 #include "IniFile.h"
-#include "MDIForm1.h"
+#include "MainWindow.h"
 #include "MessageBox.h"
 #include "ProgramEnd.h"
 
@@ -19,7 +19,7 @@
 namespace bacc {
 namespace {
 
-QPointer<Plauk> startScreen;
+QPointer<StartScreen> startScreen;
 
 QLabel* NewLabel(QWidget* parent, const char* name, const QString& text = QString()) {
     auto* label = new QLabel(text, parent);
@@ -36,11 +36,11 @@ QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption
 
 } // namespace
 
-QString Plauk::VersionText() {
+QString StartScreen::VersionText() {
     return QStringLiteral("Version %1.%2").arg(BACCARAT_VERSION_MAJOR).arg(BACCARAT_VERSION_MINOR);
 }
 
-Plauk::Plauk(QWidget* parent) : QWidget(parent, Qt::Window) {
+StartScreen::StartScreen(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Plauk"));
     setWindowIcon(ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
@@ -90,10 +90,10 @@ Plauk::Plauk(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* quit = NewButton(this, "cmdQuit", tr("&Exit"));
     auto* version = NewLabel(this, "lblVersion");
 
-    connect(start, &QPushButton::clicked, this, &Plauk::cmdStart_Click);
-    connect(command1, &QPushButton::clicked, this, &Plauk::Command1_Click);
-    connect(help, &QPushButton::clicked, this, &Plauk::cmdHelp_Click);
-    connect(quit, &QPushButton::clicked, this, &Plauk::cmdQuit_Click);
+    connect(start, &QPushButton::clicked, this, &StartScreen::cmdStart_Click);
+    connect(command1, &QPushButton::clicked, this, &StartScreen::Command1_Click);
+    connect(help, &QPushButton::clicked, this, &StartScreen::cmdHelp_Click);
+    connect(quit, &QPushButton::clicked, this, &StartScreen::cmdQuit_Click);
 
     auto* middle = new QVBoxLayout;
     middle->addWidget(label1);
@@ -119,7 +119,7 @@ Plauk::Plauk(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
 }
 
-bool Plauk::Form_Load() {
+bool StartScreen::Form_Load() {
     if (!LocateSettingsFile()) {
         return false;
     }
@@ -130,27 +130,27 @@ bool Plauk::Form_Load() {
     return true;
 }
 
-void Plauk::Start() {
+void StartScreen::Start() {
     OpenMainWindow();
 }
 
-void Plauk::cmdStart_Click() {
+void StartScreen::cmdStart_Click() {
     Start();
 }
-void Plauk::Command1_Click() {
+void StartScreen::Command1_Click() {
     Start();
 }
 
-void Plauk::cmdHelp_Click() {
+void StartScreen::cmdHelp_Click() {
     ShowHelpContext(StartScreenHelpTopic, this);
 }
 
-void Plauk::cmdQuit_Click() {
+void StartScreen::cmdQuit_Click() {
     // The main window is not open yet, so closing the start screen ends the program.
     close();
 }
 
-void Plauk::Form_KeyPress(int keyAscii) {
+void StartScreen::Form_KeyPress(int keyAscii) {
     switch (keyAscii) {
     case 'S':
     case 's':
@@ -169,7 +169,7 @@ void Plauk::Form_KeyPress(int keyAscii) {
     }
 }
 
-void Plauk::keyPressEvent(QKeyEvent* event) {
+void StartScreen::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     if (text.size() == 1 && text.at(0).unicode() < 128 &&
         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
@@ -180,20 +180,20 @@ void Plauk::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void Plauk::closeEvent(QCloseEvent* event) {
+void StartScreen::closeEvent(QCloseEvent* event) {
     event->accept();
     if (!handedOver_) {
         EndProgram();
     }
 }
 
-Plauk* TheStartScreen() {
+StartScreen* TheStartScreen() {
     return startScreen;
 }
 
-Plauk* CreateStartScreen() {
+StartScreen* CreateStartScreen() {
     if (!startScreen) {
-        startScreen = new Plauk;
+        startScreen = new StartScreen;
     }
     return startScreen;
 }

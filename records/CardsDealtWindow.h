@@ -50,7 +50,8 @@ public:
     void NewShoeStarted() override;
     // Appends the card's line, or rebuilds the whole list of the shoe when the list is not current.
     void AppendDealtCard(int position) override;
-    void ShowDealtCount() override;
+    void CountChanged() override;
+    void ShowDealtCount();
     void ProcessEvents() override;
 
     // The menu's switches. Off hides the window; on fills and shows it.

@@ -1,17 +1,18 @@
-#include "BaccTable.h"
-#include "CardsDealtWindows.h"
+#include "MainWindow.h"
+
+#include "AboutBox.h"
+#include "CardsDealtWindow.h"
 #include "FastPause.h"
 #include "HelpViewer.h"
 #include "IniFile.h"
-#include "KasSitas.h"
-#include "MDIForm1.h"
 #include "Options.h"
 #include "ProgramEnd.h"
 #include "RecordingPresenter.h"
 #include "Shoe.h"
+#include "StatisticsWindow.h"
+#include "TableWindow.h"
 #include "TempSettings.h"
 #include "WebSite.h"
-#include "frmStatistics.h"
 
 #include <memory>
 
@@ -80,12 +81,12 @@ private:
     std::unique_ptr<test::TempSettings> settings_;
     std::unique_ptr<test::RecordingPresenter> presenter_;
     std::unique_ptr<test::FastPause> pause_;
-    QPointer<MDIForm1> window_;
+    QPointer<MainWindow> window_;
     int programEnds_ = 0;
 
     // A main window loaded from the current settings file, with its timer tick done.
-    MDIForm1* Open() {
-        auto* window = new MDIForm1;
+    MainWindow* Open() {
+        auto* window = new MainWindow;
         window_ = window;
         if (!window->MDIForm_Load()) {
             return nullptr;
@@ -96,7 +97,7 @@ private:
     }
     // Gone without its closing steps, as if the program had been stopped; the file keeps its values.
     void Destroy() {
-        if (BaccTable* table = TheTable()) {
+        if (TableWindow* table = TheTable()) {
             table->DealInProgress = false;
         }
         delete window_;
@@ -326,7 +327,7 @@ private slots:
         text.replace("Arrows=True", "Arrows=False");
         settings_.reset();
         settings_ = std::make_unique<test::TempSettings>(text);
-        auto* window = new MDIForm1;
+        auto* window = new MainWindow;
         window_ = window;
         QVERIFY(!window->Timer1()->isActive());
         QVERIFY(window->MDIForm_Load());
@@ -454,7 +455,7 @@ private slots:
         ExpectDecks(8, 4);
         QVERIFY(Settings().RevealArrows);
         // No stored size: the window opens at its design size, not at no size.
-        QCOMPARE(window_->size(), MDIForm1::DesignSize());
+        QCOMPARE(window_->size(), MainWindow::DesignSize());
     }
 
     // Every one of the four reveal controls switches to the other mode.
@@ -491,7 +492,7 @@ private slots:
     void aboutBoxTexts() {
         QVERIFY(Open());
         window_->MenuItem(QStringLiteral("mnuAbout"))->trigger();
-        KasSitas* about = TheAboutBox();
+        AboutBox* about = TheAboutBox();
         QVERIFY(about);
         QCOMPARE(about->windowTitle(), QStringLiteral("About Quorrel Baccarat"));
         QCOMPARE(about->findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version 2.1"));

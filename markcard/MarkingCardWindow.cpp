@@ -1,4 +1,4 @@
-#include "MarkCard.h"
+#include "MarkingCardWindow.h"
 
 #include "Options.h"
 #include "OutlineShape.h"
@@ -33,7 +33,7 @@ constexpr int RuleY(int index) {
     return index == 0 ? 240 : 465 + (index - 1) * 900;
 }
 
-QPointer<MarkCard> openCard;
+QPointer<MarkingCardWindow> openCard;
 QString cardCaption = QStringLiteral("Marking Card for PLAYER 1");
 
 void SetTextColour(QLabel* label, const QColor& colour) {
@@ -44,8 +44,8 @@ void SetTextColour(QLabel* label, const QColor& colour) {
     }
 }
 
-MarkCard* OpenCard() {
-    auto* card = new MarkCard();
+MarkingCardWindow* OpenCard() {
+    auto* card = new MarkingCardWindow();
     openCard = card;
     card->SetCaption(cardCaption);
     card->ShowInHost();
@@ -55,7 +55,7 @@ MarkCard* OpenCard() {
 
 } // namespace
 
-QColor MarkCard::Colour(MarkColour colour) {
+QColor MarkingCardWindow::Colour(MarkColour colour) {
     switch (colour) {
     case MarkColour::Red:
         return QColor(192, 0, 0);
@@ -69,15 +69,16 @@ QColor MarkCard::Colour(MarkColour colour) {
     return QApplication::palette().color(QPalette::WindowText);
 }
 
-MarkCard::MarkCard() : ChildWindow(QStringLiteral("MarkCard"), QStringLiteral("frmMarkCard"), true) {
+MarkingCardWindow::MarkingCardWindow()
+    : ChildWindow(QStringLiteral("MarkCard"), QStringLiteral("frmMarkCard"), true) {
     Form_Load();
 }
 
-QSize MarkCard::sizeHint() const {
+QSize MarkingCardWindow::sizeHint() const {
     return TwipsSize(10500, MarkShapeTop + RowsOnDesignCard * RowPitch + ScrollBarThickness);
 }
 
-void MarkCard::Form_Load() {
+void MarkingCardWindow::Form_Load() {
     SetDesignSize(sizeHint());
 
     markFont_ = font();
@@ -128,15 +129,15 @@ void MarkCard::Form_Load() {
     scrollCorner_->setAutoFillBackground(true);
     scrollCorner_->setBackgroundRole(QPalette::Button);
     scrollCorner_->resize(TwipsSize(ScrollBarThickness + 15, ScrollBarThickness + 15));
-    connect(hScroll1_, &QScrollBar::valueChanged, this, &MarkCard::HScroll1_Change);
-    connect(vScroll1_, &QScrollBar::valueChanged, this, &MarkCard::VScroll1_Change);
+    connect(hScroll1_, &QScrollBar::valueChanged, this, &MarkingCardWindow::HScroll1_Change);
+    connect(vScroll1_, &QScrollBar::valueChanged, this, &MarkingCardWindow::VScroll1_Change);
 
     picture1_->move(0, 0);
     initialCardHeight_ = MarkShapeTop + RowsOnDesignCard * RowPitch;
     SetSurfaceSize(SurfaceDesignWidth, initialCardHeight_);
 }
 
-QLabel* MarkCard::MakeLabel(const QString& name, const QFont& font) {
+QLabel* MarkingCardWindow::MakeLabel(const QString& name, const QFont& font) {
     auto* label = new QLabel(picture1_);
     label->setObjectName(name);
     if (font != picture1_->font()) {
@@ -147,7 +148,7 @@ QLabel* MarkCard::MakeLabel(const QString& name, const QFont& font) {
     return label;
 }
 
-void MarkCard::SetFittedText(QLabel* label, const QString& text, int widthTwips) {
+void MarkingCardWindow::SetFittedText(QLabel* label, const QString& text, int widthTwips) {
     label->setText(text);
     // Two digits always fit; totals such as "-136" would run into their neighbours.
     const QFont* fitted = &markFont_;
@@ -165,7 +166,7 @@ void MarkCard::SetFittedText(QLabel* label, const QString& text, int widthTwips)
     }
 }
 
-void MarkCard::SetSurfaceSize(int widthTwips, int heightTwips) {
+void MarkingCardWindow::SetSurfaceSize(int widthTwips, int heightTwips) {
     surfaceWidth_ = widthTwips;
     surfaceHeight_ = heightTwips;
     picture1_->resize(Px(widthTwips), Px(heightTwips));
@@ -174,7 +175,7 @@ void MarkCard::SetSurfaceSize(int widthTwips, int heightTwips) {
     Form_Resize();
 }
 
-void MarkCard::Picture1_Resize() {
+void MarkingCardWindow::Picture1_Resize() {
     const int frameWidth = surfaceWidth_ - 45;
     shape1_->setGeometry(TwipsRect(15, 15, frameWidth, surfaceHeight_ - 45));
     for (int i = 0; i < RuleCount; ++i) {
@@ -182,12 +183,12 @@ void MarkCard::Picture1_Resize() {
     }
 }
 
-void MarkCard::resizeEvent(QResizeEvent* event) {
+void MarkingCardWindow::resizeEvent(QResizeEvent* event) {
     ChildWindow::resizeEvent(event);
     Form_Resize();
 }
 
-void MarkCard::Form_Resize() {
+void MarkingCardWindow::Form_Resize() {
     const int sw = Twips(width());
     const int sh = Twips(height());
     const int bar = ScrollBarThickness;
@@ -224,15 +225,15 @@ void MarkCard::Form_Resize() {
     vScroll1_->raise();
 }
 
-void MarkCard::HScroll1_Change(int value) {
+void MarkingCardWindow::HScroll1_Change(int value) {
     picture1_->move(-Px(value), picture1_->y());
 }
 
-void MarkCard::VScroll1_Change(int value) {
+void MarkingCardWindow::VScroll1_Change(int value) {
     picture1_->move(picture1_->x(), -Px(value));
 }
 
-void MarkCard::ClearMarks() {
+void MarkingCardWindow::ClearMarks() {
     const auto clear = [](auto& elements) {
         for (std::size_t i = 1; i < elements.size(); ++i) {
             delete elements[i];
@@ -253,7 +254,7 @@ void MarkCard::ClearMarks() {
     }
 }
 
-void MarkCard::ShowHeader() {
+void MarkingCardWindow::ShowHeader() {
     const MarkingState& state = TheMarking();
     headerShown_ = true;
     // At least 90 letters, and one over every column the card holds.
@@ -273,7 +274,7 @@ void MarkCard::ShowHeader() {
     }
 }
 
-QLabel* MarkCard::TotalLabel(int column) {
+QLabel* MarkingCardWindow::TotalLabel(int column) {
     const auto index = static_cast<std::size_t>(column);
     if (totals_.size() <= index) {
         totals_.resize(index + 1, nullptr);
@@ -284,7 +285,7 @@ QLabel* MarkCard::TotalLabel(int column) {
     return totals_[index];
 }
 
-void MarkCard::ShowColumnTotal(int column) {
+void MarkingCardWindow::ShowColumnTotal(int column) {
     const MarkingState& state = TheMarking();
     const auto index = static_cast<std::size_t>(column);
     if (index >= state.ColumnTotals.size() || !state.ColumnTotals[index]) {
@@ -298,7 +299,7 @@ void MarkCard::ShowColumnTotal(int column) {
     label->show();
 }
 
-void MarkCard::GrowFor(int column, int row) {
+void MarkingCardWindow::GrowFor(int column, int row) {
     int newHeight = surfaceHeight_;
     if (row > RowsOnDesignCard && (row - RowsOnDesignCard) * RowPitch + initialCardHeight_ > surfaceHeight_) {
         newHeight = (row - RowsOnDesignCard) * RowPitch + initialCardHeight_;
@@ -318,7 +319,7 @@ void MarkCard::GrowFor(int column, int row) {
     }
 }
 
-void MarkCard::MarkResult(int markIndex) {
+void MarkingCardWindow::MarkResult(int markIndex) {
     const MarkingState& state = TheMarking();
     if (markIndex < 0 || static_cast<std::size_t>(markIndex) >= state.Marks.size()) {
         return;
@@ -365,7 +366,7 @@ void MarkCard::MarkResult(int markIndex) {
     text->show();
 }
 
-void MarkCard::RedrawShoe() {
+void MarkingCardWindow::RedrawShoe() {
     ClearMarks();
     const MarkingState& state = TheMarking();
     for (std::size_t k = 0; k < state.Marks.size(); ++k) {
@@ -373,7 +374,7 @@ void MarkCard::RedrawShoe() {
     }
 }
 
-bool MarkCard::Form_Unload() {
+bool MarkingCardWindow::Form_Unload() {
     SavePosition();
     // Forgotten at once: the widget is deleted a moment later, and a hand marked in between re-opens
     // the card.
@@ -385,7 +386,7 @@ bool MarkCard::Form_Unload() {
 
 void ResetMarkCard(const QString& caption) {
     cardCaption = caption;
-    MarkCard* card = openCard;
+    MarkingCardWindow* card = openCard;
     if (card) {
         card->SetCaption(caption);
     } else {
@@ -401,7 +402,7 @@ double RecordHandResult(int playerBet, int bankerBet, int tieBet, int unitValue,
     const double money = state.RecordHandResult(SeatBets{playerBet, bankerBet, tieBet}, unitValue, seatNumber,
                                                 OutcomeOf(TheShoe().Hand), options);
     if (seatNumber == 1) {
-        if (MarkCard* card = openCard) {
+        if (MarkingCardWindow* card = openCard) {
             card->MarkResult(std::max(state.HandNumber - 1, 0));
         } else {
             // Closed in mid-shoe: the card comes back with every mark of the shoe.
@@ -411,7 +412,7 @@ double RecordHandResult(int playerBet, int bankerBet, int tieBet, int unitValue,
     return money;
 }
 
-MarkCard* TheMarkCard() {
+MarkingCardWindow* TheMarkCard() {
     return openCard;
 }
 

@@ -1,7 +1,8 @@
+#include "StartScreen.h"
+
 #include "HelpViewer.h"
 #include "IniFile.h"
-#include "MDIForm1.h"
-#include "Plauk.h"
+#include "MainWindow.h"
 #include "Program.h"
 #include "ProgramEnd.h"
 #include "RecordingPresenter.h"
@@ -38,8 +39,8 @@ private:
         file.write("[Options]\nLarge Buttons=True\n[Shoe Size]\nDecks= 8\n"
                    "[MDIForm1]\nTop= 0\nLeft= 0\nHeight= 9000\nWidth= 12000\n");
     }
-    Plauk* LoadedStartScreen() {
-        Plauk* screen = CreateStartScreen();
+    StartScreen* LoadedStartScreen() {
+        StartScreen* screen = CreateStartScreen();
         if (!screen->Form_Load()) {
             return nullptr;
         }
@@ -61,10 +62,10 @@ private slots:
         SetIniPath(QString());
     }
     void cleanup() {
-        if (MDIForm1* window = TheMainWindow()) {
+        if (MainWindow* window = TheMainWindow()) {
             delete window;
         }
-        if (Plauk* screen = TheStartScreen()) {
+        if (StartScreen* screen = TheStartScreen()) {
             delete screen;
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -75,7 +76,7 @@ private slots:
     }
 
     void missingSettingsFileEndsWithoutCreatingOne() {
-        Plauk* screen = CreateStartScreen();
+        StartScreen* screen = CreateStartScreen();
         QVERIFY(!screen->Form_Load());
         QCOMPARE(presenter_->Count(), 1);
         QCOMPARE(
@@ -90,7 +91,7 @@ private slots:
 
     void textsOfTheStartScreen() {
         InstallSettings();
-        Plauk* screen = LoadedStartScreen();
+        StartScreen* screen = LoadedStartScreen();
         QVERIFY(screen);
         QCOMPARE(IniPath(), ConfigIni());
         QVERIFY(!screen->windowTitle().isEmpty());
@@ -113,7 +114,7 @@ private slots:
 
     void otherKeysDoNothing() {
         InstallSettings();
-        Plauk* screen = LoadedStartScreen();
+        StartScreen* screen = LoadedStartScreen();
         QVERIFY(screen);
         for (char key : {'x', 'X', '1', ' ', 'q'}) {
             QTest::keyClick(screen, key);
@@ -125,7 +126,7 @@ private slots:
 
     void keySStartsTheGame() {
         InstallSettings();
-        Plauk* screen = LoadedStartScreen();
+        StartScreen* screen = LoadedStartScreen();
         QVERIFY(screen);
         QTest::keyClick(screen, 's');
         QVERIFY(TheMainWindow());
@@ -136,7 +137,7 @@ private slots:
 
     void startButtonStartsTheGame() {
         InstallSettings();
-        Plauk* screen = LoadedStartScreen();
+        StartScreen* screen = LoadedStartScreen();
         QVERIFY(screen);
         screen->findChild<QPushButton*>("cmdStart")->click();
         QVERIFY(TheMainWindow());
@@ -150,7 +151,7 @@ private slots:
         help.write("<html><body><h1><a name=\"contents\">Contents</a></h1>"
                    "<h2><a name=\"start-screen\">Start</a></h2></body></html>");
         help.close();
-        Plauk* screen = LoadedStartScreen();
+        StartScreen* screen = LoadedStartScreen();
         QVERIFY(screen);
         QTest::keyClick(screen, 'h');
         QVERIFY(HelpBrowser());
@@ -162,7 +163,7 @@ private slots:
 
     void keyEEnds() {
         InstallSettings();
-        Plauk* screen = LoadedStartScreen();
+        StartScreen* screen = LoadedStartScreen();
         QVERIFY(screen);
         QTest::keyClick(screen, 'E');
         QCOMPARE(programEnds_, 1);
@@ -172,7 +173,7 @@ private slots:
 
     void exitButtonEnds() {
         InstallSettings();
-        Plauk* screen = LoadedStartScreen();
+        StartScreen* screen = LoadedStartScreen();
         QVERIFY(screen);
         screen->findChild<QPushButton*>("cmdQuit")->click();
         QCOMPARE(programEnds_, 1);
@@ -181,14 +182,14 @@ private slots:
 
     void secondCopyBringsTheRunningWindowForward() {
         InstallSettings();
-        Plauk* screen = LoadedStartScreen();
+        StartScreen* screen = LoadedStartScreen();
         QVERIFY(screen);
         screen->showMinimized();
         ActivateFrontWindow();
         QVERIFY(!screen->isMinimized());
         QVERIFY(screen->isVisible());
         screen->cmdStart_Click();
-        MDIForm1* window = TheMainWindow();
+        MainWindow* window = TheMainWindow();
         QVERIFY(window);
         window->hide();
         ActivateFrontWindow();

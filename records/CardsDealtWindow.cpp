@@ -1,4 +1,4 @@
-#include "CardsDealtWindows.h"
+#include "CardsDealtWindow.h"
 
 #include "Options.h"
 #include "Shoe.h"
@@ -180,6 +180,12 @@ void CardsDealtWindows::RebuildList() {
         lines.append(LineText(position));
     }
     list->addItems(lines);
+}
+
+void CardsDealtWindows::CountChanged() {
+    if (Settings().CardsDealtCount) {
+        ShowDealtCount();
+    }
 }
 
 void CardsDealtWindows::ShowDealtCount() {

@@ -1,7 +1,7 @@
 #include "Artwork.h"
-#include "Plauk.h"
 #include "Program.h"
 #include "SingleInstance.h"
+#include "StartScreen.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
     }
     QObject::connect(&instance, &bacc::SingleInstance::ActivationRequested, &bacc::ActivateFrontWindow);
 
-    bacc::Plauk* startScreen = bacc::CreateStartScreen();
+    bacc::StartScreen* startScreen = bacc::CreateStartScreen();
     if (!startScreen->Form_Load()) {
         delete startScreen;
         return 1;
