@@ -2,22 +2,57 @@
 
 #include "NumberText.h"
 
-#include <cstdint>
-#include <limits>
-
 namespace bacc {
+
+SeatSettlement SettleSeat(const SeatBets& bets, char result, long long unitValue) {
+    SeatSettlement s;
+    const long long dollar = 100 * unitValue; // cents of one unit
+    // The rows apply in this order; on a tie the Player and Banker bets stand.
+    if (result == 'B') {
+        if (bets.Player == 0) {
+            s.Units += bets.Banker;
+            s.Cents += 95 * bets.Banker * unitValue;
+        } else {
+            s.Units -= bets.Player;
+            s.Cents -= bets.Player * dollar;
+        }
+    } else if (result == 'P') {
+        if (bets.Banker == 0) {
+            s.Units += bets.Player;
+            s.Cents += bets.Player * dollar;
+        } else {
+            s.Units -= bets.Banker;
+            s.Cents -= bets.Banker * dollar;
+        }
+    }
+    if (result == 'B' || result == 'P') {
+        s.Units -= bets.Tie;
+        s.Cents -= bets.Tie * dollar;
+    } else if (result == 'T') {
+        s.Units += 8 * bets.Tie;
+        s.Cents += 8 * bets.Tie * dollar;
+    }
+    return s;
+}
 
 long long CountPlusOne(std::string_view stored) {
     return RoundHalfAway(StrictNumber(stored).value_or(0.0) + 1.0);
 }
 
-long long WinningsAfterHand(double shownWinnings, double handMoney) {
-    return RoundHalfAway(shownWinnings + handMoney);
+long long WinningsAfterHand(long long shownWinnings, long long handCents) {
+    const long long cents = 100 * shownWinnings + handCents;
+    const long long whole = cents / 100;
+    const long long rest = cents % 100; // same sign as cents
+    return rest >= 50 ? whole + 1 : (rest <= -50 ? whole - 1 : whole);
 }
 
-long long TurnoverAfterHand(std::string_view stored, double dollarsInPlay) {
-    const long long before = RoundHalfAway(LeadingNumber(stored));
-    return RoundHalfAway(static_cast<double>(before) + dollarsInPlay);
+long long TurnoverAfterHand(std::string_view stored, long long dollarsInPlay) {
+    return RoundHalfAway(LeadingNumber(stored)) + dollarsInPlay;
+}
+
+SeatRecords RecordsAfterHand(long long shownWinnings, long long handCents, std::string_view storedTurnover,
+                             long long dollarsInPlay) {
+    return {WinningsAfterHand(shownWinnings, handCents), TurnoverAfterHand(storedTurnover, dollarsInPlay)};
 }
 
 double CurrentMoney(std::string_view storedSteak, double shownWinnings) {
@@ -27,17 +62,6 @@ double CurrentMoney(std::string_view storedSteak, double shownWinnings) {
 long long SteakFieldAmount(std::string_view storedSteak) {
     const long long whole = RoundHalfAway(LeadingNumber(storedSteak));
     return whole < 0 ? 0 : (whole > MaxSteakField ? MaxSteakField : whole);
-}
-
-double FundsLeft(double currentMoney, long extra, double dollarsInPlay) {
-    return currentMoney - (static_cast<double>(extra) + dollarsInPlay);
-}
-
-long ToWholeDollars(double dollars) {
-    const long long whole = RoundHalfAway(dollars);
-    constexpr long long low = std::numeric_limits<std::int32_t>::min();
-    constexpr long long high = std::numeric_limits<std::int32_t>::max();
-    return static_cast<long>(whole < low ? low : (whole > high ? high : whole));
 }
 
 std::string DealButtonCaption(std::string_view baseCaption, long long hands) {

@@ -10,44 +10,13 @@ HandOutcome OutcomeOf(const HandState& hand) {
                        hand.BankerNatural};
 }
 
-SeatSettlement SettleSeat(const SeatBets& bets, char result, double unitValue) {
-    SeatSettlement s;
-    const double u = unitValue;
-    // The rows apply in this order; on a tie the Player and Banker bets stand.
-    if (result == 'B') {
-        if (bets.Player == 0) {
-            s.Units += bets.Banker;
-            s.Money += 0.95 * bets.Banker * u;
-        } else {
-            s.Units -= bets.Player;
-            s.Money -= bets.Player * u;
-        }
-    } else if (result == 'P') {
-        if (bets.Banker == 0) {
-            s.Units += bets.Player;
-            s.Money += bets.Player * u;
-        } else {
-            s.Units -= bets.Banker;
-            s.Money -= bets.Banker * u;
-        }
-    }
-    if (result == 'B' || result == 'P') {
-        s.Units -= bets.Tie;
-        s.Money -= bets.Tie * u;
-    } else if (result == 'T') {
-        s.Units += 8 * bets.Tie;
-        s.Money += 8 * bets.Tie * u;
-    }
-    return s;
-}
-
 void MarkingState::ResetForNewShoe(bool playerBlue) {
     HandNumber = 0;
     TotalUnits = 0;
     MarkStreak = 0;
     MarkColumn = 0;
     MarkTies = 0;
-    HandMoney = 0.0;
+    HandCents = 0;
     PlayerBlueForShoe = playerBlue;
     HeaderBuilt = false;
     HeaderAnchorColumn = 0;
@@ -56,12 +25,12 @@ void MarkingState::ResetForNewShoe(bool playerBlue) {
     ColumnTotals.clear();
 }
 
-double MarkingState::RecordHandResult(const SeatBets& bets, double unitValue, int seatNumber,
-                                      const HandOutcome& hand, const MarkOptions& options) {
+long long MarkingState::RecordHandResult(const SeatBets& bets, long long unitValue, int seatNumber,
+                                         const HandOutcome& hand, const MarkOptions& options) {
     const SeatSettlement settled = SettleSeat(bets, hand.Result, unitValue);
-    HandMoney = settled.Money;
+    HandCents = settled.Cents;
     if (seatNumber != 1) {
-        return HandMoney;
+        return HandCents;
     }
     TotalUnits += settled.Units;
     HandUnits = settled.Units;
@@ -71,7 +40,7 @@ double MarkingState::RecordHandResult(const SeatBets& bets, double unitValue, in
         HandUnits.reset();
     }
     AppendMark(hand.Result, hand, options);
-    return HandMoney;
+    return HandCents;
 }
 
 void MarkingState::MoveStreak(char result) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Bankroll.h"
 #include "Shoe.h"
 
 #include <optional>
@@ -22,21 +23,6 @@ struct HandOutcome {
     bool BankerNatural = false;
 };
 HandOutcome OutcomeOf(const HandState& hand);
-
-// One seat's bets in units.
-struct SeatBets {
-    int Player = 0;
-    int Banker = 0;
-    int Tie = 0;
-    bool Any() const { return Player != 0 || Banker != 0 || Tie != 0; }
-};
-
-// Units count a Banker win at full value; the money takes the 5 % commission.
-struct SeatSettlement {
-    int Units = 0;
-    double Money = 0.0;
-};
-SeatSettlement SettleSeat(const SeatBets& bets, char result, double unitValue);
 
 // The options read at each mark.
 struct MarkOptions {
@@ -65,7 +51,7 @@ public:
     int MarkTies = 0;
     std::optional<int> HandUnits; // no value when PLAYER 1 bet nothing
     int TotalUnits = 0;
-    double HandMoney = 0.0; // of the seat recorded last
+    long long HandCents = 0; // money of the hand for the seat recorded last
     bool HeaderBuilt = false;
     int LastTotalColumn = 0;
     bool PlayerBlueForShoe = true;
@@ -81,10 +67,10 @@ public:
 
     void ResetForNewShoe(bool playerBlue);
 
-    // Settles one seat (1 or 2) and answers its money, also kept in HandMoney. For seat 1 it also moves
-    // the streak grid and appends the hand's mark.
-    double RecordHandResult(const SeatBets& bets, double unitValue, int seatNumber, const HandOutcome& hand,
-                            const MarkOptions& options);
+    // Settles one seat (1 or 2) and answers its money in cents, also kept in HandCents. For seat 1 it
+    // also moves the streak grid and appends the hand's mark.
+    long long RecordHandResult(const SeatBets& bets, long long unitValue, int seatNumber,
+                               const HandOutcome& hand, const MarkOptions& options);
 
     // "B" or "P" over a column; nothing before the header is built.
     char HeaderLetter(int column) const;

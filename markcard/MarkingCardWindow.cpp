@@ -396,11 +396,11 @@ void ResetMarkCard(const QString& caption) {
     TheMarking().HeaderBuilt = false;
 }
 
-double RecordHandResult(int playerBet, int bankerBet, int tieBet, int unitValue, int seatNumber) {
+long long RecordHandResult(const SeatBets& bets, long long unitValue, int seatNumber) {
     MarkingState& state = TheMarking();
     const MarkOptions options{Settings().ShowScore, Settings().ShowNaturals};
-    const double money = state.RecordHandResult(SeatBets{playerBet, bankerBet, tieBet}, unitValue, seatNumber,
-                                                OutcomeOf(TheShoe().Hand), options);
+    const long long money =
+        state.RecordHandResult(bets, unitValue, seatNumber, OutcomeOf(TheShoe().Hand), options);
     if (seatNumber == 1) {
         if (MarkingCardWindow* card = openCard) {
             card->MarkResult(std::max(state.HandNumber - 1, 0));

@@ -93,8 +93,8 @@ void ResetMarkCard(const QString& caption);
 
 // Settles one seat (1 or 2) for the hand in TheShoe().Hand and answers its money result. For seat 1 it
 // also marks the hand on the card, re-opening a card that was closed in mid-shoe with every mark of the
-// shoe. The deal increments TheMarking().HandNumber before it records seat 1.
-double RecordHandResult(int playerBet, int bankerBet, int tieBet, int unitValue, int seatNumber);
+// shoe. The deal increments TheMarking().HandNumber before it records seat 1. The money is in cents.
+long long RecordHandResult(const SeatBets& bets, long long unitValue, int seatNumber);
 
 // The open marking card, nullptr while it is closed.
 MarkingCardWindow* TheMarkCard();

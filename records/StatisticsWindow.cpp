@@ -1,6 +1,7 @@
 #include "StatisticsWindow.h"
 
 #include "Bankroll.h"
+#include "Bets.h"
 #include "FocusChecks.h"
 #include "IniFile.h"
 #include "MaskedEdit.h"
@@ -188,12 +189,12 @@ void StatisticsWindow::mskSteak_LostFocus(int index) {
         SetSteakAmount(index, 0);
     }
     const long long amount = field->Number();
-    if (amount < 0 || amount > MaxSteak) {
+    if (!RangeOf(EntryField::Steak).Holds(amount)) {
         ShowMessage(QStringLiteral("Steak Money must be 0 to $10,000,000"), MsgIcon::None, MsgButtons::Ok,
                     this);
-        field->setFocus();
+        FocusChecks::ReturnFocusTo(field);
+        return; // a refused stake is neither stored nor shown on the table
     }
-    // Stored even when out of range: the field holds at most eight digits, an amount every sum handles.
     StoreSteak(index);
     if (!field->hasFocus()) {
         steakShown_[index]->show();
@@ -241,7 +242,10 @@ void StatisticsWindow::cmdResetStats_Click() {
 
 bool StatisticsWindow::Form_Unload() {
     for (int i = 0; i < 2; ++i) {
-        StoreSteak(i);
+        // A stake still out of range was refused: the file keeps the last one accepted.
+        if (RangeOf(EntryField::Steak).Holds(mskSteak_[i]->Number())) {
+            StoreSteak(i);
+        }
     }
     SavePosition();
     unloaded_ = true;

@@ -12,16 +12,6 @@
 namespace bacc {
 namespace {
 
-BetSpot Other(BetSpot spot) {
-    return spot == BetSpot::Player ? BetSpot::Banker : BetSpot::Player;
-}
-
-// The most a bet box holds: three digit positions for Player and Banker, two for Tie. An add past it
-// would have the box keep only the leading digits while the value label showed the whole amount.
-long long BoxCapacity(BetSpot spot) {
-    return spot == BetSpot::Tie ? 99 : 999;
-}
-
 std::int16_t ToSavedBet(long long units) {
     constexpr long long high = std::numeric_limits<std::int16_t>::max();
     return static_cast<std::int16_t>(units > high ? high : units);
@@ -110,12 +100,16 @@ void TableWindow::HandsAtaTime_LostFocus() {
         HandsAtaTime->SetDigits(QString::fromLatin1(DefaultHandsAtaTime));
     }
     const long long hands = HandsAtaTime->Number();
-    if (hands < MinHandsAtaTime || hands > MaxHandsAtaTime) {
-        ShowMessage(QStringLiteral("Hands At a Time must be 1 to 90"), MsgIcon::None, MsgButtons::Ok, this);
-        HandsAtaTime->setFocus();
+    if (!RangeOf(EntryField::HandsAtaTime).Holds(hands)) {
+        RefuseHandsAtaTime();
         return;
     }
     duokkortos->setText(QString::fromStdString(DealButtonCaption(DealCaption().toStdString(), hands)));
+}
+
+void TableWindow::RefuseHandsAtaTime() {
+    ShowMessage(QStringLiteral("Hands At a Time must be 1 to 90"), MsgIcon::None, MsgButtons::Ok, this);
+    FocusChecks::ReturnFocusTo(HandsAtaTime);
 }
 
 void TableWindow::txtUnitValue_GotFocus() {
@@ -170,23 +164,20 @@ void PlayerOrBankerLostFocus(TableWindow& table, FocusChecks& checks, BetSpot sp
         box->SetDigits(QString::fromLatin1(DefaultBet));
     }
     const long long units = box->Number();
-    if (units < 0 || units > MaxPlayerBankerUnits) {
+    if (!RangeOf(FieldOf(spot)).Holds(units)) {
         ShowMessage(spot == BetSpot::Player ? QStringLiteral("Player bet must be 0 to 100")
                                             : QStringLiteral("Banker bet must be 0 to 100"),
                     MsgIcon::None, MsgButtons::Ok, &table);
-        box->setFocus();
+        FocusChecks::ReturnFocusTo(box);
     }
-    const double unitValue = static_cast<double>(table.txtUnitValue->Number());
-    const BetSpot other = Other(spot);
-    const long extra =
-        ToWholeDollars(static_cast<double>(units) * unitValue - table.StandingBetValue(spot, seat) -
-                       table.StandingBetValue(other, seat));
-    if (!table.prcSufficientFunds(extra, seat)) {
+    const long long unitValue = table.txtUnitValue->Number();
+    const BetSpot other = OtherSide(spot);
+    if (!table.prcSufficientFunds(ExtraForBet(spot, units, unitValue, table.StandingOf(seat)), seat)) {
         box->SetDigits(QString::number(saved));
-        box->setFocus();
+        FocusChecks::ReturnFocusTo(box);
         return;
     }
-    const double amount = unitValue * static_cast<double>(units);
+    const auto amount = static_cast<double>(unitValue * units);
     QLabel* value = table.BetValueLabel(spot, seat);
     value->setText(MoneyCaption(amount));
     if (amount == 0) {
@@ -225,18 +216,16 @@ void TableWindow::txtTieBet_LostFocus(int seat) {
         box->SetDigits(QString::fromLatin1(DefaultBet));
     }
     const long long units = box->Number();
-    if (units < 0 || units > MaxTieUnits) {
+    if (!RangeOf(EntryField::TieBet).Holds(units)) {
         ShowMessage(QStringLiteral("Tie bet must be 0 to 20"), MsgIcon::None, MsgButtons::Ok, this);
-        box->setFocus();
+        FocusChecks::ReturnFocusTo(box);
     }
-    const double unitValue = static_cast<double>(txtUnitValue->Number());
-    const long extra =
-        ToWholeDollars(static_cast<double>(units) * unitValue - StandingBetValue(BetSpot::Tie, seat));
-    if (!prcSufficientFunds(extra, seat)) {
+    const long long unitValue = txtUnitValue->Number();
+    if (!prcSufficientFunds(ExtraForBet(BetSpot::Tie, units, unitValue, StandingOf(seat)), seat)) {
         box->SetDigits(QString::number(saved));
         return;
     }
-    const double amount = unitValue * static_cast<double>(units);
+    const auto amount = static_cast<double>(unitValue * units);
     txtTieBetValue[seat]->setText(MoneyCaption(amount));
     if (amount == 0) {
         txtTieBetValue[seat]->hide();
@@ -276,22 +265,17 @@ void AddUnits(TableWindow& table, BetSpot spot, int seat, int units) {
     if (newUnits > BoxCapacity(spot)) {
         return;
     }
-    const double unitValue = static_cast<double>(table.txtUnitValue->Number());
-    double extra = units * unitValue;
-    if (spot != BetSpot::Tie) {
-        // The other of Player and Banker is about to be taken back.
-        extra -= table.StandingBetValue(Other(spot), seat);
-    }
-    if (!table.prcSufficientFunds(ToWholeDollars(extra), seat)) {
+    const long long unitValue = table.txtUnitValue->Number();
+    if (!table.prcSufficientFunds(ExtraForAdd(spot, units, unitValue, table.StandingOf(seat)), seat)) {
         return;
     }
     box->SetDigits(QString::number(newUnits));
     QLabel* value = table.BetValueLabel(spot, seat);
-    value->setText(MoneyCaption(unitValue * static_cast<double>(newUnits)));
+    value->setText(MoneyCaption(static_cast<double>(unitValue * newUnits)));
     value->show();
     if (spot != BetSpot::Tie) {
-        table.BetBox(Other(spot), seat)->SetDigits(QString::fromLatin1(DefaultBet));
-        QLabel* otherValue = table.BetValueLabel(Other(spot), seat);
+        table.BetBox(OtherSide(spot), seat)->SetDigits(QString::fromLatin1(DefaultBet));
+        QLabel* otherValue = table.BetValueLabel(OtherSide(spot), seat);
         otherValue->setText(MoneyCaption(0));
         otherValue->hide();
     }

@@ -8,6 +8,7 @@
 #include "Pause.h"
 #include "Shoe.h"
 #include "StatisticsWindow.h"
+#include "TableGame.h"
 #include "TableWindow.h"
 
 #include <initializer_list>
@@ -22,9 +23,13 @@ void TableWindow::duokkortos_Click() {
     if (TheShoe().EndOfShoe) {
         return;
     }
-    // A seat bets on Player or on Banker, never on both.
+    // A field refused before is refused again: its value is checked at every deal, not only when left.
+    if (!RangeOf(EntryField::HandsAtaTime).Holds(HandsAtaTime->Number())) {
+        RefuseHandsAtaTime();
+        return;
+    }
     for (int seat = 0; seat < SeatCount; ++seat) {
-        if (txtBankerBet[seat]->Number() != 0 && txtPlayerBet[seat]->Number() != 0) {
+        if (BetsOf(seat).BothSides()) {
             ShowMessage(QStringLiteral("Player %1 must bet only on Banker OR Player").arg(seat + 1),
                         MsgIcon::Exclamation, MsgButtons::Ok, this);
             return;
@@ -32,17 +37,8 @@ void TableWindow::duokkortos_Click() {
     }
     LockForDeal();
 
-    Shoe& shoe = TheShoe();
     const long long handsWanted = HandsAtaTime->Number();
-    int handsThisClick = 0;
-    for (long long h = 1; h <= handsWanted && !shoe.EndOfShoe; ++h) {
-        shoe.DealHand();
-        ++TheMarking().HandNumber;
-        if (handsWanted > 1) {
-            SettleHand();
-        }
-        ++handsThisClick;
-    }
+    const int handsThisClick = DealHands(TheShoe(), TheMarking(), handsWanted, [this] { SettleHand(); });
 
     if (handsWanted > 1) {
         ShowMessage(QString::number(handsThisClick) + QStringLiteral(" hands have just been dealt"),

@@ -7,73 +7,68 @@
 #include "StatisticsSections.h"
 #include "TableWindow.h"
 
-// The seats' money: settling each hand, the win and lose marks, the current money, the shoes counted
-// and the funds check of the bet entry.
+// The seats' money on the table: each hand settled and recorded, the win and lose marks, the current
+// money, the shoes counted and the funds check of the bet entry. The arithmetic is the engine's.
 namespace bacc {
 namespace {
 
-QString Number(double value) {
-    return QString::fromStdString(NumberText(value));
+QString Number(long long value) {
+    return QString::fromStdString(NumberText(static_cast<double>(value)));
+}
+
+long long CaptionDollars(const QString& caption) {
+    return RoundHalfAway(CaptionAmount(caption));
 }
 
 } // namespace
 
-double TableWindow::StandingBetValue(BetSpot spot, int seat) const {
-    return BetBox(spot, seat)->Number() != 0 ? CaptionAmount(BetValueLabel(spot, seat)->text()) : 0.0;
+SeatBets TableWindow::BetsOf(int seat) const {
+    return SeatBets{static_cast<int>(txtPlayerBet[seat]->Number()),
+                    static_cast<int>(txtBankerBet[seat]->Number()),
+                    static_cast<int>(txtTieBet[seat]->Number())};
 }
 
-double TableWindow::SeatDollarsInPlay(int seat) const {
-    return StandingBetValue(BetSpot::Tie, seat) + StandingBetValue(BetSpot::Banker, seat) +
-           StandingBetValue(BetSpot::Player, seat);
+long long TableWindow::StandingBetValue(BetSpot spot, int seat) const {
+    return BetBox(spot, seat)->Number() != 0 ? CaptionDollars(BetValueLabel(spot, seat)->text()) : 0;
+}
+
+StandingDollars TableWindow::StandingOf(int seat) const {
+    return StandingDollars{StandingBetValue(BetSpot::Player, seat), StandingBetValue(BetSpot::Banker, seat),
+                           StandingBetValue(BetSpot::Tie, seat)};
 }
 
 void TableWindow::SettleHand() {
-    const int unitValue = static_cast<int>(txtUnitValue->Number());
+    const long long unitValue = txtUnitValue->Number();
     for (int seat = 0; seat < SeatCount; ++seat) {
-        const double handMoney = RecordHandResult(
-            static_cast<int>(txtPlayerBet[seat]->Number()), static_cast<int>(txtBankerBet[seat]->Number()),
-            static_cast<int>(txtTieBet[seat]->Number()), unitValue, seat + 1);
-        const auto winnings =
-            static_cast<double>(WinningsAfterHand(CaptionAmount(lblPlayerWinnings[seat]->text()), handMoney));
-        lblPlayerWinnings[seat]->setText(MoneyCaption(winnings));
+        const long long handCents = RecordHandResult(BetsOf(seat), unitValue, seat + 1);
         const QString section = SeatStatsSection(seat);
-        WriteIni(section, QStringLiteral("Win"), Number(winnings));
-        const long long turnover = TurnoverAfterHand(
-            ReadIni(section, QStringLiteral("Turnover")).toStdString(), SeatDollarsInPlay(seat));
-        WriteIni(section, QStringLiteral("Turnover"), Number(static_cast<double>(turnover)));
+        const SeatRecords records = RecordsAfterHand(
+            CaptionDollars(lblPlayerWinnings[seat]->text()), handCents,
+            ReadIni(section, QStringLiteral("Turnover")).toStdString(), StandingOf(seat).Total());
+        lblPlayerWinnings[seat]->setText(MoneyCaption(static_cast<double>(records.Winnings)));
+        WriteIni(section, QStringLiteral("Win"), Number(records.Winnings));
+        WriteIni(section, QStringLiteral("Turnover"), Number(records.Turnover));
     }
     const long long hands =
         CountPlusOne(ReadIni(HandsPlayedSection(), QStringLiteral("Hands")).toStdString());
-    WriteIni(HandsPlayedSection(), QStringLiteral("Hands"), Number(static_cast<double>(hands)));
+    WriteIni(HandsPlayedSection(), QStringLiteral("Hands"), Number(hands));
 }
 
 void TableWindow::ShowSeatResults() {
     const char result = TheShoe().Hand.HandResult;
     for (int seat = 0; seat < SeatCount; ++seat) {
-        const bool banker = txtBankerBet[seat]->Number() != 0;
-        const bool player = txtPlayerBet[seat]->Number() != 0;
-        const bool tie = txtTieBet[seat]->Number() != 0;
-        if (banker && result == 'B') {
-            lblBWin[seat]->show();
-        }
-        if (player && result == 'P') {
-            lblPWin[seat]->show();
-        }
-        if (banker && result == 'P') {
-            lblBLose[seat]->show();
-            txtBankerBet[seat]->SetDigits(QStringLiteral("0"));
-        }
-        if (player && result == 'B') {
-            lblPLose[seat]->show();
-            txtPlayerBet[seat]->SetDigits(QStringLiteral("0"));
-        }
-        if (tie && result != 'T') {
-            lblTLose[seat]->show();
-            txtTieBet[seat]->SetDigits(QStringLiteral("0"));
-        }
-        if (tie && result == 'T') {
-            lblTWin[seat]->show();
-        }
+        const SeatFates fates = FatesOf(BetsOf(seat), result);
+        const auto mark = [](BetFate fate, QLabel* win, QLabel* lose, MaskedEdit* box) {
+            if (fate == BetFate::Wins) {
+                win->show();
+            } else if (fate == BetFate::Loses) {
+                lose->show();
+                box->SetDigits(QString::fromLatin1(DefaultBet));
+            }
+        };
+        mark(fates.Banker, lblBWin[seat], lblBLose[seat], txtBankerBet[seat]);
+        mark(fates.Player, lblPWin[seat], lblPLose[seat], txtPlayerBet[seat]);
+        mark(fates.Tie, lblTWin[seat], lblTLose[seat], txtTieBet[seat]);
     }
 }
 
@@ -89,11 +84,11 @@ void TableWindow::ShowCurrentMoney() {
 void TableWindow::CountShoePlayed() {
     const QString key = QStringLiteral("Decks%1").arg(TheShoe().ShoeDecks);
     const long long shoes = CountPlusOne(ReadIni(HandsPlayedSection(), key).toStdString());
-    WriteIni(HandsPlayedSection(), key, Number(static_cast<double>(shoes)));
+    WriteIni(HandsPlayedSection(), key, Number(shoes));
 }
 
-bool TableWindow::prcSufficientFunds(long amount, int seat) {
-    if (FundsLeft(CaptionAmount(lblPlayerTotal[seat]->text()), amount, SeatDollarsInPlay(seat)) < 0) {
+bool TableWindow::prcSufficientFunds(std::int32_t amount, int seat) {
+    if (!FundsCover(CaptionDollars(lblPlayerTotal[seat]->text()), StandingOf(seat).Total(), amount)) {
         ShowMessage(
             QStringLiteral("Sorry, not enough money for the bet placed. You must add more steak money using "
                            "the Statistics screen."),

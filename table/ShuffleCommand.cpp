@@ -6,6 +6,7 @@
 #include "Options.h"
 #include "Pause.h"
 #include "Shoe.h"
+#include "TableGame.h"
 #include "TableWindow.h"
 
 namespace bacc {
@@ -45,14 +46,6 @@ void TableWindow::maisyk_Click() {
     FormLastHand->hide();
     FormEndofShoe->hide();
 
-    MarkingState& marking = TheMarking();
-    marking.HandNumber = 0;
-    marking.TotalUnits = 0;
-    marking.MarkStreak = 0;
-    marking.MarkColumn = 0;
-    marking.MarkTies = 0;
-    marking.HandMoney = 0.0;
-
     HandsAtaTime->SetDigits(QStringLiteral("1"));
     for (int seat = 0; seat < SeatCount; ++seat) {
         // Each value label goes to zero with its bet, so the funds check never counts a bet of the last
@@ -67,15 +60,9 @@ void TableWindow::maisyk_Click() {
     }
 
     Pause(2);
-    shoe.NewShoe();
-    // Taken from the shoe as built: the menus stay live during the wait and the shuffle, so the size
-    // chosen may have changed since the button was clicked.
-    shoe.ShoeDecks = (shoe.LastCardIndex + 1) / CardsPerDeck;
-    shoe.LastHand = false;
-    shoe.EndOfShoe = false;
-    // The whole shoe is marked in the colours chosen when it was shuffled.
-    marking.ResetForNewShoe(Settings().PlayerBlue);
-    shoe.ShoeInPlay = true;
+    // The size is the one chosen when the shoe is built (the menus stay live during the wait), and the
+    // whole shoe is marked in the colours chosen now.
+    StartShoe(shoe, TheMarking(), Settings().PlayerBlue);
     ResetMarkCard(QStringLiteral("Marking Card for PLAYER 1"));
 
     lblShuffleInProgress[0]->hide();
@@ -83,6 +70,7 @@ void TableWindow::maisyk_Click() {
     maisyk->show();
     duokkortos->show();
     duokkortos->setEnabled(true);
+    duokkortos->setToolTip(QString());
     HandsAtaTime->show();
     HandsAtaTime->setEnabled(true);
     lblHandsAtaTime->show();

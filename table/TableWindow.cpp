@@ -625,6 +625,9 @@ void TableWindow::Form_Load() {
     LoadMoneyCaptions();
     maisyk->setText(ShuffleCaption());
     duokkortos->setText(DealCaption());
+    // Nothing can be dealt before the first shuffle: say so rather than ignore the click.
+    duokkortos->setEnabled(false);
+    duokkortos->setToolTip(QStringLiteral("Press Shuffle first to make a new shoe"));
 }
 
 void TableWindow::LoadMoneyCaptions() {

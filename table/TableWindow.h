@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Bankroll.h"
+#include "Bets.h"
 #include "ChildWindow.h"
 #include "ClickLabel.h"
 #include "MaskedEdit.h"
@@ -166,6 +167,8 @@ public:
     void lblTBetInc1_Click(int seat);
     void lblTBetInc2_Click(int seat);
     void lblTBetInc5_Click(int seat);
+    // Says that Hands At a Time is out of range and puts the focus back into it.
+    void RefuseHandsAtaTime();
     // The number the bet box held when it last gained the focus: a refused entry is put back to it.
     std::int16_t SavedBet = 0;
     MaskedEdit* BetBox(BetSpot spot, int seat) const;
@@ -180,11 +183,13 @@ public:
     // Counts one finished shoe of the size in play.
     void CountShoePlayed();
     // Whether the seat's money covers its bets in play plus amount dollars; says so when it does not.
-    bool prcSufficientFunds(long amount, int seat);
+    bool prcSufficientFunds(std::int32_t amount, int seat);
+    // The units in a seat's three bet boxes.
+    SeatBets BetsOf(int seat) const;
     // The dollars a bet has in play: its value label while its box holds units. A bet taken off by the
     // last hand may still show its value beside the lose mark; it no longer counts.
-    double StandingBetValue(BetSpot spot, int seat) const;
-    double SeatDollarsInPlay(int seat) const;
+    long long StandingBetValue(BetSpot spot, int seat) const;
+    StandingDollars StandingOf(int seat) const;
     QString PlayerWinningsCaption(int seat) const override;
     void SetPlayerWinningsCaption(int seat, const QString& caption) override;
     QString PlayerTotalCaption(int seat) const override;

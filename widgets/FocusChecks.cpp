@@ -10,6 +10,11 @@ void FocusChecks::Watch(QWidget* box) {
     connect(box, &QObject::destroyed, this, [this](QObject* gone) { lastReason_.remove(gone); });
 }
 
+void FocusChecks::ReturnFocusTo(QWidget* box) {
+    box->window()->activateWindow();
+    box->setFocus(Qt::OtherFocusReason);
+}
+
 bool FocusChecks::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         lastReason_[watched] = static_cast<QFocusEvent*>(event)->reason();

@@ -22,6 +22,10 @@ public:
     // Starts following the focus changes of a box.
     void Watch(QWidget* box);
 
+    // A refused box takes the focus back. Its window is activated again too: the message box that said
+    // why has just taken the activation away, and without it the next leave of the box would never come.
+    static void ReturnFocusTo(QWidget* box);
+
     // True when the focus event the box has just received only followed the activation of another
     // window or a popup.
     bool FromOtherWindow(const QWidget* box) const;

@@ -8,6 +8,7 @@
 #include "MarkingCardWindow.h"
 #include "Options.h"
 #include "Shoe.h"
+#include "TableGame.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -27,14 +28,9 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-void StartShoe() {
-    Shoe& shoe = TheShoe();
-    shoe.DeckCount = 8;
-    shoe.NewShoe();
-    shoe.LastHand = false;
-    shoe.EndOfShoe = false;
-    shoe.ShoeInPlay = true;
-    TheMarking().ResetForNewShoe(Settings().PlayerBlue);
+void StartEightDeckShoe() {
+    TheShoe().DeckCount = 8;
+    StartShoe(TheShoe(), TheMarking(), Settings().PlayerBlue);
     ResetMarkCard(QStringLiteral("Marking Card for PLAYER 1"));
 }
 
@@ -46,8 +42,8 @@ double MarkNinetyHands() {
         TheShoe().DealHand();
         ++TheMarking().HandNumber;
         clock.start();
-        RecordHandResult(0, 2, hand % 5 == 0 ? 1 : 0, 10, 1);
-        RecordHandResult(3, 0, 0, 10, 2);
+        RecordHandResult({0, 2, hand % 5 == 0 ? 1 : 0}, 10, 1);
+        RecordHandResult({3, 0, 0}, 10, 2);
         marking += clock.nsecsElapsed();
     }
     return static_cast<double>(marking) / 1e6;
@@ -77,21 +73,21 @@ int main(int argc, char* argv[]) {
         // The list and the count are off while the marking is timed, as they are timed apart below.
         Settings().CardsDealt = false;
         Settings().CardsDealtCount = false;
-        StartShoe();
+        StartEightDeckShoe();
         marking.push_back(MarkNinetyHands());
 
         QElapsedTimer clock;
         TheMarkCard()->Frame()->close();
         clock.start();
         ++TheMarking().HandNumber;
-        RecordHandResult(0, 0, 0, 10, 1); // re-opens the card with every mark of the shoe
+        RecordHandResult({}, 10, 1); // re-opens the card with every mark of the shoe
         redraw.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
         marksRedrawn = TheMarking().HandNumber;
 
         Settings().CardsDealt = true;
         Settings().CardsDealtCount = true;
         clock.start();
-        StartShoe();
+        StartEightDeckShoe();
         shuffling.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
         clock.start();
         while (!TheShoe().EndOfShoe) {

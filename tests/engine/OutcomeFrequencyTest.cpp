@@ -26,8 +26,7 @@ TEST_P(Frequencies, MatchTheExactProbabilities) {
     shoe.DeckCount = decks;
     long long hands = 0, banker = 0, player = 0, tie = 0;
     while (hands < 3'000'000) {
-        shoe.NewShoe();
-        shoe.LastHand = shoe.EndOfShoe = false;
+        shoe.StartShoe();
         while (!shoe.EndOfShoe) {
             shoe.DealHand();
             ++hands;

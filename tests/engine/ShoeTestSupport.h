@@ -32,15 +32,11 @@ inline std::vector<bacc::CardId> OrderStartingWith(const std::vector<int>& ranks
     return order;
 }
 
-// Starts a shoe of the given order as the shuffle command does.
+// Puts a shoe of the given order in play.
 inline void StartStackedShoe(bacc::Shoe& shoe, std::vector<bacc::CardId> order, int decks = 1) {
     shoe.DeckCount = decks;
-    shoe.ShoeDecks = decks;
     shoe.StackNextShoe(std::move(order));
-    shoe.NewShoe();
-    shoe.LastHand = false;
-    shoe.EndOfShoe = false;
-    shoe.ShoeInPlay = true;
+    shoe.StartShoe();
 }
 
 // A one-deck shoe burnt by an ace (positions 0 and 1, ace and king), so that the first hand starts at

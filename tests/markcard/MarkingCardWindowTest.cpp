@@ -57,8 +57,8 @@ private:
     }
 
     // One hand as the deal records it: both seats, PLAYER 1 first.
-    double Hand(char result, SeatBets bets = {}, int playerTotal = 5, int bankerTotal = 3,
-                bool natural = false) {
+    long long Hand(char result, SeatBets bets = {}, int playerTotal = 5, int bankerTotal = 3,
+                   bool natural = false) {
         HandState& hand = TheShoe().Hand;
         hand.HandResult = result;
         hand.PlayerTotal = result == 'T' ? bankerTotal : playerTotal;
@@ -66,8 +66,8 @@ private:
         hand.PlayerNatural = natural;
         hand.BankerNatural = false;
         ++TheMarking().HandNumber;
-        const double money = RecordHandResult(bets.Player, bets.Banker, bets.Tie, 10, 1);
-        RecordHandResult(0, 0, 0, 10, 2);
+        const long long money = RecordHandResult(bets, 10, 1);
+        RecordHandResult({}, 10, 2);
         return money;
     }
     void Hands(const char* results) {
@@ -185,8 +185,7 @@ private slots:
 
     void unitsMoneyAndTotals() {
         // 3 on Banker and 1 on Tie, Banker wins: +2 units, plain colour.
-        const double money = Hand('B', {0, 3, 1});
-        QCOMPARE(money, (0.95 * 3 - 1) * 10);
+        QCOMPARE(Hand('B', {0, 3, 1}), 95 * 3 * 10 - 1000);
         QCOMPARE(Text(0)->text(), QStringLiteral("2"));
         QCOMPARE(TextColour(Text(0)), WindowText());
         QCOMPARE(Total(0)->text(), QStringLiteral("2"));

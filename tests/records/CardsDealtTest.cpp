@@ -70,10 +70,7 @@ private:
         if (first) {
             shoe.StackNextShoe(OrderStartingWith(*first));
         }
-        shoe.NewShoe();
-        shoe.LastHand = false;
-        shoe.EndOfShoe = false;
-        shoe.ShoeInPlay = true;
+        shoe.StartShoe();
     }
 
     // The list shows the last entry, and that entry lies inside the visible part of the list.

@@ -202,24 +202,33 @@ private slots:
         QCOMPARE(messages.Count(), 0);
     }
 
-    void aStakeAboveTenMillionIsReportedAndStillStored() {
+    void aRefusedStakeIsNeverStoredOrUsed() {
         test::TempSettings settings(FullRecords);
         FakeTable table;
+        const QString totalBefore = table.totals[0];
+        const QString stored = ReadIni("Player1Stats", "Steak");
         test::RecordingPresenter messages;
         StatisticsWindow* window = Open();
         EnterSteak(window, 0, QStringLiteral("20000000"));
-        QCOMPARE(messages.Count(), 1);
-        QCOMPARE(messages.Last().Text, QStringLiteral("Steak Money must be 0 to $10,000,000"));
+        QCOMPARE(messages.Texts(), QStringList{QStringLiteral("Steak Money must be 0 to $10,000,000")});
         QCOMPARE(messages.Last().Icon, MsgIcon::None);
-        QCOMPARE(messages.Last().Buttons, MsgButtons::Ok);
-        QCOMPARE(messages.Last().Caption, QStringLiteral("Quorrel Baccarat"));
         QVERIFY(Steak(window, 0)->hasFocus());
-        QCOMPARE(ReadIni("Player1Stats", "Steak"), QStringLiteral(" 20000000"));
-        QCOMPARE(table.totals[0], QStringLiteral("$19999960"));
-        // Exactly ten million is within range.
+        QCOMPARE(ReadIni("Player1Stats", "Steak"), stored);
+        QCOMPARE(table.totals[0], totalBefore);
+        // The corrected value is stored on the first leave after the message.
         messages.Clear();
+        EnterSteak(window, 0, QStringLiteral("1500"));
+        QCOMPARE(messages.Count(), 0);
+        QCOMPARE(ReadIni("Player1Stats", "Steak"), QStringLiteral(" 1500"));
+        // Exactly ten million is within range; a value refused when the window closes is not kept.
         EnterSteak(window, 0, QStringLiteral("10000000"));
         QCOMPARE(messages.Count(), 0);
+        EnterSteak(window, 1, QStringLiteral("30000000"));
+        QCOMPARE(messages.Count(), 1);
+        const QString second = ReadIni("Player2Stats", "Steak");
+        CloseStatistics();
+        QCOMPARE(ReadIni("Player1Stats", "Steak"), QStringLiteral(" 10000000"));
+        QCOMPARE(ReadIni("Player2Stats", "Steak"), second);
     }
 
     void twoStakesOutOfRangeDoNotPassTheFocusBackAndForth() {
@@ -231,7 +240,6 @@ private slots:
         EnterSteak(window, 0, QStringLiteral("20000000"));
         QCOMPARE(messages.Texts(), QStringList{QStringLiteral("Steak Money must be 0 to $10,000,000")});
         QVERIFY(Steak(window, 0)->hasFocus());
-        QCOMPARE(ReadIni("Player1Stats", "Steak"), QStringLiteral(" 20000000"));
     }
 
     void losingTheFocusToAnotherWindowChecksNothing() {

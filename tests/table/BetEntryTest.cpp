@@ -1,3 +1,5 @@
+#include "FastPause.h"
+#include "Marking.h"
 #include "MessageBox.h"
 #include "RecordingPresenter.h"
 #include "TableWindow.h"
@@ -139,6 +141,31 @@ private slots:
             QVERIFY(hands->hasFocus());
             QCOMPARE(hands->Digits(), typed);
             QCOMPARE(table->duokkortos->text(), QStringLiteral("Deal 5 hands"));
+        }
+    }
+
+    void aRefusedHandsAtATimeIsCheckedAtEveryLeaveAndEveryDeal() {
+        OpenTableWith(1000, 1000);
+        test::FastPause clock;
+        QVERIFY(!table->duokkortos->isEnabled()); // nothing to deal before the first shuffle
+        QVERIFY(!table->duokkortos->toolTip().isEmpty());
+        table->maisyk_Click();
+        // The new shoe's marking card opened beside the table.
+        QApplication::processEvents();
+        QApplication::setActiveWindow(table);
+        QVERIFY(QTest::qWaitForWindowActive(table));
+        QVERIFY(table->duokkortos->isEnabled());
+        QVERIFY(table->duokkortos->toolTip().isEmpty());
+        MaskedEdit* hands = Find<MaskedEdit>("HandsAtaTime");
+        for (const QString& typed : {QStringLiteral("95"), QStringLiteral("0")}) {
+            messages->Clear();
+            Type(hands, typed);
+            FocusOn(table->txtSetFocus); // left again without a change
+            table->duokkortos_Click();
+            QCOMPARE(messages->Texts(), QStringList(3, QStringLiteral("Hands At a Time must be 1 to 90")));
+            QCOMPARE(TheMarking().HandNumber, 0);
+            QCOMPARE(hands->Digits(), typed);
+            QVERIFY(table->txtUnitValue->isEnabled());
         }
     }
 
