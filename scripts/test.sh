@@ -6,4 +6,6 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/build.sh"
 export QT_QPA_PLATFORM=offscreen
 cd "$root/build"
-ctest --output-on-failure -j "$(nproc)" "$@"
+# Tests labelled "long" (statistical checks over many millions of hands) run only when asked for:
+# ctest -L long.
+ctest --output-on-failure -j "$(nproc)" -LE long "$@"
