@@ -1,0 +1,172 @@
+// Makes the README's pictures of the game: the start screen, the table after a face-up hand, a card
+// being squeezed, the marking card of a long shoe and the statistics window. The shoes are seeded and
+// every wait runs at once, so the same build gives the same pictures each time.
+//
+//   baccarat-screenshots OUTPUT_DIR      (run under a display, e.g. Xvfb; see scripts/screenshots.sh)
+#include "IniFile.h"
+#include "MainWindow.h"
+#include "Pause.h"
+#include "Shoe.h"
+#include "StartScreen.h"
+#include "TableWindow.h"
+
+#include <cstdio>
+#include <functional>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace bacc {
+namespace {
+
+// Every wait of the game returns at once, after the window events of the moment; while a face-down
+// hand waits, the next step of the script runs.
+class InstantPause : public PauseHook {
+public:
+    std::function<void()> OnWait;
+    void Pause(double) override {
+        QApplication::processEvents();
+        if (OnWait) {
+            OnWait();
+        }
+    }
+};
+
+QString outputDir;
+
+void Save(QWidget* widget, const QString& name) {
+    QApplication::processEvents();
+    const QString path = QDir(outputDir).filePath(name);
+    if (!widget->grab().save(path)) {
+        std::fprintf(stderr, "baccarat-screenshots: cannot write %s\n", qPrintable(path));
+        std::exit(1);
+    }
+    std::printf("%s\n", qPrintable(path));
+    std::fflush(stdout);
+}
+
+template <typename T> T* Named(QWidget* root, const char* name) {
+    T* found = root->findChild<T*>(QLatin1String(name));
+    if (found == nullptr) {
+        std::fprintf(stderr, "baccarat-screenshots: no control %s\n", name);
+        std::exit(1);
+    }
+    return found;
+}
+
+void Trigger(QWidget* main, const char* action) {
+    Named<QAction>(main, action)->trigger();
+    QApplication::processEvents();
+}
+
+void Bet(TableWindow* table, MaskedEdit* box, int units) {
+    box->setFocus();
+    QApplication::processEvents();
+    box->SetDigits(QString::number(units));
+    table->txtSetFocus->setFocus();
+    QApplication::processEvents();
+}
+
+int Run() {
+    QTemporaryDir settingsDir;
+    for (const char* file : {"BACCARAT.INI", "BACCARAT.HLP"}) {
+        QFile::copy(QStringLiteral(BACCARAT_SOURCE_DIR "/resources/") + QLatin1String(file),
+                    settingsDir.filePath(QLatin1String(file)));
+        QFile(settingsDir.filePath(QLatin1String(file)))
+            .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    SetIniPath(settingsDir.filePath(QStringLiteral("BACCARAT.INI")));
+    InstantPause pause;
+    SetPauseHook(&pause);
+    TheShoe().SetSeed(20261206);
+
+    StartScreen* start = CreateStartScreen();
+    if (!start->Form_Load()) {
+        return 1;
+    }
+    start->show();
+    if (!QTest::qWaitForWindowExposed(start)) {
+        std::fprintf(stderr, "baccarat-screenshots: no display to show the windows on\n");
+        return 1;
+    }
+    Save(start, QStringLiteral("start-screen.png"));
+    start->cmdStart_Click();
+    QApplication::processEvents();
+
+    auto* main = qobject_cast<MainWindow*>(QApplication::activeWindow());
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (main == nullptr) {
+            main = qobject_cast<MainWindow*>(top);
+        }
+    }
+    TableWindow* table = TheTable();
+    if (main == nullptr || table == nullptr) {
+        std::fprintf(stderr, "baccarat-screenshots: the main window did not open\n");
+        return 1;
+    }
+    main->showMaximized();
+    if (!QTest::qWaitForWindowExposed(main)) {
+        return 1;
+    }
+
+    // A face-up hand with bets on both seats.
+    table->maisyk_Click();
+    Bet(table, table->txtBankerBet[0], 2);
+    Bet(table, table->txtPlayerBet[1], 3);
+    Bet(table, table->txtTieBet[1], 1);
+    table->duokkortos_Click();
+    Save(main, QStringLiteral("table-face-up.png"));
+
+    // Face down: the first Player card half squeezed from its bottom edge, the rest turned over.
+    Trigger(main, "mnuCardFaceUpDown");
+    bool squeezed = false;
+    pause.OnWait = [&] {
+        if (!squeezed && !table->pctCardBack[0]->isHidden()) {
+            squeezed = true;
+            table->lblCardBottom_MouseMove(0, -table->CardHeight / 2);
+            Save(main, QStringLiteral("table-squeeze.png"));
+            table->lblCardBottom_MouseUp(0);
+        }
+        for (int slot = 0; slot < TableWindow::Slots; ++slot) {
+            if (!table->pctCardBack[slot]->isHidden()) {
+                table->pctCardBack_Click(slot);
+            }
+        }
+    };
+    table->duokkortos_Click();
+    pause.OnWait = nullptr;
+    Trigger(main, "mnuCardFaceUpDown");
+
+    // The rest of the shoe, 90 hands a click, for a long marking card.
+    while (!TheShoe().EndOfShoe) {
+        table->HandsAtaTime->SetDigits(QStringLiteral("90"));
+        table->duokkortos_Click();
+    }
+    Save(main, QStringLiteral("marking-card.png"));
+
+    Trigger(main, "mnuStatistics");
+    Save(main, QStringLiteral("statistics.png"));
+    SetPauseHook(nullptr);
+    return 0;
+}
+
+} // namespace
+} // namespace bacc
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: baccarat-screenshots OUTPUT_DIR\n");
+        return 2;
+    }
+    bacc::outputDir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(bacc::outputDir);
+    const int status = bacc::Run();
+    std::_Exit(status); // the windows are left to the process's end
+}
