@@ -31,9 +31,10 @@ int CardCount(const ValueCounts& counts) {
 
 // How the odds are counted.
 //
-// The first four cards are enumerated as an unordered Player pair and an unordered Banker pair of
-// values (55 x 55 instead of 10^4 ordered deals). A deal's weight is the number of ways to take those
-// values from the shoe in order: a product of falling counts, an integer.
+// The Player's first two cards are enumerated as an unordered pair of values (55 pairs), the Banker's
+// as ordered pairs grouped by first card and total (100), which makes the inner loops plain array
+// arithmetic. A deal's weight is the number of ways to take those values from the shoe in order: a
+// product of falling counts, an integer.
 //
 // Where nobody draws the outcome is read from the two totals. Where someone draws, the outcome of the
 // third cards is, for one pair of two-card totals (p, b), a quadratic form in the counts m = n - r left
@@ -50,6 +51,10 @@ namespace {
 
 constexpr int Values = 10;
 constexpr int PairCount = 55;
+constexpr int Cells = Values * Values; // Banker's first card x, Banker's total b: index 10 x + b
+
+// Keeps every sum of weights, up to 16 N (N-1) (N-2) (N-3), within 64 bits.
+constexpr int MaxValueCount = 2048;
 
 enum Outcome { OutBanker = 0, OutPlayer = 1, OutTie = 2 };
 
@@ -70,8 +75,15 @@ struct Tables {
     std::array<std::array<Stage, Values>, Values> StageOf{};
     // BankerDraws(b, true, v) for b <= 7.
     std::array<std::array<bool, Values>, 8> Draws{};
-    // r' A r of each pair of pairs, per outcome; 0 unless the Player draws.
-    std::array<std::array<std::array<std::int8_t, 4>, PairCount>, PairCount> Quad{};
+    // r' A r for the Player's pair i and the Banker's cell, per outcome; 0 unless the Player draws.
+    std::array<std::array<std::array<std::uint32_t, Cells>, 3>, PairCount> Quad{};
+    // Per pair of totals (10 p + b) and outcome: the hands over on those totals; for each value v a
+    // third card drawn alone (times N - 5), and the Banker's card equal to the Player's third v (taken
+    // off).
+    std::array<std::array<double, 3>, Cells> OverTo{};
+    std::array<std::array<std::array<double, Values>, 3>, Cells> Alone{}, Same{};
+    // 1 where BankerDraws(b, true, v).
+    std::array<std::array<double, Values>, 8> DrawMask{};
 };
 
 Tables BuildTables() {
@@ -98,24 +110,44 @@ Tables BuildTables() {
                 stage = Stage::BankerAloneDraws;
             }
             t.StageOf[static_cast<std::size_t>(p)][static_cast<std::size_t>(b)] = stage;
+            const auto totals = static_cast<std::size_t>(10 * p + b);
+            const auto to = [](int outcome) { return static_cast<std::size_t>(outcome); };
+            if (stage == Stage::Over) {
+                t.OverTo[totals][to(Result(p, b))] = 1;
+            } else if (stage == Stage::BankerAloneDraws) {
+                for (int w = 0; w < Values; ++w) {
+                    t.Alone[totals][to(Result(p, (b + w) % 10))][static_cast<std::size_t>(w)] = 1;
+                }
+            } else {
+                for (int v = 0; v < Values; ++v) {
+                    const auto vs = static_cast<std::size_t>(v);
+                    if (BankerDraws(b, true, v)) {
+                        t.Same[totals][to(Result((p + v) % 10, (b + v) % 10))][vs] = 1;
+                        t.DrawMask[static_cast<std::size_t>(b)][vs] = 1;
+                    } else {
+                        t.Alone[totals][to(Result((p + v) % 10, b))][vs] = 1;
+                    }
+                }
+            }
         }
     }
     for (std::size_t i = 0; i < PairCount; ++i) {
-        for (std::size_t j = 0; j < PairCount; ++j) {
-            const ValuePair& pp = t.Pairs[i];
-            const ValuePair& bp = t.Pairs[j];
-            if (t.StageOf[static_cast<std::size_t>(pp.Total)][static_cast<std::size_t>(bp.Total)] !=
-                Stage::PlayerDraws) {
-                continue;
-            }
-            const std::array<int, 4> cards{pp.Low, pp.High, bp.Low, bp.High};
-            for (int v : cards) {
-                if (!t.Draws[static_cast<std::size_t>(bp.Total)][static_cast<std::size_t>(v)]) {
+        const ValuePair& pp = t.Pairs[i];
+        for (int x = 0; x < Values; ++x) {
+            for (int b = 0; b < Values; ++b) {
+                if (t.StageOf[static_cast<std::size_t>(pp.Total)][static_cast<std::size_t>(b)] !=
+                    Stage::PlayerDraws) {
                     continue;
                 }
-                for (int w : cards) {
-                    const int outcome = Result((pp.Total + v) % 10, (bp.Total + w) % 10);
-                    ++t.Quad[i][j][static_cast<std::size_t>(outcome)];
+                const std::array<int, 4> cards{pp.Low, pp.High, x, (b - x + 10) % 10};
+                for (int v : cards) {
+                    if (!t.Draws[static_cast<std::size_t>(b)][static_cast<std::size_t>(v)]) {
+                        continue;
+                    }
+                    for (int w : cards) {
+                        const int outcome = Result((pp.Total + v) % 10, (b + w) % 10);
+                        ++t.Quad[i][static_cast<std::size_t>(outcome)][static_cast<std::size_t>(10 * x + b)];
+                    }
                 }
             }
         }
@@ -128,19 +160,20 @@ const Tables& TheTables() {
     return tables;
 }
 
-// For the Banker's two-card total b and counts y: how many cards w make the Banker's final total
-// (b + w) mod 10 lower than, equal to, or higher than each Player total.
+// For the Banker's two-card total b and counts y[10 v + b] of each value v: how many cards w make the
+// Banker's final total (b + w) mod 10 lower than, equal to, or higher than each Player total.
 struct AgainstTotal {
     std::array<double, Values> Below{}, Equal{}, Above{};
 };
 
-template <typename Count> AgainstTotal Against(int b, const std::array<Count, Values>& y) {
+template <typename Count> AgainstTotal Against(int b, const Count* y, std::size_t stride) {
     AgainstTotal a;
     double total = 0;
     std::array<double, Values> atTotal{};
     for (int w = 0; w < Values; ++w) {
-        atTotal[static_cast<std::size_t>((b + w) % 10)] = static_cast<double>(y[static_cast<std::size_t>(w)]);
-        total += static_cast<double>(y[static_cast<std::size_t>(w)]);
+        const auto count = static_cast<double>(y[static_cast<std::size_t>(w) * stride]);
+        atTotal[static_cast<std::size_t>((b + w) % 10)] = count;
+        total += count;
     }
     double below = 0;
     for (std::size_t t = 0; t < Values; ++t) {
@@ -158,7 +191,7 @@ HandOdds ExactOdds(const ValueCounts& n) {
     HandOdds odds;
     odds.Cards = CardCount(n);
     for (int count : n) {
-        if (count < 0) {
+        if (count < 0 || count > MaxValueCount) {
             return odds;
         }
     }
@@ -169,13 +202,12 @@ HandOdds ExactOdds(const ValueCounts& n) {
     const std::int64_t cards = odds.Cards;
 
     // Weights of the deals where the hand ends on four cards, by totals.
-    std::array<std::array<std::int64_t, Values>, Values> over{};
-    // Per pair of totals where a card is drawn: S0, S1.
-    std::array<std::array<std::int64_t, Values>, Values> s0{};
-    std::array<std::array<std::array<std::int64_t, Values>, Values>, Values> s1{};
-    std::array<std::int64_t, 3> quad{};
+    std::array<std::array<double, Values>, Values> over{};
+    // Per pair of totals where a card is drawn: S0, and S1 at [p][10 v + b].
+    std::array<std::array<double, Values>, Values> s0{};
+    std::array<std::array<double, Cells>, Values> s1{};
+    std::array<double, 3> quad{};
 
-    ValueCounts m = n;
     for (std::size_t i = 0; i < PairCount; ++i) {
         const ValuePair& pp = t.Pairs[i];
         const std::int64_t first = n[static_cast<std::size_t>(pp.Low)];
@@ -183,96 +215,120 @@ HandOdds ExactOdds(const ValueCounts& n) {
         if (first <= 0 || second <= 0) {
             continue;
         }
-        const std::int64_t playerWeight = first * second * pp.Orders;
-        --m[static_cast<std::size_t>(pp.Low)];
-        --m[static_cast<std::size_t>(pp.High)];
+        const auto playerWeight = static_cast<double>(first * second * pp.Orders);
         const auto p = static_cast<std::size_t>(pp.Total);
 
-        // Per Banker total: the weight, and the weighted Banker cards.
-        std::array<std::int64_t, Values> rowWeight{};
-        std::array<std::array<std::int64_t, Values>, Values>& rowCards = s1[p];
-        const auto& quadRow = t.Quad[i];
-        for (std::size_t j = 0; j < PairCount; ++j) {
-            const ValuePair& bp = t.Pairs[j];
-            // m never goes negative, and a first factor of 0 cancels a second of -1.
-            const std::int64_t weight = playerWeight * bp.Orders * m[static_cast<std::size_t>(bp.Low)] *
-                                        (m[static_cast<std::size_t>(bp.High)] - (bp.Low == bp.High));
-            const auto b = static_cast<std::size_t>(bp.Total);
-            rowWeight[b] += weight;
-            rowCards[b][static_cast<std::size_t>(bp.Low)] += weight;
-            rowCards[b][static_cast<std::size_t>(bp.High)] += weight;
-            quad[0] += weight * quadRow[j][0];
-            quad[1] += weight * quadRow[j][1];
-            quad[2] += weight * quadRow[j][2];
+        // The shoe after the Player's cards, twice over so that m[(b - x) mod 10] = twice[b - x + 10].
+        std::array<std::uint32_t, 2 * Values> twice{};
+        for (std::size_t v = 0; v < Values; ++v) {
+            twice[v] = twice[v + Values] = static_cast<std::uint32_t>(n[v]);
         }
-        for (std::size_t b = 0; b < Values; ++b) {
-            if (t.StageOf[p][b] == Stage::Over) {
-                over[p][b] += rowWeight[b];
-            } else {
-                s0[p][b] += rowWeight[b];
-                rowCards[b][static_cast<std::size_t>(pp.Low)] += rowWeight[b];
-                rowCards[b][static_cast<std::size_t>(pp.High)] += rowWeight[b];
+        --twice[static_cast<std::size_t>(pp.Low)];
+        --twice[static_cast<std::size_t>(pp.High)];
+        --twice[static_cast<std::size_t>(pp.Low) + Values];
+        --twice[static_cast<std::size_t>(pp.High) + Values];
+
+        // The Banker's ordered pairs: first card x, total b, second card (b - x) mod 10.
+        // A count is at most 2048, so a weight fits in 32 bits.
+        std::array<std::uint32_t, Cells> banker{};
+        for (std::size_t x = 0; x < Values; ++x) {
+            const std::uint32_t mx = twice[x];
+            const std::uint32_t* second = twice.data() + Values - x;
+            std::uint32_t* cell = banker.data() + 10 * x;
+            for (std::size_t b = 0; b < Values; ++b) {
+                cell[b] = mx * second[b];
+            }
+            // Both cards of value x: mx (mx - 1), which is 0 when mx is.
+            cell[(2 * x) % 10] -= mx;
+        }
+        std::array<std::uint32_t, Values> byTotal{};
+        for (std::size_t x = 0; x < Values; ++x) {
+            for (std::size_t b = 0; b < Values; ++b) {
+                byTotal[b] += banker[10 * x + b];
             }
         }
-        ++m[static_cast<std::size_t>(pp.Low)];
-        ++m[static_cast<std::size_t>(pp.High)];
+        if (t.StageOf[p][0] == Stage::PlayerDraws) {
+            for (std::size_t outcome = 0; outcome < 3; ++outcome) {
+                const auto& table = t.Quad[i][outcome];
+                std::uint64_t sum = 0;
+                for (std::size_t k = 0; k < Cells; ++k) {
+                    sum += static_cast<std::uint64_t>(banker[k]) * table[k];
+                }
+                quad[outcome] += playerWeight * static_cast<double>(sum);
+            }
+        }
+        // Each Banker pair counts its first card here and, as the pair in the other order, its second.
+        const double bothOrders = 2.0 * playerWeight;
+        for (std::size_t k = 0; k < Cells; ++k) {
+            // Below 2^31: converted as a signed number, which the processor does in one step.
+            s1[p][k] += bothOrders * static_cast<double>(static_cast<std::int32_t>(banker[k]));
+        }
+        for (std::size_t b = 0; b < Values; ++b) {
+            const double weight = playerWeight * static_cast<double>(static_cast<std::int32_t>(byTotal[b]));
+            if (t.StageOf[p][b] == Stage::Over) {
+                over[p][b] += weight;
+            } else {
+                s0[p][b] += weight;
+                s1[p][10 * static_cast<std::size_t>(pp.Low) + b] += weight;
+                s1[p][10 * static_cast<std::size_t>(pp.High) + b] += weight;
+            }
+        }
     }
 
     // Numerators over the ordered six-card deals.
-    std::array<double, 3> wins{static_cast<double>(quad[0]), static_cast<double>(quad[1]),
-                               static_cast<double>(quad[2])};
     const double afterFour = static_cast<double>(cards - 4) * static_cast<double>(cards - 5);
     const double afterFive = static_cast<double>(cards - 5);
-    std::int64_t playerNaturals = 0, bankerNaturals = 0, naturals = 0;
+    double winBanker = quad[OutBanker], winPlayer = quad[OutPlayer], winTie = quad[OutTie];
+    double playerNaturals = 0, bankerNaturals = 0, naturals = 0;
     std::array<AgainstTotal, 8> againstShoe;
     for (int b = 0; b < 8; ++b) {
-        againstShoe[static_cast<std::size_t>(b)] = Against(b, n);
+        againstShoe[static_cast<std::size_t>(b)] = Against(b, n.data(), 1);
     }
-    for (int p = 0; p < Values; ++p) {
-        for (int b = 0; b < Values; ++b) {
-            const auto ps = static_cast<std::size_t>(p);
-            const auto bs = static_cast<std::size_t>(b);
-            const Stage stage = t.StageOf[ps][bs];
+    for (std::size_t p = 0; p < Values; ++p) {
+        for (std::size_t b = 0; b < Values; ++b) {
+            const std::size_t totals = 10 * p + b;
+            const Stage stage = t.StageOf[p][b];
             if (stage == Stage::Over) {
-                const std::int64_t weight = over[ps][bs];
-                wins[static_cast<std::size_t>(Result(p, b))] += static_cast<double>(weight) * afterFour;
+                const double weight = over[p][b];
+                const auto& to = t.OverTo[totals];
+                winBanker += weight * afterFour * to[OutBanker];
+                winPlayer += weight * afterFour * to[OutPlayer];
+                winTie += weight * afterFour * to[OutTie];
                 playerNaturals += p >= 8 ? weight : 0;
                 bankerNaturals += b >= 8 ? weight : 0;
                 naturals += p >= 8 || b >= 8 ? weight : 0;
                 continue;
             }
-            const std::int64_t weight0 = s0[ps][bs];
+            const double weight0 = s0[p][b];
             if (weight0 == 0) {
                 continue;
             }
+            const double* taken = s1[p].data() + b;
             std::array<double, Values> u{};
             for (std::size_t v = 0; v < Values; ++v) {
-                u[v] = static_cast<double>(weight0) * n[v] - static_cast<double>(s1[ps][bs][v]);
+                u[v] = weight0 * n[v] - taken[10 * v];
             }
-            if (stage == Stage::BankerAloneDraws) {
-                for (int w = 0; w < Values; ++w) {
-                    wins[static_cast<std::size_t>(Result(p, (b + w) % 10))] +=
-                        afterFive * u[static_cast<std::size_t>(w)];
-                }
+            const auto& alone = t.Alone[totals];
+            const auto& same = t.Same[totals];
+            for (std::size_t v = 0; v < Values; ++v) {
+                winBanker += u[v] * (afterFive * alone[OutBanker][v] - same[OutBanker][v]);
+                winPlayer += u[v] * (afterFive * alone[OutPlayer][v] - same[OutPlayer][v]);
+                winTie += u[v] * (afterFive * alone[OutTie][v] - same[OutTie][v]);
+            }
+            if (stage != Stage::PlayerDraws || b == 7) {
                 continue;
             }
-            // The Player draws v; the Banker stands on it or draws w.
-            const AgainstTotal& shoe = againstShoe[bs];
-            const AgainstTotal taken = Against(b, s1[ps][bs]);
-            for (int v = 0; v < Values; ++v) {
-                const auto vs = static_cast<std::size_t>(v);
-                const int player = (p + v) % 10;
-                const auto pl = static_cast<std::size_t>(player);
-                if (!t.Draws[bs][vs]) {
-                    wins[static_cast<std::size_t>(Result(player, b))] += afterFive * u[vs];
-                    continue;
-                }
-                const double nv = n[vs];
-                wins[OutPlayer] += u[vs] * shoe.Below[pl] - nv * taken.Below[pl];
-                wins[OutTie] += u[vs] * shoe.Equal[pl] - nv * taken.Equal[pl];
-                wins[OutBanker] += u[vs] * shoe.Above[pl] - nv * taken.Above[pl];
-                // The Banker cannot draw the very card the Player drew.
-                wins[static_cast<std::size_t>(Result(player, (b + v) % 10))] -= u[vs];
+            // The Player draws v, the Banker draws w: u' A n - n' A S1.
+            const AgainstTotal& shoe = againstShoe[b];
+            const AgainstTotal others = Against(static_cast<int>(b), taken, 10);
+            const auto& draws = t.DrawMask[b];
+            for (std::size_t v = 0; v < Values; ++v) {
+                const std::size_t player = (p + v) % 10;
+                const double uv = draws[v] * u[v];
+                const double nv = draws[v] * n[v];
+                winPlayer += uv * shoe.Below[player] - nv * others.Below[player];
+                winTie += uv * shoe.Equal[player] - nv * others.Equal[player];
+                winBanker += uv * shoe.Above[player] - nv * others.Above[player];
             }
         }
     }
@@ -284,12 +340,12 @@ HandOdds ExactOdds(const ValueCounts& n) {
     const double fourCardDeals = static_cast<double>(cards) * static_cast<double>(cards - 1) *
                                  static_cast<double>(cards - 2) * static_cast<double>(cards - 3);
     odds.Valid = true;
-    odds.Banker = wins[OutBanker] / deals;
-    odds.Player = wins[OutPlayer] / deals;
-    odds.Tie = wins[OutTie] / deals;
-    odds.PlayerNatural = static_cast<double>(playerNaturals) / fourCardDeals;
-    odds.BankerNatural = static_cast<double>(bankerNaturals) / fourCardDeals;
-    odds.Natural = static_cast<double>(naturals) / fourCardDeals;
+    odds.Banker = winBanker / deals;
+    odds.Player = winPlayer / deals;
+    odds.Tie = winTie / deals;
+    odds.PlayerNatural = playerNaturals / fourCardDeals;
+    odds.BankerNatural = bankerNaturals / fourCardDeals;
+    odds.Natural = naturals / fourCardDeals;
     SetExpectedValues(odds);
     return odds;
 }
