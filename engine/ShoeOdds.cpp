@@ -51,7 +51,9 @@ namespace {
 
 constexpr int Values = 10;
 constexpr int PairCount = 55;
-constexpr int Cells = Values * Values; // Banker's first card x, Banker's total b: index 10 x + b
+constexpr int TotalPairs = Values * Values; // two-card totals p, b: index 10 p + b
+// Banker totals for which the Player's draw is followed by the Banker's: 0..6, a row of 8 lanes.
+constexpr std::size_t QuadLanes = 8;
 
 // Keeps every sum of weights, up to 16 N (N-1) (N-2) (N-3), within 64 bits.
 constexpr int MaxValueCount = 2048;
@@ -75,13 +77,23 @@ struct Tables {
     std::array<std::array<Stage, Values>, Values> StageOf{};
     // BankerDraws(b, true, v) for b <= 7.
     std::array<std::array<bool, Values>, 8> Draws{};
-    // r' A r for the Player's pair i and the Banker's cell, per outcome; 0 unless the Player draws.
-    std::array<std::array<std::array<std::uint32_t, Cells>, 3>, PairCount> Quad{};
+    // r' A r of the Player's pair i with the Banker's first card x and total b, per outcome (a tie is
+    // what the others leave); 0 unless the Player draws. Twin: at the total of two cards x.
+    struct QuadRow {
+        std::array<double, QuadLanes> Banker{}, Player{};
+        double TwinBanker = 0, TwinPlayer = 0;
+    };
+    std::array<std::array<QuadRow, Values>, PairCount> Quad{};
+    // Per Player pair (a, c) and Banker total b: 2 ([2a = b] + [a + c = b] + [2c = b]) mod 10, what
+    // taking a and c out of the shoe gives back to the Banker's pairs beyond the linear loss.
+    std::array<std::array<double, Values>, PairCount> TwiceBoth{};
+    // 1 where the hand is over on the two-card totals, 0 where a card is drawn.
+    std::array<std::array<double, Values>, Values> OverMask{};
     // Per pair of totals (10 p + b) and outcome: the hands over on those totals; for each value v a
     // third card drawn alone (times N - 5), and the Banker's card equal to the Player's third v (taken
     // off).
-    std::array<std::array<double, 3>, Cells> OverTo{};
-    std::array<std::array<std::array<double, Values>, 3>, Cells> Alone{}, Same{};
+    std::array<std::array<double, 3>, TotalPairs> OverTo{};
+    std::array<std::array<std::array<double, Values>, 3>, TotalPairs> Alone{}, Same{};
     // 1 where BankerDraws(b, true, v).
     std::array<std::array<double, Values>, 8> DrawMask{};
 };
@@ -110,6 +122,8 @@ Tables BuildTables() {
                 stage = Stage::BankerAloneDraws;
             }
             t.StageOf[static_cast<std::size_t>(p)][static_cast<std::size_t>(b)] = stage;
+            t.OverMask[static_cast<std::size_t>(p)][static_cast<std::size_t>(b)] =
+                stage == Stage::Over ? 1 : 0;
             const auto totals = static_cast<std::size_t>(10 * p + b);
             const auto to = [](int outcome) { return static_cast<std::size_t>(outcome); };
             if (stage == Stage::Over) {
@@ -133,21 +147,32 @@ Tables BuildTables() {
     }
     for (std::size_t i = 0; i < PairCount; ++i) {
         const ValuePair& pp = t.Pairs[i];
+        for (const int total : {2 * pp.Low, pp.Low + pp.High, 2 * pp.High}) {
+            t.TwiceBoth[i][static_cast<std::size_t>(total % 10)] += 2;
+        }
         for (int x = 0; x < Values; ++x) {
+            Tables::QuadRow& row = t.Quad[i][static_cast<std::size_t>(x)];
             for (int b = 0; b < Values; ++b) {
                 if (t.StageOf[static_cast<std::size_t>(pp.Total)][static_cast<std::size_t>(b)] !=
                     Stage::PlayerDraws) {
                     continue;
                 }
                 const std::array<int, 4> cards{pp.Low, pp.High, x, (b - x + 10) % 10};
+                std::array<double, 3> k{};
                 for (int v : cards) {
                     if (!t.Draws[static_cast<std::size_t>(b)][static_cast<std::size_t>(v)]) {
                         continue;
                     }
                     for (int w : cards) {
-                        const int outcome = Result((pp.Total + v) % 10, (b + w) % 10);
-                        ++t.Quad[i][static_cast<std::size_t>(outcome)][static_cast<std::size_t>(10 * x + b)];
+                        k[static_cast<std::size_t>(Result((pp.Total + v) % 10, (b + w) % 10))] += 1;
                     }
+                }
+                // A Banker total of 8 or 9 is a natural: b < 8 here.
+                row.Banker[static_cast<std::size_t>(b)] = k[OutBanker];
+                row.Player[static_cast<std::size_t>(b)] = k[OutPlayer];
+                if (b == (2 * x) % 10) {
+                    row.TwinBanker = k[OutBanker];
+                    row.TwinPlayer = k[OutPlayer];
                 }
             }
         }
@@ -160,7 +185,7 @@ const Tables& TheTables() {
     return tables;
 }
 
-// For the Banker's two-card total b and counts y[10 v + b] of each value v: how many cards w make the
+// For the Banker's two-card total b and counts y[stride v] of each value v: how many cards w make the
 // Banker's final total (b + w) mod 10 lower than, equal to, or higher than each Player total.
 struct AgainstTotal {
     std::array<double, Values> Below{}, Equal{}, Above{};
@@ -201,84 +226,126 @@ HandOdds ExactOdds(const ValueCounts& n) {
     const Tables& t = TheTables();
     const std::int64_t cards = odds.Cards;
 
+    // The shoe twice over, so that n[(b - x) mod 10] = shoe[b - x + 10] for every b of a row.
+    std::array<double, 2 * Values> shoe{};
+    for (std::size_t v = 0; v < Values; ++v) {
+        shoe[v] = shoe[v + Values] = n[v];
+    }
+    // The Banker's ordered pairs of each total from the whole shoe.
+    std::array<double, Values> pairsOfTotal{};
+    for (std::size_t x = 0; x < Values; ++x) {
+        const double* other = shoe.data() + Values - x;
+        for (std::size_t b = 0; b < Values; ++b) {
+            pairsOfTotal[b] += n[x] * other[b];
+        }
+        pairsOfTotal[(2 * x) % 10] -= n[x];
+    }
+
     // Weights of the deals where the hand ends on four cards, by totals.
     std::array<std::array<double, Values>, Values> over{};
-    // Per pair of totals where a card is drawn: S0, and S1 at [p][10 v + b].
+    // Per pair of totals where a card is drawn: S0, and S1 at [p][v][b].
     std::array<std::array<double, Values>, Values> s0{};
-    std::array<std::array<double, Cells>, Values> s1{};
-    std::array<double, 3> quad{};
+    std::array<std::array<std::array<double, Values>, Values>, Values> s1{};
+    // Per Player total, the Player's cards r summed with the deals' weights: the weights, r[v], and
+    // r[x] r[y] at [x][(x + y) mod 10].
+    std::array<double, Values> moment0{};
+    std::array<std::array<double, Values>, Values> moment1{};
+    std::array<std::array<std::array<double, Values>, Values>, Values> moment2{};
+    double quadBanker = 0, quadPlayer = 0;
 
     for (std::size_t i = 0; i < PairCount; ++i) {
         const ValuePair& pp = t.Pairs[i];
-        const std::int64_t first = n[static_cast<std::size_t>(pp.Low)];
-        const std::int64_t second = n[static_cast<std::size_t>(pp.High)] - (pp.Low == pp.High);
+        const auto a = static_cast<std::size_t>(pp.Low);
+        const auto c = static_cast<std::size_t>(pp.High);
+        const std::int64_t first = n[a];
+        const std::int64_t second = n[c] - (a == c);
         if (first <= 0 || second <= 0) {
             continue;
         }
         const auto playerWeight = static_cast<double>(first * second * pp.Orders);
         const auto p = static_cast<std::size_t>(pp.Total);
 
-        // The shoe after the Player's cards, twice over so that m[(b - x) mod 10] = twice[b - x + 10].
-        std::array<std::uint32_t, 2 * Values> twice{};
-        for (std::size_t v = 0; v < Values; ++v) {
-            twice[v] = twice[v + Values] = static_cast<std::uint32_t>(n[v]);
-        }
-        --twice[static_cast<std::size_t>(pp.Low)];
-        --twice[static_cast<std::size_t>(pp.High)];
-        --twice[static_cast<std::size_t>(pp.Low) + Values];
-        --twice[static_cast<std::size_t>(pp.High) + Values];
+        moment0[p] += playerWeight;
+        moment1[p][a] += playerWeight;
+        moment1[p][c] += playerWeight;
+        moment2[p][a][(2 * a) % 10] += playerWeight;
+        moment2[p][a][(a + c) % 10] += playerWeight;
+        moment2[p][c][(a + c) % 10] += playerWeight;
+        moment2[p][c][(2 * c) % 10] += playerWeight;
 
-        // The Banker's ordered pairs: first card x, total b, second card (b - x) mod 10.
-        // A count is at most 2048, so a weight fits in 32 bits.
-        std::array<std::uint32_t, Cells> banker{};
-        for (std::size_t x = 0; x < Values; ++x) {
-            const std::uint32_t mx = twice[x];
-            const std::uint32_t* second = twice.data() + Values - x;
-            std::uint32_t* cell = banker.data() + 10 * x;
-            for (std::size_t b = 0; b < Values; ++b) {
-                cell[b] = mx * second[b];
-            }
-            // Both cards of value x: mx (mx - 1), which is 0 when mx is.
-            cell[(2 * x) % 10] -= mx;
-        }
-        std::array<std::uint32_t, Values> byTotal{};
-        for (std::size_t x = 0; x < Values; ++x) {
-            for (std::size_t b = 0; b < Values; ++b) {
-                byTotal[b] += banker[10 * x + b];
-            }
-        }
-        if (t.StageOf[p][0] == Stage::PlayerDraws) {
-            for (std::size_t outcome = 0; outcome < 3; ++outcome) {
-                const auto& table = t.Quad[i][outcome];
-                std::uint64_t sum = 0;
-                for (std::size_t k = 0; k < Cells; ++k) {
-                    sum += static_cast<std::uint64_t>(banker[k]) * table[k];
-                }
-                quad[outcome] += playerWeight * static_cast<double>(sum);
-            }
-        }
-        // Each Banker pair counts its first card here and, as the pair in the other order, its second.
-        const double bothOrders = 2.0 * playerWeight;
-        for (std::size_t k = 0; k < Cells; ++k) {
-            // Below 2^31: converted as a signed number, which the processor does in one step.
-            s1[p][k] += bothOrders * static_cast<double>(static_cast<std::int32_t>(banker[k]));
-        }
+        // The Banker's pairs of total b once the Player's a and c are out: fewer by the pairs using a
+        // or c (each in both orders), more by those using both, which were taken off twice.
+        const double* withA = shoe.data() + Values - a;
+        const double* withC = shoe.data() + Values - c;
+        const auto& twiceBoth = t.TwiceBoth[i];
+        const auto& isOver = t.OverMask[p];
         for (std::size_t b = 0; b < Values; ++b) {
-            const double weight = playerWeight * static_cast<double>(static_cast<std::int32_t>(byTotal[b]));
-            if (t.StageOf[p][b] == Stage::Over) {
-                over[p][b] += weight;
-            } else {
-                s0[p][b] += weight;
-                s1[p][10 * static_cast<std::size_t>(pp.Low) + b] += weight;
-                s1[p][10 * static_cast<std::size_t>(pp.High) + b] += weight;
+            const double pairs = pairsOfTotal[b] - 2 * (withA[b] + withC[b]) + twiceBoth[b];
+            const double weight = playerWeight * pairs;
+            const double drawn = weight - weight * isOver[b];
+            over[p][b] += weight * isOver[b];
+            s0[p][b] += drawn;
+            s1[p][a][b] += drawn;
+            s1[p][c][b] += drawn;
+        }
+
+        if (p > 5) {
+            continue;
+        }
+        // The Player draws: sum W r' A r over the Banker's ordered pairs, first card x and total b
+        // (second card (b - x) mod 10), of weight m[x] m[(b - x) mod 10] less m[x] for a pair of x.
+        std::array<double, 2 * Values> left = shoe;
+        --left[a];
+        --left[c];
+        --left[a + Values];
+        --left[c + Values];
+        const auto& quad = t.Quad[i];
+        std::array<double, QuadLanes> banker{}, player{};
+        double twinBanker = 0, twinPlayer = 0;
+        for (std::size_t x = 0; x < Values; ++x) {
+            const double mx = left[x];
+            const double* other = left.data() + Values - x;
+            for (std::size_t b = 0; b < QuadLanes; ++b) {
+                const double cell = mx * other[b];
+                banker[b] += cell * quad[x].Banker[b];
+                player[b] += cell * quad[x].Player[b];
             }
+            twinBanker += mx * quad[x].TwinBanker;
+            twinPlayer += mx * quad[x].TwinPlayer;
+        }
+        double sumBanker = -twinBanker, sumPlayer = -twinPlayer;
+        for (std::size_t b = 0; b < QuadLanes; ++b) {
+            sumBanker += banker[b];
+            sumPlayer += player[b];
+        }
+        quadBanker += playerWeight * sumBanker;
+        quadPlayer += playerWeight * sumPlayer;
+    }
+
+    // The Banker's cards in S1, from the moments: summed over the Player's pairs of total p, the
+    // ordered Banker pairs (x, y) weigh m[x] (m[y] - [x = y]) with m = n - r, and each counts x and,
+    // as the pair (y, x), y.
+    for (std::size_t p = 0; p < 8; ++p) {
+        std::array<double, 2 * Values> r{};
+        for (std::size_t v = 0; v < Values; ++v) {
+            r[v] = r[v + Values] = moment1[p][v];
+        }
+        for (std::size_t x = 0; x < Values; ++x) {
+            const double* ny = shoe.data() + Values - x;
+            const double* ry = r.data() + Values - x;
+            const double nx = n[x], rx = r[x];
+            for (std::size_t b = 0; b < Values; ++b) {
+                s1[p][x][b] += 2 * (moment0[p] * nx * ny[b] - nx * ry[b] - rx * ny[b] + moment2[p][x][b]);
+            }
+            // The pair of two cards x.
+            s1[p][x][(2 * x) % 10] -= 2 * (moment0[p] * nx - rx);
         }
     }
 
     // Numerators over the ordered six-card deals.
     const double afterFour = static_cast<double>(cards - 4) * static_cast<double>(cards - 5);
     const double afterFive = static_cast<double>(cards - 5);
-    double winBanker = quad[OutBanker], winPlayer = quad[OutPlayer], winTie = quad[OutTie];
+    double winBanker = quadBanker, winPlayer = quadPlayer;
     double playerNaturals = 0, bankerNaturals = 0, naturals = 0;
     std::array<AgainstTotal, 8> againstShoe;
     for (int b = 0; b < 8; ++b) {
@@ -293,7 +360,6 @@ HandOdds ExactOdds(const ValueCounts& n) {
                 const auto& to = t.OverTo[totals];
                 winBanker += weight * afterFour * to[OutBanker];
                 winPlayer += weight * afterFour * to[OutPlayer];
-                winTie += weight * afterFour * to[OutTie];
                 playerNaturals += p >= 8 ? weight : 0;
                 bankerNaturals += b >= 8 ? weight : 0;
                 naturals += p >= 8 || b >= 8 ? weight : 0;
@@ -303,32 +369,30 @@ HandOdds ExactOdds(const ValueCounts& n) {
             if (weight0 == 0) {
                 continue;
             }
-            const double* taken = s1[p].data() + b;
+            const double* taken = &s1[p][0][b];
             std::array<double, Values> u{};
             for (std::size_t v = 0; v < Values; ++v) {
-                u[v] = weight0 * n[v] - taken[10 * v];
+                u[v] = weight0 * n[v] - taken[Values * v];
             }
             const auto& alone = t.Alone[totals];
             const auto& same = t.Same[totals];
             for (std::size_t v = 0; v < Values; ++v) {
                 winBanker += u[v] * (afterFive * alone[OutBanker][v] - same[OutBanker][v]);
                 winPlayer += u[v] * (afterFive * alone[OutPlayer][v] - same[OutPlayer][v]);
-                winTie += u[v] * (afterFive * alone[OutTie][v] - same[OutTie][v]);
             }
             if (stage != Stage::PlayerDraws || b == 7) {
                 continue;
             }
             // The Player draws v, the Banker draws w: u' A n - n' A S1.
-            const AgainstTotal& shoe = againstShoe[b];
-            const AgainstTotal others = Against(static_cast<int>(b), taken, 10);
+            const AgainstTotal& whole = againstShoe[b];
+            const AgainstTotal others = Against(static_cast<int>(b), taken, Values);
             const auto& draws = t.DrawMask[b];
             for (std::size_t v = 0; v < Values; ++v) {
                 const std::size_t player = (p + v) % 10;
                 const double uv = draws[v] * u[v];
                 const double nv = draws[v] * n[v];
-                winPlayer += uv * shoe.Below[player] - nv * others.Below[player];
-                winTie += uv * shoe.Equal[player] - nv * others.Equal[player];
-                winBanker += uv * shoe.Above[player] - nv * others.Above[player];
+                winPlayer += uv * whole.Below[player] - nv * others.Below[player];
+                winBanker += uv * whole.Above[player] - nv * others.Above[player];
             }
         }
     }
@@ -342,7 +406,8 @@ HandOdds ExactOdds(const ValueCounts& n) {
     odds.Valid = true;
     odds.Banker = winBanker / deals;
     odds.Player = winPlayer / deals;
-    odds.Tie = winTie / deals;
+    // Every deal ends in one of the three.
+    odds.Tie = (deals - winBanker - winPlayer) / deals;
     odds.PlayerNatural = playerNaturals / fourCardDeals;
     odds.BankerNatural = bankerNaturals / fourCardDeals;
     odds.Natural = naturals / fourCardDeals;
