@@ -31,22 +31,25 @@ int CardCount(const ValueCounts& counts) {
 
 // How the odds are counted.
 //
-// The Player's first two cards are enumerated as an unordered pair of values (55 pairs), the Banker's
-// as ordered pairs grouped by first card and total (100), which makes the inner loops plain array
-// arithmetic. A deal's weight is the number of ways to take those values from the shoe in order: a
-// product of falling counts, an integer.
+// Deals are counted, not weighed: the values of a deal can be taken from the shoe in order in a product
+// of falling counts of ways, and every count is over the N (N-1) ... (N-5) ordered six-card deals (a
+// hand of four or five cards stands for every order of the cards after it). With at most 416 cards every
+// count and partial sum stays below 2^53, so the doubles holding them are exact integers.
 //
-// Where nobody draws the outcome is read from the two totals. Where someone draws, the outcome of the
-// third cards is, for one pair of two-card totals (p, b), a quadratic form in the counts m = n - r left
-// after the four cards r:
+// The Player's two cards are an unordered pair of values (55), the Banker's ordered pairs grouped by
+// total. Where nobody draws the outcome is read from the two totals. Where someone draws, the outcome of
+// the third cards is, for one pair of two-card totals (p, b), a quadratic form in the counts m = n - r
+// left after the four cards r:
 //     F(m) = m' A m + lambda . m,
 // A[v][w] counting the Player's third card v followed by the Banker's w, lambda the third cards drawn
 // alone (and the correction for a Banker's card equal to the Player's). Summed over the deals of one
 // pair of totals, with S0 the sum of their weights and S1 the weighted sum of their r,
-//     sum W F(n - r) = u' A n - n' A S1 + lambda . u + sum W r' A r,    u = S0 n - S1,
-// so the enumeration only adds weights into S0 and S1 and a constant table of r' A r per deal; the
-// quadratic forms are evaluated once per pair of totals afterwards. Everything is counted over the
-// N (N-1) ... (N-5) ordered six-card deals, so the three numerators add up to that exactly.
+//     sum W F(n - r) = u' A n - n' A S1 + lambda . u + sum W r' A r,    u = S0 n - S1.
+// The Banker's pairs for one Player pair are the shoe's pairs less those using the Player's cards, so
+// S0, and the Banker's part of S1 summed over the Player pairs of one total, follow from moments of the
+// Player's cards (sums of weight, weight r, weight r r'). The sum of W r' A r takes one pass over the
+// Banker's pairs per Player pair that draws, against a constant table. The quadratic forms are evaluated
+// once per pair of totals at the end.
 namespace {
 
 constexpr int Values = 10;
@@ -54,9 +57,6 @@ constexpr int PairCount = 55;
 constexpr int TotalPairs = Values * Values; // two-card totals p, b: index 10 p + b
 // Banker totals for which the Player's draw is followed by the Banker's: 0..6, a row of 8 lanes.
 constexpr std::size_t QuadLanes = 8;
-
-// Keeps every sum of weights, up to 16 N (N-1) (N-2) (N-3), within 64 bits.
-constexpr int MaxValueCount = 2048;
 
 enum Outcome { OutBanker = 0, OutPlayer = 1, OutTie = 2 };
 

@@ -27,10 +27,12 @@ inline constexpr double TieWinPays = 8.0;
 // A hand can take six cards. With fewer left some deals could not be completed, so no odds are given
 // for them rather than odds of a game the table never plays.
 inline constexpr int MinOddsCards = 6;
+// No value can have more cards than the largest shoe holds.
+inline constexpr int MaxValueCount = 8 * 52;
 
 struct HandOdds {
-    // False when the composition has fewer than MinOddsCards cards or a negative count; every other
-    // field except Cards is then 0.
+    // False when the composition has fewer than MinOddsCards cards, or a count below 0 or above
+    // MaxValueCount; every other field except Cards is then 0.
     bool Valid = false;
     int Cards = 0;
     double Banker = 0;

@@ -43,7 +43,7 @@ std::optional<ValueCounts> ParseCounts(std::string_view text) {
             return std::nullopt;
         }
         count = count * 10 + (c - '0');
-        if (count > MaxCountArgument) {
+        if (count > MaxValueCount) {
             return std::nullopt;
         }
         digits = true;
