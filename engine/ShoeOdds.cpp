@@ -60,6 +60,11 @@ constexpr std::size_t QuadLanes = 8;
 
 enum Outcome { OutBanker = 0, OutPlayer = 1, OutTie = 2 };
 
+// A sum of two values, mod 10.
+constexpr std::size_t Wrap(std::size_t sum) {
+    return sum >= 10 ? sum - 10 : sum;
+}
+
 constexpr int Result(int player, int banker) {
     return player > banker ? OutPlayer : player < banker ? OutBanker : OutTie;
 }
@@ -197,7 +202,7 @@ template <typename Count> AgainstTotal Against(int b, const Count* y, std::size_
     std::array<double, Values> atTotal{};
     for (int w = 0; w < Values; ++w) {
         const auto count = static_cast<double>(y[static_cast<std::size_t>(w) * stride]);
-        atTotal[static_cast<std::size_t>((b + w) % 10)] = count;
+        atTotal[Wrap(static_cast<std::size_t>(b + w))] = count;
         total += count;
     }
     double below = 0;
@@ -238,7 +243,7 @@ HandOdds ExactOdds(const ValueCounts& n) {
         for (std::size_t b = 0; b < Values; ++b) {
             pairsOfTotal[b] += n[x] * other[b];
         }
-        pairsOfTotal[(2 * x) % 10] -= n[x];
+        pairsOfTotal[Wrap(2 * x)] -= n[x];
     }
 
     // Weights of the deals where the hand ends on four cards, by totals.
@@ -268,10 +273,10 @@ HandOdds ExactOdds(const ValueCounts& n) {
         moment0[p] += playerWeight;
         moment1[p][a] += playerWeight;
         moment1[p][c] += playerWeight;
-        moment2[p][a][(2 * a) % 10] += playerWeight;
-        moment2[p][a][(a + c) % 10] += playerWeight;
-        moment2[p][c][(a + c) % 10] += playerWeight;
-        moment2[p][c][(2 * c) % 10] += playerWeight;
+        moment2[p][a][Wrap(2 * a)] += playerWeight;
+        moment2[p][a][Wrap(a + c)] += playerWeight;
+        moment2[p][c][Wrap(a + c)] += playerWeight;
+        moment2[p][c][Wrap(2 * c)] += playerWeight;
 
         // The Banker's pairs of total b once the Player's a and c are out: fewer by the pairs using a
         // or c (each in both orders), more by those using both, which were taken off twice.
@@ -338,7 +343,7 @@ HandOdds ExactOdds(const ValueCounts& n) {
                 s1[p][x][b] += 2 * (moment0[p] * nx * ny[b] - nx * ry[b] - rx * ny[b] + moment2[p][x][b]);
             }
             // The pair of two cards x.
-            s1[p][x][(2 * x) % 10] -= 2 * (moment0[p] * nx - rx);
+            s1[p][x][Wrap(2 * x)] -= 2 * (moment0[p] * nx - rx);
         }
     }
 
@@ -388,7 +393,7 @@ HandOdds ExactOdds(const ValueCounts& n) {
             const AgainstTotal others = Against(static_cast<int>(b), taken, Values);
             const auto& draws = t.DrawMask[b];
             for (std::size_t v = 0; v < Values; ++v) {
-                const std::size_t player = (p + v) % 10;
+                const std::size_t player = Wrap(p + v);
                 const double uv = draws[v] * u[v];
                 const double nv = draws[v] * n[v];
                 winPlayer += uv * whole.Below[player] - nv * others.Below[player];
