@@ -3,6 +3,7 @@
 #include "ExactOdds.h"
 #include "OddsCli.h"
 #include "Shoe.h"
+#include "ShoeTestSupport.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
@@ -122,6 +123,57 @@ private:
     CardCounts counts_;
 };
 
+// Every ordered six of the cards dealt by the table's own DealHand from a stacked shoe, whatever it
+// takes of them: N (N - 1) ... (N - 5) deals of one each.
+CardCounts DealtThroughTheShoe(const ValueCounts& counts) {
+    // One deck, burnt by an ace and a king: value 0 cycles through 10, jack, queen and king.
+    std::vector<int> ranks;
+    for (int v = 0; v < 10; ++v) {
+        for (int k = 0; k < counts[static_cast<std::size_t>(v)]; ++k) {
+            ranks.push_back(v == 0 ? 10 + k % 4 : v);
+        }
+    }
+    CardCounts counts6;
+    std::array<std::size_t, 6> pick{};
+    const auto deal = [&](auto&& self, std::size_t k, std::uint32_t used) -> void {
+        if (k == 6) {
+            std::vector<int> hand;
+            for (std::size_t j : pick) {
+                hand.push_back(ranks[j]);
+            }
+            bacc::Shoe shoe;
+            testshoe::StackHand(shoe, hand);
+            shoe.DealHand();
+            const bacc::HandState& h = shoe.Hand;
+            counts6.playerNatural += h.PlayerNatural;
+            counts6.bankerNatural += h.BankerNatural;
+            counts6.natural += h.PlayerNatural || h.BankerNatural;
+            ++(h.HandResult == 'P' ? counts6.player : h.HandResult == 'B' ? counts6.banker : counts6.tie);
+            ++counts6.deals;
+            return;
+        }
+        for (std::size_t c = 0; c < ranks.size(); ++c) {
+            if (!(used & (1u << c))) {
+                pick[k] = c;
+                self(self, k + 1, used | (1u << c));
+            }
+        }
+    };
+    deal(deal, 0, 0);
+    return counts6;
+}
+
+void ExpectMatches(const HandOdds& odds, const CardCounts& counts, const std::string& shown) {
+    const auto deals = static_cast<double>(counts.deals);
+    ASSERT_TRUE(odds.Valid) << shown;
+    EXPECT_NEAR(odds.Banker, static_cast<double>(counts.banker) / deals, 1e-15) << shown;
+    EXPECT_NEAR(odds.Player, static_cast<double>(counts.player) / deals, 1e-15) << shown;
+    EXPECT_NEAR(odds.Tie, static_cast<double>(counts.tie) / deals, 1e-15) << shown;
+    EXPECT_NEAR(odds.PlayerNatural, static_cast<double>(counts.playerNatural) / deals, 1e-15) << shown;
+    EXPECT_NEAR(odds.BankerNatural, static_cast<double>(counts.bankerNatural) / deals, 1e-15) << shown;
+    EXPECT_NEAR(odds.Natural, static_cast<double>(counts.natural) / deals, 1e-15) << shown;
+}
+
 } // namespace
 
 // Fresh shoes of every size against the independent enumerator.
@@ -165,20 +217,19 @@ TEST(ShoeOdds, SmallShoesMatchEveryCardSequence) {
         for (int c = 0; c < size; ++c) {
             ++counts[std::uniform_int_distribution<std::size_t>(0, static_cast<std::size_t>(top))(random)];
         }
-        const CardCounts brute = CardByCard(counts).Run();
-        const auto deals = static_cast<double>(brute.deals);
-        const HandOdds odds = ExactOdds(counts);
-        ASSERT_TRUE(odds.Valid);
         std::string shown;
         for (int count : counts) {
             shown += std::to_string(count) + " ";
         }
-        EXPECT_NEAR(odds.Banker, static_cast<double>(brute.banker) / deals, 1e-15) << shown;
-        EXPECT_NEAR(odds.Player, static_cast<double>(brute.player) / deals, 1e-15) << shown;
-        EXPECT_NEAR(odds.Tie, static_cast<double>(brute.tie) / deals, 1e-15) << shown;
-        EXPECT_NEAR(odds.PlayerNatural, static_cast<double>(brute.playerNatural) / deals, 1e-15) << shown;
-        EXPECT_NEAR(odds.BankerNatural, static_cast<double>(brute.bankerNatural) / deals, 1e-15) << shown;
-        EXPECT_NEAR(odds.Natural, static_cast<double>(brute.natural) / deals, 1e-13) << shown;
+        ExpectMatches(ExactOdds(counts), CardByCard(counts).Run(), shown);
+    }
+}
+
+// Eight-card shoes dealt by Shoe::DealHand itself, naturals, third cards and all.
+TEST(ShoeOdds, EightCardShoesMatchTheTablesOwnDeals) {
+    for (const ValueCounts& counts :
+         {ValueCounts{2, 1, 0, 1, 1, 1, 0, 1, 1, 0}, ValueCounts{3, 0, 1, 0, 0, 2, 1, 0, 0, 1}}) {
+        ExpectMatches(ExactOdds(counts), DealtThroughTheShoe(counts), "");
     }
 }
 
