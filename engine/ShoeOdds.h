@@ -49,7 +49,8 @@ struct HandOdds {
 
 // Probabilities of the next hand dealt from exactly these cards, in the table's order (Player, Banker,
 // Player, Banker, then third cards, without replacement) by the drawing rules, and the expected value
-// of each bet. Exact up to rounding of the final division.
+// of each bet. Up to 416 cards every count is an exact integer and only the final division rounds;
+// beyond that the sums round as floating-point sums do, far below the printed digits.
 HandOdds ExactOdds(const ValueCounts& counts);
 
 // The expected values of the three bets for given win probabilities.
@@ -82,8 +83,9 @@ public:
     // One bet count per kind of bet, for the report: 'B', 'P', 'T'.
     std::uint64_t BetsOn(char bet) const;
 
-    // "edge_hands": N, "edge_positive_hands": N, "edge_won_units": X, "edge_per_bet": X — the fields of
-    // a JSON object without its braces.
+    // The fields of a JSON object, without its braces: "edge_hands", "edge_positive_hands",
+    // "edge_won_units" (%.2f), "edge_per_bet" (%.6f), then the bets placed on each side,
+    // "edge_banker_bets", "edge_player_bets", "edge_tie_bets".
     std::string JsonFields() const;
 
 private:
