@@ -8,6 +8,7 @@ namespace exact {
 
 struct Outcome {
     double banker = 0, player = 0, tie = 0;
+    double playerNatural = 0, bankerNatural = 0, natural = 0;
 };
 
 // The Banker's table as printed on casino cards: rows B = 0..7, columns "stood" then the Player's third
@@ -31,6 +32,12 @@ public:
         }
         counts_[0] = 16 * decks;
         remaining_ = 52 * decks;
+    }
+    // Any composition: counts of the values 0..9.
+    explicit Enumerator(const std::array<int, 10>& counts) : counts_(counts) {
+        for (int count : counts_) {
+            remaining_ += count;
+        }
     }
 
     Outcome Run() {
@@ -83,6 +90,9 @@ private:
     static void Settle(const std::array<int, 6>& c, int n, double weight, Outcome& outcome) {
         int player = (c[0] + c[2]) % 10;
         int banker = (c[1] + c[3]) % 10;
+        outcome.playerNatural += player >= 8 ? weight : 0;
+        outcome.bankerNatural += banker >= 8 ? weight : 0;
+        outcome.natural += player >= 8 || banker >= 8 ? weight : 0;
         const bool playerDrew = n >= 5 && player <= 5 && player < 8 && banker < 8;
         if (playerDrew) {
             player = (player + c[4]) % 10;

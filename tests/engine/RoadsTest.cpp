@@ -1,0 +1,135 @@
+#include "Roads.h"
+
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <optional>
+#include <string>
+
+using bacc::RoadMark;
+
+namespace {
+
+// A whole road as RoadText prints it, from its top rows; rows not given are empty.
+std::string Grid(std::initializer_list<const char*> rows) {
+    const std::size_t width = rows.size() == 0 ? 0 : std::string(*rows.begin()).size();
+    std::string text;
+    for (const char* row : rows) {
+        text += std::string(row) + "\n";
+    }
+    for (std::size_t r = rows.size(); r < bacc::RoadRows; ++r) {
+        text += std::string(width, '.') + "\n";
+    }
+    return text;
+}
+
+struct RoadCase {
+    const char* name;
+    const char* results;
+    // Expected drawings, worked by hand from the rules in Roads.h; nullopt: not checked here.
+    std::optional<std::string> bead, big, bigEyeBoy, smallRoad, cockroachPig;
+};
+
+class HandWorkedRoads : public testing::TestWithParam<RoadCase> {};
+
+TEST_P(HandWorkedRoads, DrawAsWorkedByHand) {
+    const RoadCase& c = GetParam();
+    const bacc::Roads roads = bacc::BuildRoads(c.results);
+    if (c.bead) {
+        EXPECT_EQ(bacc::RoadText(roads.BeadPlate), *c.bead) << "bead plate";
+    }
+    if (c.big) {
+        EXPECT_EQ(bacc::RoadText(roads.BigRoad), *c.big) << "big road";
+    }
+    if (c.bigEyeBoy) {
+        EXPECT_EQ(bacc::RoadText(roads.Of(bacc::DerivedRoad::BigEyeBoy)), *c.bigEyeBoy) << "big eye boy";
+    }
+    if (c.smallRoad) {
+        EXPECT_EQ(bacc::RoadText(roads.Of(bacc::DerivedRoad::SmallRoad)), *c.smallRoad) << "small road";
+    }
+    if (c.cockroachPig) {
+        EXPECT_EQ(bacc::RoadText(roads.Of(bacc::DerivedRoad::CockroachPig)), *c.cockroachPig)
+            << "cockroach pig";
+    }
+}
+
+const std::string None = Grid({});
+
+INSTANTIATE_TEST_SUITE_P(
+    Shoes, HandWorkedRoads,
+    testing::Values(
+        RoadCase{"Empty", "", None, None, None, None, None},
+        // The example of Roads.h.
+        RoadCase{"WorkedExample", "BBPPPBTPBBB", Grid({"BT", "BP", "PB", "PB", "PB", "B."}),
+                 Grid({"BPbPB", "BP..B", ".P..B"}), Grid({"RURUR", ".U...", ".U..."}),
+                 Grid({"UR", "U.", "U."}), Grid({"UR", ".R"})},
+        RoadCase{"TiesBeforeTheFirstDecidedHand", "TTBP", Grid({"T", "T", "B", "P"}), Grid({"bP"}), None,
+                 None, None},
+        RoadCase{"TiesOnly", "TTT", Grid({"T", "T", "T"}), Grid({"T"}), None, None, None},
+        RoadCase{"TiesOnTheCellBefore", "BTTPT", Grid({"B", "T", "T", "P", "T"}), Grid({"bp"}), None, None,
+                 None},
+        // Eight Bankers: six down, two along the bottom row; the Player starts the second column.
+        RoadCase{"DragonTail", "BBBBBBBBP", Grid({"BB", "BB", "BP", "B.", "B.", "B."}),
+                 Grid({"BP.", "B..", "B..", "B..", "B..", "BBB"}), None, None, None},
+        // The six Players meet the Bankers' tail in row 6 and turn along row 5.
+        RoadCase{"TailBlockedByAnOccupiedCell", "BBBBBBBBPPPPPPB", std::nullopt,
+                 Grid({"BPB", "BP.", "BP.", "BP.", "BPP", "BBB"}), Grid({"RU", "R.", "R.", "R.", "R."}), None,
+                 None},
+        // Tails nested down to row 1, where the last streak's start moves past the tail.
+        RoadCase{"TailsNestedToTheTopRow", "BBBBBBBPPPPPPBBBBBPPPPBBBPPB", std::nullopt,
+                 Grid({"BPBPBPPB", "BPBPBB..", "BPBPP...", "BPBB....", "BPP.....", "BB......"}), std::nullopt,
+                 std::nullopt, std::nullopt},
+        RoadCase{"Alternating", "BPBPBP", Grid({"B", "P", "B", "P", "B", "P"}), Grid({"BPBPBP"}),
+                 Grid({"R", "R", "R", "R"}), Grid({"R", "R", "R"}), Grid({"R", "R"})},
+        // Derived roads whose column k+1 has two cells start in its second row.
+        RoadCase{"BigEyeBoyStartsInRowTwo", "BPP", std::nullopt, Grid({"BP", ".P"}), Grid({"U"}), None, None},
+        RoadCase{"SmallRoadStartsInRowTwo", "BPPBB", std::nullopt, Grid({"BPB", ".PB"}), Grid({"UR", "U."}),
+                 Grid({"U"}), None},
+        RoadCase{"CockroachPigStartsInRowTwo", "BPPBBPP", Grid({"BP", "P.", "P.", "B.", "B.", "P."}),
+                 Grid({"BPBP", ".PBP"}), Grid({"UR", "UR", ".R"}), Grid({"UR", "U."}), Grid({"U"})},
+        // A derived road's own dragon tail: seven reds.
+        RoadCase{"DerivedRoadTail", "PBBBBBBBBB", Grid({"PB", "BB", "BB", "BB", "B.", "B."}),
+                 Grid({"PB...", ".B...", ".B...", ".B...", ".B...", ".BBBB"}),
+                 Grid({"UR.", ".R.", ".R.", ".R.", ".R.", ".RR"}), None, None}),
+    [](const testing::TestParamInfo<RoadCase>& info) { return std::string(info.param.name); });
+
+TEST(Roads, FirstEntryOfEachDerivedRoad) {
+    // Columns of one cell each: big eye boy begins with column 3, small road with 4, cockroach pig with 5.
+    struct Case {
+        const char* results;
+        std::size_t bigEyeBoy, smallRoad, cockroachPig;
+    };
+    for (const Case& c :
+         {Case{"BP", 0, 0, 0}, Case{"BPB", 1, 0, 0}, Case{"BPBP", 2, 1, 0}, Case{"BPBPB", 3, 2, 1},
+          Case{"BPP", 1, 0, 0}, Case{"BPPB", 2, 0, 0}, Case{"BPPBB", 3, 1, 0}}) {
+        const bacc::Roads roads = bacc::BuildRoads(c.results);
+        EXPECT_EQ(roads.DerivedMarks[0].size(), c.bigEyeBoy) << c.results;
+        EXPECT_EQ(roads.DerivedMarks[1].size(), c.smallRoad) << c.results;
+        EXPECT_EQ(roads.DerivedMarks[2].size(), c.cockroachPig) << c.results;
+    }
+}
+
+TEST(Roads, BigRoadKeepsStreaksTiesAndGridPositions) {
+    const bacc::Roads roads = bacc::BuildRoads("TBBBBBBBTTPx");
+    EXPECT_EQ(roads.LeadingTies, 1);
+    ASSERT_EQ(roads.BigRoadColumns.size(), 2u);
+    EXPECT_EQ(roads.BigRoadColumns[0].Mark, RoadMark::Banker);
+    EXPECT_EQ(roads.BigRoadColumns[0].Length(), 7);
+    EXPECT_EQ(roads.BigRoadColumns[0].Ties.front(), 1);
+    EXPECT_EQ(roads.BigRoadColumns[0].Ties.back(), 2);
+    EXPECT_EQ(roads.BigRoadColumns[1].Length(), 1);
+    // The seventh Banker is drawn in the tail, with its two ties.
+    ASSERT_EQ(roads.BigRoad.Cells.size(), 8u);
+    const bacc::RoadCell& seventh = roads.BigRoad.Cells[6];
+    EXPECT_EQ(seventh.Column, 1);
+    EXPECT_EQ(seventh.Row, 5);
+    EXPECT_EQ(seventh.Ties, 2);
+    EXPECT_EQ(roads.BigRoad.Cells[0].Ties, 1);
+    EXPECT_EQ(roads.BigRoad.Columns, 2);
+    // The unknown 'x' is skipped: eleven beads in two columns.
+    EXPECT_EQ(roads.BeadPlate.Cells.size(), 11u);
+    EXPECT_EQ(roads.BeadPlate.Columns, 2);
+    EXPECT_EQ(roads.BeadPlate.Cells[10].Column, 1);
+    EXPECT_EQ(roads.BeadPlate.Cells[10].Row, 4);
+}
+
+} // namespace
