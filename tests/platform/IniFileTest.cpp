@@ -2,6 +2,7 @@
 
 #include "IniText.h"
 
+#include <cctype>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -92,33 +93,49 @@ int RunWriter(const QString& iniPath) {
 }
 
 // Random text the format can hold as a name or a value: no line breaks, no NUL, names without "=" and
-// not starting with "[" or ";"; sections without "]".
+// not starting with "[" or ";"; sections without "]". Values in a file may hold carriage returns,
+// also just before a line end, which edits must keep.
 class TextMaker {
 public:
     explicit TextMaker(quint32 seed) : random_(seed) {}
 
     int Below(int n) { return static_cast<int>(random_.bounded(static_cast<quint32>(n))); }
 
-    std::string Name(bool section) {
-        static const std::string letters = "abcAB xyzXY.-_12é";
+    // A new name, or half the time one used in the last file made, in another case, so that edits
+    // find existing sections and keys.
+    std::string Name() {
+        if (!used_.empty() && Below(2) == 0) {
+            std::string name = used_[static_cast<size_t>(Below(static_cast<int>(used_.size())))];
+            for (char& c : name) {
+                if (Below(2) == 0) {
+                    c = static_cast<char>(std::islower(static_cast<unsigned char>(c)) ? std::toupper(c)
+                                                                                      : std::tolower(c));
+                }
+            }
+            return name;
+        }
+        static const std::string letters = "abcAB xyzXY.-_12\xC3\xA9";
         std::string name;
         const int length = 1 + Below(6);
         for (int i = 0; i < length; ++i) {
             name += letters[static_cast<size_t>(Below(static_cast<int>(letters.size())))];
         }
-        (void)section;
+        used_.push_back(name);
         return name;
     }
 
-    std::string Value() {
+    std::string Value(bool mayHoldReturns = false) {
         std::string value;
         const int length = Below(10) == 0 ? 90 + Below(40) : Below(12);
         for (int i = 0; i < length; ++i) {
             char c = static_cast<char>(1 + Below(255));
-            if (c == '\n' || c == '\r') {
+            if (c == '\n' || (c == '\r' && !mayHoldReturns)) {
                 c = '=';
             }
             value += c;
+        }
+        if (mayHoldReturns && Below(4) == 0) {
+            value += '\r';
         }
         return value;
     }
@@ -126,15 +143,16 @@ public:
     // A file of random sections, keys, comments, blank and broken lines, in LF or CRLF.
     std::string File() {
         const std::string eol = Below(2) == 0 ? "\n" : "\r\n";
+        used_.clear();
         std::string file;
         const int lines = Below(40);
         for (int i = 0; i < lines; ++i) {
             switch (Below(7)) {
             case 0:
-                file += "[" + Name(true) + "]";
+                file += "[" + Name() + "]";
                 break;
             case 1:
-                file += "; comment " + Value();
+                file += "; comment " + Value(true);
                 break;
             case 2:
                 break; // blank line
@@ -142,7 +160,7 @@ public:
                 file += "no equals sign here";
                 break;
             default:
-                file += Name(false) + "=" + Value();
+                file += Name() + "=" + Value(true);
                 break;
             }
             if (i + 1 < lines || Below(3) != 0) {
@@ -154,22 +172,169 @@ public:
 
 private:
     QRandomGenerator random_;
+    std::vector<std::string> used_;
 };
 
-// Every way the file may change under one edit: at most one line's value replaced, lines inserted. The
-// bytes removed from the original lie within one line.
-bool OnlyOneLineTouched(const std::string& before, const std::string& after) {
-    size_t prefix = 0;
-    while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix]) {
-        ++prefix;
+// Text with its control and high bytes shown as escapes, for failure messages.
+std::string Escaped(const std::string& text) {
+    std::string shown;
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 0x20 && u < 0x7F) {
+            shown += c;
+        } else {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02X", u);
+            shown += code;
+        }
     }
-    size_t suffix = 0;
-    while (suffix < before.size() - prefix && suffix < after.size() - prefix &&
-           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
-        ++suffix;
+    return shown;
+}
+
+// The lines of a file, each with its line feed; the last may have none.
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t begin = 0;
+    while (begin < text.size()) {
+        const size_t feed = text.find('\n', begin);
+        const size_t end = feed == std::string::npos ? text.size() : feed + 1;
+        lines.push_back(text.substr(begin, end - begin));
+        begin = end;
     }
-    const std::string removed = before.substr(prefix, before.size() - prefix - suffix);
-    return removed.find('\n') == std::string::npos;
+    return lines;
+}
+
+// A line without its line end, as a reader of the format sees it.
+std::string LineText(std::string line) {
+    if (!line.empty() && line.back() == '\n') {
+        line.pop_back();
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return line;
+}
+
+// A name as the format compares it: blanks around it dropped, letters folded (Latin-1).
+std::string Folded(std::string_view name) {
+    while (!name.empty() && (name.front() == ' ' || name.front() == '\t')) {
+        name.remove_prefix(1);
+    }
+    while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) {
+        name.remove_suffix(1);
+    }
+    std::string folded;
+    for (const char c : name) {
+        const auto u = static_cast<unsigned char>(c);
+        folded +=
+            static_cast<char>(((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7)) ? u + 32 : u);
+    }
+    return folded;
+}
+
+// The section a header line names, folded; nothing for other lines.
+std::optional<std::string> HeaderName(const std::string& line) {
+    const std::string whole = LineText(line);
+    std::string_view text = whole;
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    if (text.empty() || text.front() != '[') {
+        return std::nullopt;
+    }
+    text.remove_prefix(1);
+    return Folded(text.substr(0, text.find(']')));
+}
+
+// Checks that writing key=value into section changed nothing but that section: every line before its
+// header and after its end is the same byte for byte, and within it one line was replaced by or one
+// line added as key=value. A missing section is added at the end. The file's last line may only gain
+// a line end that keeps its text, for a line to be added after it. Answers what went wrong, or "".
+std::string EditStaysInItsSection(const std::string& beforeText, const std::string& afterText,
+                                  const std::string& section, const std::string& key,
+                                  const std::string& value) {
+    const std::vector<std::string> before = Lines(beforeText);
+    const std::vector<std::string> after = Lines(afterText);
+    const bool lastOpen = !beforeText.empty() && beforeText.back() != '\n';
+    auto same = [&](size_t b, size_t a) {
+        if (before[b] == after[a]) {
+            return true;
+        }
+        if (!lastOpen || b + 1 != before.size()) {
+            return false;
+        }
+        return after[a] == before[b] + "\n" || (before[b].back() != '\r' && after[a] == before[b] + "\r\n");
+    };
+
+    size_t header = before.size();
+    for (size_t i = 0; i < before.size(); ++i) {
+        if (HeaderName(before[i]) == Folded(section)) {
+            header = i;
+            break;
+        }
+    }
+    if (header == before.size()) {
+        if (after.size() != before.size() + 2) {
+            return "a new section must add exactly two lines";
+        }
+        for (size_t i = 0; i < before.size(); ++i) {
+            if (!same(i, i)) {
+                return "line " + std::to_string(i) + " changed when a section was added";
+            }
+        }
+        if (LineText(after[before.size()]) != "[" + section + "]" ||
+            LineText(after[before.size() + 1]) != key + "=" + value) {
+            return "the added section is not the one written";
+        }
+        return "";
+    }
+    size_t end = header + 1;
+    while (end < before.size() && !HeaderName(before[end])) {
+        ++end;
+    }
+    const size_t tail = before.size() - end;
+    if (after.size() < before.size() || after.size() > before.size() + 1) {
+        return "more than one line added or lines removed";
+    }
+    for (size_t i = 0; i <= header; ++i) {
+        if (!same(i, i)) {
+            return "line " + std::to_string(i) + " before the edited section changed";
+        }
+    }
+    for (size_t i = 0; i < tail; ++i) {
+        if (!same(end + i, after.size() - tail + i)) {
+            return "line " + std::to_string(end + i) + " after the edited section changed";
+        }
+    }
+    // Within the section: lines kept from its start and from its end leave one changed or added line.
+    const size_t afterEnd = after.size() - tail;
+    size_t from = header + 1;
+    while (from < end && from < afterEnd && same(from, from)) {
+        ++from;
+    }
+    size_t backB = end;
+    size_t backA = afterEnd;
+    while (backB > from && backA > from && same(backB - 1, backA - 1)) {
+        --backB;
+        --backA;
+    }
+    if (backA - from == 0 && backB - from == 0) {
+        return "";
+    }
+    if (backA - from != 1 || backB - from > 1) {
+        return "more than one line of the section changed";
+    }
+    const std::string written = LineText(after[from]);
+    if (backB - from == 0) {
+        return written == key + "=" + value ? "" : "the added line is not key=value";
+    }
+    const std::string old = LineText(before[from]);
+    const size_t equals = old.find('=');
+    if (equals == std::string::npos || Folded(old.substr(0, equals)) != Folded(key) ||
+        written != old.substr(0, equals + 1) + value) {
+        return "a line other than the key's was replaced";
+    }
+    return "";
 }
 
 } // namespace
@@ -289,11 +454,17 @@ private slots:
         WriteIni("T", "C", "3");
         QCOMPARE(ReadBytes(path_), QByteArray("[S]\nA=1\nB=2\n[T]\nC=3\n"));
 
-        // A last line ending in a lone carriage return.
+        // A last line ending in a lone carriage return: the return is its line end, and a value ending in
+        // one more return keeps it when a line is added after.
         UseFile("[S]\r\nA=1\r");
         QCOMPARE(ReadIni("S", "A"), QString("1"));
         WriteIni("S", "B", "2");
-        QCOMPARE(ReadIni("S", "A"), QString("1"));
+        QCOMPARE(ReadBytes(path_), QByteArray("[S]\r\nA=1\r\nB=2\r"));
+        UseFile("[S]\nA=abc\r\r");
+        QCOMPARE(ReadIni("S", "A"), QString("abc\r"));
+        WriteIni("S", "B", "2");
+        QCOMPARE(ReadBytes(path_), QByteArray("[S]\nA=abc\r\r\nB=2\r"));
+        QCOMPARE(ReadIni("S", "A"), QString("abc\r"));
         QCOMPARE(ReadIni("S", "B"), QString("2"));
     }
 
@@ -469,14 +640,14 @@ private slots:
     }
 
     // Random files and random edits: nothing crashes, a written value reads back, every other value
-    // stays as it was, and the edit changes at most the one line it replaces.
+    // stays as it was, and no byte changes outside the one line replaced or added in the edited section.
     void randomEditsKeepEveryOtherValue() {
         TextMaker make(20261206);
         for (int round = 0; round < 3000; ++round) {
             std::string content = make.File();
             std::vector<std::pair<std::string, std::string>> probes;
             for (int i = 0; i < 12; ++i) {
-                probes.emplace_back(make.Name(true), make.Name(false));
+                probes.emplace_back(make.Name(), make.Name());
             }
             for (int step = 0; step < 6; ++step) {
                 const auto& [section, key] =
@@ -487,7 +658,8 @@ private slots:
                     earlier[p] = ini::Lookup(content, probes[p].first, probes[p].second);
                 }
                 const std::string edited = ini::Edit(content, section, key, value);
-                QVERIFY2(OnlyOneLineTouched(content, edited), edited.c_str());
+                const std::string fault = EditStaysInItsSection(content, edited, section, key, value);
+                QVERIFY2(fault.empty(), (fault + ": " + Escaped(content) + " -> " + Escaped(edited)).c_str());
                 const std::optional<std::string> readBack = ini::Lookup(edited, section, key);
                 QVERIFY(readBack.has_value());
                 QCOMPARE(*readBack, value.substr(0, std::min(value.find('\0'), ini::MaxValueLength)));
@@ -513,8 +685,8 @@ private slots:
         for (int round = 0; round < 300; ++round) {
             const std::string content = make.File();
             UseFile(QByteArray::fromStdString(content));
-            const std::string section = make.Name(true);
-            const std::string key = make.Name(false);
+            const std::string section = make.Name();
+            const std::string key = make.Name();
             const std::string value = make.Value();
             const QString qValue = QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size()));
             WriteIni(QString::fromLatin1(section.c_str()), QString::fromLatin1(key.c_str()), qValue);
