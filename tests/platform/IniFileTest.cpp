@@ -3,20 +3,26 @@
 #include "IniText.h"
 
 #include <cctype>
+#include <csignal>
 #include <cstdio>
 #include <map>
 #include <optional>
 #include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -25,6 +31,8 @@ using namespace bacc;
 namespace {
 
 const char* const WriterVariable = "INIFILETEST_WRITER";
+const char* const BatchWriterVariable = "INIFILETEST_BATCH_WRITER";
+const char* const ProbeVariable = "INIFILETEST_PROBE";
 constexpr int WrittenKeys = 5;
 
 QByteArray ReadBytes(const QString& path) {
@@ -75,9 +83,10 @@ void MakeWritable(const QString& path) {
     }
 }
 
-// The child process of the crash test: rewrites the keys of section "Run" with a growing counter as fast
-// as it can, until it is killed.
-int RunWriter(const QString& iniPath) {
+// The child process of the crash tests: rewrites the keys of section "Run" (and, in batches, "Hands" of
+// section "Tail") with a growing counter as fast as it can, until it is killed. One value per write, or
+// all of them in one batch.
+int RunWriter(const QString& iniPath, bool batches) {
     SetIniPath(iniPath);
     // Resume from the last key, which the killed writer before may not have reached.
     long long counter =
@@ -86,10 +95,61 @@ int RunWriter(const QString& iniPath) {
     std::fflush(stdout);
     for (;;) {
         ++counter;
+        const QString value = QStringLiteral(" %1").arg(counter);
+        if (batches) {
+            std::vector<IniValue> batch;
+            for (int k = 0; k < WrittenKeys; ++k) {
+                batch.push_back({QStringLiteral("Run"), QStringLiteral("K%1").arg(k), value});
+            }
+            batch.push_back({QStringLiteral("Tail"), QStringLiteral("Hands"), value});
+            WriteIniValues(batch);
+            continue;
+        }
         for (int k = 0; k < WrittenKeys; ++k) {
-            WriteIni(QStringLiteral("Run"), QStringLiteral("K%1").arg(k), QStringLiteral(" %1").arg(counter));
+            WriteIni(QStringLiteral("Run"), QStringLiteral("K%1").arg(k), value);
         }
     }
+}
+
+// The child process of the tests of files that are not regular: reads, writes and reads again, and
+// prints what it read. Its memory is limited, so that reading without end fails instead of filling the
+// machine.
+int RunProbe(const QString& iniPath) {
+    const rlimit memory{1 << 30, 1 << 30};
+    setrlimit(RLIMIT_AS, &memory);
+    SetIniPath(iniPath);
+    const QString before = ReadIni(QStringLiteral("S"), QStringLiteral("K"));
+    WriteIni(QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("new"));
+    WriteIniValues({{QStringLiteral("S"), QStringLiteral("K"), QStringLiteral("newer")}});
+    const QString after = ReadIni(QStringLiteral("S"), QStringLiteral("K"));
+    std::printf("%s %s\n", qPrintable(before), qPrintable(after));
+    return 0;
+}
+
+// Runs the test program again as the child given by variable=value; answers its output, or a note of
+// how it failed.
+QByteArray RunChild(const char* variable, const QString& value, int timeoutMs) {
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(variable), value);
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    if (!child.waitForFinished(timeoutMs)) {
+        child.kill();
+        child.waitForFinished();
+        return "timed out";
+    }
+    if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+        return "failed: " + child.readAllStandardError();
+    }
+    return child.readAllStandardOutput().trimmed();
+}
+
+// Whether name is the temporary file of a write to the settings file of that name.
+bool IsTemporaryName(const QString& name, const QString& settings) {
+    static const QRegularExpression pattern(QStringLiteral("^(.*)\\.tmp-[A-Za-z0-9]{6}$"));
+    const QRegularExpressionMatch match = pattern.match(name);
+    return match.hasMatch() && match.captured(1) == settings;
 }
 
 // Random text the format can hold as a name or a value: no line breaks, no NUL, names without "=" and
@@ -348,6 +408,7 @@ private:
 
     void UseFile(const QByteArray& content) {
         path_ = dir_.filePath(QStringLiteral("BACCARAT.INI"));
+        QFile::remove(path_); // a FIFO left by a failed test would block the open
         WriteBytes(path_, content);
         SetIniPath(path_);
     }
@@ -697,25 +758,34 @@ private slots:
     }
 
     // A writer killed at random moments leaves a whole file: every key holds its old or its new value
-    // and every other line is intact.
-    void killedWriterLeavesAWholeFile() {
-        QByteArray header =
+    // and every other line is intact. A kill leaves no temporary file, except, rarely, a whole new file
+    // killed just before its rename, which the start-up clean-up removes.
+    void killedWriter_data() {
+        QTest::addColumn<bool>("batches");
+        QTest::newRow("one value per write") << false;
+        QTest::newRow("a batch per write") << true;
+    }
+
+    void killedWriter() {
+        QFETCH(bool, batches);
+        const QByteArray header =
             "; kept as it is\n[Player1Stats]\nSteak= 1000\n" + QByteArray(3000, '#') + "\n[Run]\n";
+        const QByteArray tail = "[Tail]\nEnd=yes\nHands= 0\n";
         QByteArray initial = header;
         for (int k = 0; k < WrittenKeys; ++k) {
             initial += "K" + QByteArray::number(k) + "= 0\n";
         }
-        initial += "[Tail]\nEnd=yes\n";
-        UseFile(initial);
+        UseFile(initial + tail);
 
-        QRandomGenerator random(5);
+        QRandomGenerator random(batches ? 6 : 5);
         long long previous = 0;
         int kills = 0;
         int advanced = 0;
-        for (int round = 0; round < 250; ++round) {
+        int leftovers = 0;
+        for (int round = 0; round < 40; ++round) {
             QProcess writer;
             QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.insert(WriterVariable, path_);
+            environment.insert(batches ? BatchWriterVariable : WriterVariable, path_);
             writer.setProcessEnvironment(environment);
             writer.start(QCoreApplication::applicationFilePath(), {});
             QVERIFY(writer.waitForStarted());
@@ -727,7 +797,9 @@ private slots:
 
             const QByteArray now = ReadBytes(path_);
             QVERIFY2(now.startsWith(header), "lines before the written keys changed");
-            QVERIFY2(now.endsWith("[Tail]\nEnd=yes\n"), "lines after the written keys changed");
+            const long long hands = ReadIni("Tail", "Hands").mid(1).toLongLong();
+            QVERIFY2(now.endsWith("\n[Tail]\nEnd=yes\nHands= " + QByteArray::number(hands) + "\n"),
+                     "lines after the written keys changed");
             std::vector<long long> values;
             for (int k = 0; k < WrittenKeys; ++k) {
                 const QString text = ReadIni("Run", QStringLiteral("K%1").arg(k));
@@ -736,32 +808,270 @@ private slots:
                 values.push_back(text.mid(1).toLongLong(&number));
                 QVERIFY2(number, qPrintable(text));
             }
-            // Keys are written in order: each holds the counter of this pass or of the one before.
-            for (int k = 1; k < WrittenKeys; ++k) {
-                QVERIFY(values[k] == values[0] || values[k] == values[0] - 1);
-                QVERIFY(values[k] <= values[k - 1]);
+            if (batches) {
+                // All of one batch or all of the one before.
+                for (int k = 1; k < WrittenKeys; ++k) {
+                    QCOMPARE(values[k], values[0]);
+                }
+                QCOMPARE(hands, values[0]);
+            } else {
+                // Keys are written in order: each holds the counter of this pass or of the one before.
+                for (int k = 1; k < WrittenKeys; ++k) {
+                    QVERIFY(values[k] == values[0] || values[k] == values[0] - 1);
+                    QVERIFY(values[k] <= values[k - 1]);
+                }
             }
             QVERIFY(values[0] >= previous);
             advanced += values[0] > previous ? 1 : 0;
             previous = values[0];
-            // Temporary files of killed writers are left behind; clear them so the folder stays small.
+
             for (const QString& name : QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden)) {
-                if (name != "BACCARAT.INI") {
-                    QFile::remove(dir_.filePath(name));
+                if (name == "BACCARAT.INI") {
+                    continue;
                 }
+                QVERIFY2(IsTemporaryName(name, "BACCARAT.INI"), qPrintable(name));
+                const QByteArray left = ReadBytes(dir_.filePath(name));
+                QVERIFY2(left.startsWith(header) && left.contains("\n[Tail]\nEnd=yes\nHands= ") &&
+                             left.endsWith("\n"),
+                         qPrintable(name + " is not a whole settings file"));
+                ++leftovers;
+            }
+            RemoveLeftoverTemporaryFiles();
+            QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"BACCARAT.INI"});
+        }
+        qInfo("%d kills, writer made progress before %d of them, counter reached %lld, %d whole temporary "
+              "files left",
+              kills, advanced, previous, leftovers);
+        QVERIFY(advanced > kills / 2);
+    }
+
+    // Several values in one write: applied in order as single writes would be, in one replacement.
+    void batchesWriteLikeSingleWrites() {
+        const QByteArray initial = "[ShoesHandsPlayed]\nHands= 4\n[Player1Stats]\nWin= 10\nTurnover= 40\n";
+        UseFile(initial);
+        const std::vector<IniValue> hand = {
+            {"Player1Stats", "Win", " 20"},      {"Player1Stats", "Turnover", " 50"},
+            {"Player2Stats", "Win", " -10"},     {"Player2Stats", "Turnover", " 10"},
+            {"shoeshandsplayed", "hands", " 5"}, {"Player2Stats", "Win", " -5"}};
+        std::string expected = Std(initial);
+        for (const IniValue& value : hand) {
+            expected = ini::Edit(expected, Std(value.Section.toLatin1()), Std(value.Key.toLatin1()),
+                                 Std(value.Value.toLatin1()));
+        }
+        WriteIniValues(hand);
+        QCOMPARE(Std(ReadBytes(path_)), expected);
+        QCOMPARE(ReadIni("Player2Stats", "Win"), QString(" -5"));
+
+        // Nothing to change: the file is not even replaced.
+        struct stat before {};
+        QCOMPARE(::stat(QFile::encodeName(path_).constData(), &before), 0);
+        WriteIniValues({{"ShoesHandsPlayed", "Hands", " 5"}, {"Player1Stats", "Win", " 20"}});
+        WriteIniValues({});
+        struct stat after {};
+        QCOMPARE(::stat(QFile::encodeName(path_).constData(), &after), 0);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(Std(ReadBytes(path_)), expected);
+
+        QVERIFY(QFile::remove(path_));
+        WriteIniValues({{"S", "K", "v"}});
+        QVERIFY(!QFileInfo::exists(path_));
+    }
+
+    // Only files of exactly the temporary pattern, regular and this user's, are removed at start-up.
+    void startUpRemovesOnlyLeftoverTemporaryFiles() {
+        UseFile("[S]\nK=1\n");
+        struct Entry {
+            const char* name;
+            const char* content; // nullptr: a directory; "->": a link to the settings file
+            bool removed;
+        };
+        const Entry entries[] = {
+            {"BACCARAT.INI.tmp-Ab3dE9", "[S]\nK=2\n", true},
+            {"BACCARAT.INI.tmp-000000", "", true},
+            {"BACCARAT.INI.Qw12Er", "", true},
+            {"BACCARAT.INI.Qw12Et", "kept: not empty", false},
+            {"BACCARAT.INI.tmp-Ab3dE", "", false},
+            {"BACCARAT.INI.tmp-Ab3dE9x", "", false},
+            {"BACCARAT.INI.tmp-Ab_dE9", "", false},
+            {"BACCARAT.INI.lock", "", false},
+            {"OTHER.INI.tmp-Ab3dE9", "", false},
+            {"xBACCARAT.INI.tmp-Ab3dE9", "", false},
+            {"BACCARAT.INI.tmp-Dir123", nullptr, false},
+            {"BACCARAT.INI.tmp-Lnk123", "->", false},
+        };
+        for (const Entry& entry : entries) {
+            const QString path = dir_.filePath(entry.name);
+            if (entry.content == nullptr) {
+                QVERIFY(QDir().mkdir(path));
+            } else if (QByteArray(entry.content) == "->") {
+                QVERIFY(QFile::link(path_, path));
+            } else {
+                WriteBytes(path, entry.content);
             }
         }
-        qInfo("%d kills, writer made progress before %d of them, counter reached %lld", kills, advanced,
-              previous);
-        QVERIFY(advanced > kills / 2);
+        QString foreign;
+        if (geteuid() == 0) {
+            foreign = dir_.filePath("BACCARAT.INI.tmp-Own123");
+            WriteBytes(foreign, "");
+            QCOMPARE(::chown(QFile::encodeName(foreign).constData(), 4321, 4321), 0);
+        }
+        RemoveLeftoverTemporaryFiles();
+        for (const Entry& entry : entries) {
+            struct stat info {};
+            const bool present =
+                ::lstat(QFile::encodeName(dir_.filePath(entry.name)).constData(), &info) == 0;
+            QVERIFY2(present != entry.removed, entry.name);
+        }
+        if (!foreign.isEmpty()) {
+            QVERIFY2(QFileInfo::exists(foreign), "another user's file was removed");
+            QFile::remove(foreign);
+        }
+        QCOMPARE(ReadBytes(path_), QByteArray("[S]\nK=1\n"));
+        // Through a link the clean-up works beside the real file.
+        for (const Entry& entry : entries) {
+            QDir(dir_.filePath(entry.name)).removeRecursively();
+            QFile::remove(dir_.filePath(entry.name));
+        }
+        QTemporaryDir elsewhere;
+        const QString link = elsewhere.filePath("BACCARAT.INI");
+        QVERIFY(QFile::link(path_, link));
+        WriteBytes(dir_.filePath("BACCARAT.INI.tmp-Zz9Zz9"), "x");
+        WriteBytes(elsewhere.filePath("BACCARAT.INI.tmp-Zz9Zz9"), "x");
+        SetIniPath(link);
+        RemoveLeftoverTemporaryFiles();
+        QVERIFY(!QFileInfo::exists(dir_.filePath("BACCARAT.INI.tmp-Zz9Zz9")));
+        QVERIFY(QFileInfo::exists(elsewhere.filePath("BACCARAT.INI.tmp-Zz9Zz9")));
+    }
+
+    // Something other than a regular file put at the settings file's path while the game runs: reads
+    // answer "No" and writes are dropped at once, without hanging or filling the memory.
+    void filesThatAreNotRegularAreLeftAlone_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("fifo") << "fifo" << QByteArray("No No");
+        QTest::newRow("link to /dev/zero") << "zero" << QByteArray("No No");
+        QTest::newRow("link to a directory") << "directory" << QByteArray("No No");
+        QTest::newRow("larger than the limit") << "oversized" << QByteArray("No No");
+        QTest::newRow("up to the limit") << "limit" << QByteArray("old newer");
+    }
+
+    void filesThatAreNotRegularAreLeftAlone() {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, expected);
+        const QString path = dir_.filePath("BACCARAT.INI");
+        QFile::remove(path);
+        const QByteArray name = QFile::encodeName(path);
+        if (kind == "fifo") {
+            QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+        } else if (kind == "zero") {
+            QVERIFY(QFile::link("/dev/zero", path));
+        } else if (kind == "directory") {
+            QVERIFY(QFile::link(dir_.path(), path));
+        } else {
+            WriteBytes(path, "[S]\nK=old\n");
+            // At the limit once the probe's longer value is written.
+            QCOMPARE(::truncate(name.constData(), MaxIniFileSize + (kind == "oversized" ? 1 : -2)), 0);
+        }
+        struct stat before {};
+        QCOMPARE(::lstat(name.constData(), &before), 0);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(RunChild(ProbeVariable, path, 10000), expected);
+        qInfo("%lld ms", clock.elapsed());
+        struct stat after {};
+        QCOMPARE(::lstat(name.constData(), &after), 0);
+        QCOMPARE(after.st_mode, before.st_mode);
+        if (kind != "limit") {
+            QCOMPARE(after.st_ino, before.st_ino);
+            QCOMPARE(after.st_size, before.st_size);
+        }
+        QFile::remove(path);
+    }
+
+    // A write that fails part way, here by the file size limit, leaves the old file as it was and no
+    // temporary file beside it.
+    void aFailedWriteKeepsTheOldFile_data() {
+        QTest::addColumn<int>("limit"); // bytes; -1 for one byte short of the new file, -2 for half of it
+        QTest::newRow("nothing can be written") << 0;
+        QTest::newRow("one byte") << 1;
+        QTest::newRow("half the new file") << -2;
+        QTest::newRow("one byte short") << -1;
+    }
+
+    void aFailedWriteKeepsTheOldFile() {
+        QFETCH(int, limit);
+        const QByteArray initial = "[Player1Stats]\nWin= 5\n; " + QByteArray(4000, '-') + "\n[Tail]\nK=v\n";
+        UseFile(initial);
+        const QString big = QString(150, 'x');
+        const qint64 newSize = initial.size() - 2 + big.size();
+        limit = limit == -1   ? static_cast<int>(newSize - 1)
+                : limit == -2 ? static_cast<int>(newSize / 2)
+                              : limit;
+        const pid_t child = fork();
+        QVERIFY(child >= 0);
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit size{static_cast<rlim_t>(limit), static_cast<rlim_t>(limit)};
+            setrlimit(RLIMIT_FSIZE, &size);
+            WriteIni("Player1Stats", "Win", big);
+            WriteIniValues({{"Player1Stats", "Win", big}, {"Tail", "K", "w"}});
+            _exit(0);
+        }
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        QCOMPARE(ReadBytes(path_), initial);
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"BACCARAT.INI"});
+        // Without the limit the same write goes through.
+        WriteIni("Player1Stats", "Win", big);
+        QCOMPARE(ReadIni("Player1Stats", "Win"), big.left(99));
+        QCOMPARE(QFileInfo(path_).size(), newSize);
+    }
+
+    // A file the user made read-only stays as it is, even for the superuser, whom permissions do not
+    // stop; a file with write permission for anyone the game may write is written.
+    void readOnlyFilesAreNotRewritten_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("0444") << 0444 << false;
+        QTest::newRow("0400") << 0400 << false;
+        QTest::newRow("0555") << 0555 << false;
+        QTest::newRow("0000") << 0000 << false;
+        QTest::newRow("0600") << 0600 << true;
+        QTest::newRow("0644") << 0644 << true;
+        QTest::newRow("0664") << 0664 << true;
+    }
+
+    void readOnlyFilesAreNotRewritten() {
+        QFETCH(int, mode);
+        QFETCH(bool, written);
+        if (mode == 0 && geteuid() != 0) {
+            QSKIP("an unreadable file cannot be compared");
+        }
+        UseFile("[S]\nK=old\n");
+        const QByteArray name = QFile::encodeName(path_);
+        QCOMPARE(::chmod(name.constData(), static_cast<mode_t>(mode)), 0);
+        WriteIni("S", "K", "new");
+        WriteIniValues({{"S", "K", "newer"}, {"T", "K", "x"}});
+        struct stat after {};
+        QCOMPARE(::stat(name.constData(), &after), 0);
+        QCOMPARE(static_cast<int>(after.st_mode & 07777), mode);
+        ::chmod(name.constData(), 0600);
+        QCOMPARE(ReadBytes(path_),
+                 written ? QByteArray("[S]\nK=newer\n[T]\nK=x\n") : QByteArray("[S]\nK=old\n"));
     }
 };
 
 int main(int argc, char** argv) {
-    const QByteArray writerPath = qgetenv(WriterVariable);
     QCoreApplication app(argc, argv);
-    if (!writerPath.isEmpty()) {
-        return RunWriter(QString::fromLocal8Bit(writerPath));
+    if (qEnvironmentVariableIsSet(WriterVariable)) {
+        return RunWriter(qEnvironmentVariable(WriterVariable), false);
+    }
+    if (qEnvironmentVariableIsSet(BatchWriterVariable)) {
+        return RunWriter(qEnvironmentVariable(BatchWriterVariable), true);
+    }
+    if (qEnvironmentVariableIsSet(ProbeVariable)) {
+        return RunProbe(qEnvironmentVariable(ProbeVariable));
     }
     IniFileTest test;
     QTEST_SET_MAIN_SOURCE_PATH
