@@ -176,6 +176,7 @@ bool SingleInstance::AskRunningCopy() const {
             continue;
         }
         socket.write(ActivateMessage);
+        socket.flush();
         // A copy that takes the request answers; one that is hung does not, and the user is told.
         QElapsedTimer clock;
         clock.start();
