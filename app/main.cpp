@@ -1,4 +1,5 @@
 #include "Artwork.h"
+#include "IniFile.h"
 #include "Program.h"
 #include "SingleInstance.h"
 #include "StartScreen.h"
@@ -6,7 +7,7 @@
 #include <QApplication>
 #include <QScreen>
 
-// Program entry: one copy per user, then the start screen.
+// Program entry: the settings file found, one copy per settings file, then the start screen.
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorrel-baccarat"));
@@ -18,17 +19,23 @@ int main(int argc, char* argv[]) {
     // The windows end the program themselves; the start screen closes while the main window takes over.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    bacc::SingleInstance instance;
-    if (!instance.IsFirst()) {
-        return 0; // the running copy has been asked to come to the front
-    }
-    QObject::connect(&instance, &bacc::SingleInstance::ActivationRequested, &bacc::ActivateFrontWindow);
-
+    // The start screen finds the settings file, or shows the missing-file message and the program ends.
     bacc::StartScreen* startScreen = bacc::CreateStartScreen();
     if (!startScreen->Form_Load()) {
         delete startScreen;
         return 1;
     }
+    // One copy per settings file, guarded before anything is written to it.
+    bacc::SingleInstance instance(bacc::IniPath());
+    if (!instance.IsFirst()) {
+        delete startScreen;
+        return 0; // the running copy has been asked to come to the front, or the user told it runs
+    }
+    if (instance.HoldsLock()) {
+        bacc::RemoveLeftoverTemporaryFiles();
+    }
+    QObject::connect(&instance, &bacc::SingleInstance::ActivationRequested, &bacc::ActivateFrontWindow);
+
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect place(QPoint(0, 0), startScreen->size());
         place.moveCenter(screen->availableGeometry().center());

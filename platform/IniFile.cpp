@@ -3,6 +3,7 @@
 #include "IniText.h"
 #include "MessageBox.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <optional>
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 
 namespace bacc {
@@ -33,25 +35,87 @@ QString& StoredHelpPath() {
 const QString IniFileName = QStringLiteral("BACCARAT.INI");
 const QString HelpFileName = QStringLiteral("BACCARAT.HLP");
 
+// Temporary files are named after the settings file with this and six letters or digits.
+const QByteArray TemporaryInfix = ".tmp-";
+constexpr int TemporarySuffixLength = 6;
+
 std::string ToBytes(const QString& text) {
     const QByteArray bytes = text.toLatin1();
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-// The whole file, or nothing when it cannot be read.
-std::optional<std::string> ReadWholeFile(const QString& path) {
-    if (path.isEmpty()) {
+class Descriptor {
+public:
+    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
+    ~Descriptor() {
+        if (descriptor_ >= 0) {
+            ::close(descriptor_);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int Get() const { return descriptor_; }
+    // Closes it now, answering whether the close succeeded.
+    bool Close() {
+        const int descriptor = descriptor_;
+        descriptor_ = -1;
+        return ::close(descriptor) == 0;
+    }
+
+private:
+    int descriptor_;
+};
+
+struct FileContent {
+    std::string Bytes;
+    struct stat Info {};
+};
+
+// The whole file, or nothing when it cannot be read. Something put at the path while the program runs
+// must not hang it or fill its memory: the open does not wait (a FIFO without a writer), and only a
+// regular file of a sane size is read. Links are followed, since a user may keep the file as a link.
+std::optional<FileContent> ReadSettingsFile(const QByteArray& name) {
+    if (name.isEmpty()) {
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    FileContent content;
+    if (file.Get() < 0 || ::fstat(file.Get(), &content.Info) != 0 || !S_ISREG(content.Info.st_mode) ||
+        content.Info.st_size > MaxIniFileSize) {
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        return std::nullopt;
+    content.Bytes.resize(static_cast<size_t>(content.Info.st_size) + 1);
+    size_t done = 0;
+    for (;;) {
+        if (done == content.Bytes.size()) {
+            if (done > static_cast<size_t>(MaxIniFileSize)) {
+                return std::nullopt; // grown past the limit while read
+            }
+            content.Bytes.resize(std::min(done * 2, static_cast<size_t>(MaxIniFileSize) + 1));
+        }
+        const ssize_t got = ::read(file.Get(), content.Bytes.data() + done, content.Bytes.size() - done);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        done += static_cast<size_t>(got);
     }
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+    content.Bytes.resize(done);
+    return content;
+}
+
+// The superuser passes every permission check, yet a settings file the user made read-only is meant to
+// stay as it is: without a single write bit it is not rewritten by anyone.
+bool MayRewrite(const QByteArray& name, const struct stat& info) {
+    if (::geteuid() == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return false;
+    }
+    return ::access(name.constData(), W_OK) == 0;
 }
 
 bool WriteAll(int descriptor, const std::string& bytes) {
@@ -69,70 +133,169 @@ bool WriteAll(int descriptor, const std::string& bytes) {
     return true;
 }
 
-// Replaces the file at path by content in one step: the content goes into a new file in the same
-// directory, which is then renamed over the original. A reader, a crash or a kill at any moment sees
-// either the old file or the new one. There is no fsync: it costs several milliseconds per write, and
-// a rename over an existing file already makes ext4 (auto_da_alloc) and btrfs write the new data out
-// before the rename is committed, so a power cut also leaves the old or the new file there.
-// A file that may not be written stays as it is; the mode and owner of the original are kept, and a
-// symbolic link is followed so that the link itself stays.
-void ReplaceFile(const QString& path, const std::string& content) {
-    const QString target = QFileInfo(path).canonicalFilePath();
-    if (target.isEmpty()) {
-        return;
+// The new content with the mode and owner of the original. Every result counts: a file that could not
+// be written in full must never replace the old one.
+bool FillTemporary(int descriptor, const std::string& content, const struct stat& original) {
+    if (!WriteAll(descriptor, content) || ::fchmod(descriptor, original.st_mode & 07777) != 0) {
+        return false;
     }
-    const QByteArray targetName = QFile::encodeName(target);
-    struct stat original {};
-    if (::stat(targetName.constData(), &original) != 0 || !S_ISREG(original.st_mode) ||
-        ::access(targetName.constData(), W_OK) != 0) {
-        return;
-    }
-    QByteArray nameBuffer = targetName + ".XXXXXX";
-    const int descriptor = ::mkostemp(nameBuffer.data(), O_CLOEXEC);
-    if (descriptor < 0) {
-        return;
-    }
-    bool written = WriteAll(descriptor, content);
-    written = ::fchmod(descriptor, original.st_mode & 07777) == 0 && written;
     if (::geteuid() == 0 && (original.st_uid != 0 || original.st_gid != 0)) {
         // Only the superuser can give the file back to another owner; a failure here does no harm.
         (void)!::fchown(descriptor, original.st_uid, original.st_gid);
     }
-    written = ::close(descriptor) == 0 && written;
-    if (!written || ::rename(nameBuffer.constData(), targetName.constData()) != 0) {
-        ::unlink(nameBuffer.constData());
+    return true;
+}
+
+bool IsSuffixLetter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+// Gives an unnamed file (O_TMPFILE) a temporary name beside the target. Linking through /proc works
+// for any user, unlike AT_EMPTY_PATH; without /proc the caller falls back to a named file.
+bool NameUnnamedFile(int descriptor, const QByteArray& target, QByteArray& name) {
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    const QByteArray source = "/proc/self/fd/" + QByteArray::number(descriptor);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = target + TemporaryInfix;
+        for (int i = 0; i < TemporarySuffixLength; ++i) {
+            name += letters[QRandomGenerator::global()->bounded(static_cast<int>(sizeof letters - 1))];
+        }
+        if (::linkat(AT_FDCWD, source.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW) == 0) {
+            return true;
+        }
+        if (errno != EEXIST) {
+            break;
+        }
     }
+    name.clear();
+    return false;
+}
+
+// Replaces the file target (a canonical path) by content in one step: the content goes into a new file
+// in the same directory, which is then renamed over the original. A reader, a crash or a kill at any
+// moment sees either the old file or the new one. The new file is made without a name (O_TMPFILE) and
+// named only once it is complete, so a kill while it is written leaves nothing behind; only a kill
+// between naming it and the rename leaves a whole file, which the next start removes.
+// There is no fsync: it costs several milliseconds per write, and a rename over an existing file already
+// makes ext4 (auto_da_alloc) and btrfs write the new data out before the rename is committed, so a
+// power cut also leaves the old or the new file there.
+void ReplaceFile(const QByteArray& target, const std::string& content, const struct stat& original) {
+    if (!MayRewrite(target, original)) {
+        return;
+    }
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray directory = slash > 0 ? target.left(slash) : QByteArray("/");
+    QByteArray temporary;
+    {
+        Descriptor unnamed(::open(directory.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+        if (unnamed.Get() >= 0) {
+            if (!FillTemporary(unnamed.Get(), content, original)) {
+                return; // the unnamed file goes with its descriptor
+            }
+            if (NameUnnamedFile(unnamed.Get(), target, temporary) && !unnamed.Close()) {
+                ::unlink(temporary.constData());
+                return;
+            }
+        }
+    }
+    if (temporary.isEmpty()) {
+        // A file system without unnamed files, or no /proc.
+        temporary = target + TemporaryInfix + QByteArray(TemporarySuffixLength, 'X');
+        const int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
+        if (descriptor < 0) {
+            return;
+        }
+        bool written = FillTemporary(descriptor, content, original);
+        written = ::close(descriptor) == 0 && written;
+        if (!written) {
+            ::unlink(temporary.constData());
+            return;
+        }
+    }
+    if (::rename(temporary.constData(), target.constData()) != 0) {
+        ::unlink(temporary.constData());
+    }
+}
+
+QByteArray CanonicalIniName() {
+    const QString path = IniPath();
+    if (path.isEmpty()) {
+        return {};
+    }
+    // Empty when the file is missing: the program never creates the settings file.
+    return QFile::encodeName(QFileInfo(path).canonicalFilePath());
 }
 
 } // namespace
 
 QString ReadIni(const QString& section, const QString& key) {
-    const std::optional<std::string> content = ReadWholeFile(IniPath());
+    const std::optional<FileContent> content = ReadSettingsFile(QFile::encodeName(IniPath()));
     if (!content) {
         return QStringLiteral("No");
     }
-    const std::optional<std::string> value = ini::Lookup(*content, ToBytes(section), ToBytes(key));
+    const std::optional<std::string> value = ini::Lookup(content->Bytes, ToBytes(section), ToBytes(key));
     if (!value) {
         return QStringLiteral("No");
     }
     return QString::fromLatin1(value->data(), static_cast<qsizetype>(value->size()));
 }
 
-void WriteIni(const QString& section, const QString& key, const QString& value) {
-    const QString path = IniPath();
-    // The program never creates the settings file: a missing file stays missing.
-    if (path.isEmpty() || !QFileInfo::exists(path)) {
-        return;
-    }
-    const std::optional<std::string> content = ReadWholeFile(path);
+void WriteIniValues(std::span<const IniValue> values) {
+    const QByteArray target = CanonicalIniName();
+    const std::optional<FileContent> content = ReadSettingsFile(target);
     if (!content) {
         return;
     }
-    const std::string edited = ini::Edit(*content, ToBytes(section), ToBytes(key), ToBytes(value));
-    if (edited == *content) {
+    std::string edited = content->Bytes;
+    for (const IniValue& value : values) {
+        edited = ini::Edit(edited, ToBytes(value.Section), ToBytes(value.Key), ToBytes(value.Value));
+    }
+    if (edited == content->Bytes) {
         return;
     }
-    ReplaceFile(path, edited);
+    ReplaceFile(target, edited, content->Info);
+}
+
+void WriteIniValues(std::initializer_list<IniValue> values) {
+    WriteIniValues(std::span<const IniValue>(values.begin(), values.size()));
+}
+
+void WriteIni(const QString& section, const QString& key, const QString& value) {
+    WriteIniValues({IniValue{section, key, value}});
+}
+
+void RemoveLeftoverTemporaryFiles() {
+    const QByteArray target = CanonicalIniName();
+    if (target.isEmpty()) {
+        return;
+    }
+    const QFileInfo info(QFile::decodeName(target));
+    const QByteArray base = QFile::encodeName(info.fileName());
+    const QDir directory = info.dir();
+    const QStringList names =
+        directory.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : names) {
+        const QByteArray name = QFile::encodeName(entry);
+        // Ours: BACCARAT.INI.tmp-XXXXXX. Earlier versions left empty BACCARAT.INI.XXXXXX files.
+        const bool current = name.size() == base.size() + TemporaryInfix.size() + TemporarySuffixLength &&
+                             name.startsWith(base + TemporaryInfix);
+        const bool earlier =
+            name.size() == base.size() + 1 + TemporarySuffixLength && name.startsWith(base + '.');
+        if (!current && !earlier) {
+            continue;
+        }
+        const QByteArray suffix = name.right(TemporarySuffixLength);
+        if (!std::all_of(suffix.begin(), suffix.end(), IsSuffixLetter)) {
+            continue;
+        }
+        const QByteArray path = QFile::encodeName(directory.filePath(entry));
+        struct stat leftover {};
+        if (::lstat(path.constData(), &leftover) != 0 || !S_ISREG(leftover.st_mode) ||
+            leftover.st_uid != ::geteuid() || (earlier && leftover.st_size != 0)) {
+            continue;
+        }
+        ::unlink(path.constData());
+    }
 }
 
 QString DevelopmentIniPath() {

@@ -195,12 +195,15 @@ std::string Edit(std::string_view content, std::string_view section, std::string
     result.reserve(content.size() + section.size() + key.size() + value.size() + 16);
     if (inSection) {
         if (insertNeedsBreak) {
-            // The section ends the file without a final line end: the new line goes after it, and a
-            // lone carriage return that ended the file stays at the very end.
-            const size_t lineEnd = content.back() == '\r' ? content.size() - 1 : content.size();
-            result.append(content.substr(0, lineEnd)).append(eol);
+            // The section ends the file without a final line feed: the new line goes after it. A carriage
+            // return that ends the file is already read as that line's end, so a line feed after it
+            // makes the pair a CRLF and the line keeps every byte; the new last line ends as the old did.
+            const bool endsInReturn = content.back() == '\r';
+            result.append(content).append(endsInReturn ? "\n" : eol);
             result.append(key).append("=").append(value);
-            result.append(content.substr(lineEnd));
+            if (endsInReturn) {
+                result.append("\r");
+            }
             return result;
         }
         result.append(content.substr(0, insertAt));

@@ -1,0 +1,93 @@
+#include "TempSettings.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// The game itself, started twice on one settings file in the ways that once made two copies: another
+// display string, no runtime directory.
+class SecondCopyTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir config_;
+
+    QString Ini() const { return config_.filePath(QStringLiteral("quorrel-baccarat/BACCARAT.INI")); }
+
+    void Start(QProcess& game, const QString& display) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("XDG_CONFIG_HOME", config_.path());
+        environment.insert("DISPLAY", display);
+        environment.remove("WAYLAND_DISPLAY");
+        environment.remove("XDG_RUNTIME_DIR");
+        game.setProcessEnvironment(environment);
+        game.start(QStringLiteral(BACCARAT_GAME), {});
+        QVERIFY(game.waitForStarted());
+    }
+
+    // Whether the lock of the settings file is held by another process.
+    bool LockHeld() const {
+        const int lock = ::open(QFile::encodeName(Ini() + ".lock").constData(), O_RDONLY | O_CLOEXEC);
+        const bool held = lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+        if (lock >= 0) {
+            ::close(lock);
+        }
+        return held;
+    }
+
+    // Whether the game holds the lock, waiting up to 20 seconds for it to start.
+    bool HeldByTheGame(QProcess& game) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!LockHeld() && clock.elapsed() < 20000 && game.state() == QProcess::Running) {
+            QTest::qWait(20);
+        }
+        return LockHeld() && game.state() == QProcess::Running;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(config_.isValid());
+        if (QFileInfo::exists(QFileInfo(QStringLiteral(BACCARAT_GAME)).dir().filePath("BACCARAT.INI"))) {
+            QSKIP("a settings file lies beside the game, which it would use");
+        }
+        QVERIFY(QDir().mkpath(QFileInfo(Ini()).path()));
+        QVERIFY(QFile::copy(bacc::test::ShippedIniPath(), Ini()));
+        QVERIFY(QFile::setPermissions(Ini(), QFile::ReadOwner | QFile::WriteOwner));
+    }
+
+    void aSecondCopyOnTheSameFileEnds() {
+        QProcess first;
+        Start(first, ":63");
+        QVERIFY(HeldByTheGame(first));
+
+        QProcess second;
+        Start(second, ":63.0");
+        QVERIFY2(second.waitForFinished(15000), "the second copy runs");
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(first.state(), QProcess::Running);
+
+        // A copy killed leaves its socket, but its lock goes with it: the next copy runs.
+        first.kill();
+        QVERIFY(first.waitForFinished());
+        QProcess next;
+        Start(next, ":63.0");
+        QVERIFY(HeldByTheGame(next));
+        next.kill();
+        next.waitForFinished();
+    }
+};
+
+QTEST_GUILESS_MAIN(SecondCopyTest)
+#include "SecondCopyTest.moc"
