@@ -412,6 +412,16 @@ double RecordHandResult(int playerBet, int bankerBet, int tieBet, int unitValue,
     return money;
 }
 
+MarkingCardWindow* ShowMarkCard() {
+    MarkingCardWindow* card = openCard;
+    if (!card) {
+        card = OpenCard();
+        card->RedrawShoe();
+    }
+    card->BringToFront();
+    return card;
+}
+
 MarkingCardWindow* TheMarkCard() {
     return openCard;
 }

@@ -96,6 +96,10 @@ void ResetMarkCard(const QString& caption);
 // shoe. The deal increments TheMarking().HandNumber before it records seat 1.
 double RecordHandResult(int playerBet, int bankerBet, int tieBet, int unitValue, int seatNumber);
 
+// Shows the marking card in front, re-opening a closed one at its stored place with every mark of the
+// shoe, as a hand marked while it is closed does.
+MarkingCardWindow* ShowMarkCard();
+
 // The open marking card, nullptr while it is closed.
 MarkingCardWindow* TheMarkCard();
 
