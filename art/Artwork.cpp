@@ -357,12 +357,26 @@ public:
     QIconEngine* clone() const override { return new PictureIconEngine; }
 };
 
-QPixmap NewPixmap(const QSize& size, qreal devicePixelRatio) {
-    QPixmap pixmap(size * devicePixelRatio);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
+// A transparent picture of the given logical size with a smooth painter on it; Done() hands it over.
+class Picture {
+public:
+    Picture(const QSize& size, qreal devicePixelRatio) : pixmap_(size * devicePixelRatio) {
+        pixmap_.setDevicePixelRatio(devicePixelRatio);
+        pixmap_.fill(Qt::transparent);
+        painter_.begin(&pixmap_);
+        painter_.setRenderHint(QPainter::Antialiasing);
+        painter_.setRenderHint(QPainter::TextAntialiasing);
+    }
+    QPainter& Painter() { return painter_; }
+    QPixmap Done() {
+        painter_.end();
+        return pixmap_;
+    }
+
+private:
+    QPixmap pixmap_;
+    QPainter painter_;
+};
 
 void PaintChip(QPainter& p, const QPointF& centre, qreal radius, const QColor& colour) {
     p.setPen(QPen(CardBlack, radius * 0.06));
@@ -456,10 +470,8 @@ QPixmap BackgroundTile(qreal devicePixelRatio) {
 }
 
 QPixmap ProgramPicture(int side, qreal devicePixelRatio) {
-    QPixmap pixmap = NewPixmap(QSize(side, side), devicePixelRatio);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Picture picture(QSize(side, side), devicePixelRatio);
+    QPainter& p = picture.Painter();
     p.scale(side / 64.0, side / 64.0);
     QLinearGradient felt(0, 0, 0, 64);
     felt.setColorAt(0, Felt.lighter(115));
@@ -478,7 +490,7 @@ QPixmap ProgramPicture(int side, qreal devicePixelRatio) {
     DrawCardFace(p, QRectF(-11, -16, 22, 32), QStringLiteral("9"), Suit::Heart);
     p.restore();
     PaintChip(p, QPointF(47, 49), 9, CardRed);
-    return pixmap;
+    return picture.Done();
 }
 
 QIcon ProgramIcon() {
@@ -486,10 +498,8 @@ QIcon ProgramIcon() {
 }
 
 QPixmap FannedCardsPicture(const QSize& size, qreal devicePixelRatio) {
-    QPixmap pixmap = NewPixmap(size, devicePixelRatio);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Picture picture(size, devicePixelRatio);
+    QPainter& p = picture.Painter();
     // A natural nine: a five and a four, fanned over a face-down card.
     const qreal cardHeight = size.height() * 0.78;
     const qreal cardWidth = cardHeight * 0.7;
@@ -512,13 +522,12 @@ QPixmap FannedCardsPicture(const QSize& size, qreal devicePixelRatio) {
         }
         p.restore();
     }
-    return pixmap;
+    return picture.Done();
 }
 
 QPixmap ChipStackPicture(const QSize& size, qreal devicePixelRatio) {
-    QPixmap pixmap = NewPixmap(size, devicePixelRatio);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
+    Picture picture(size, devicePixelRatio);
+    QPainter& p = picture.Painter();
     const qreal radius = std::min(size.width() / 4.2, size.height() / 3.0);
     const QColor colours[] = {CardRed, PlayerBlue, NaturalGreen, CardBlack};
     // Two short stacks seen from the side, a chip lying flat in front.
@@ -534,14 +543,12 @@ QPixmap ChipStackPicture(const QSize& size, qreal devicePixelRatio) {
     }
     const qreal front = radius * 0.8;
     PaintChip(p, QPointF(size.width() * 0.5, size.height() - front - 2), front, Gold.darker(115));
-    return pixmap;
+    return picture.Done();
 }
 
 QPixmap TableBannerPicture(const QSize& size, qreal devicePixelRatio) {
-    QPixmap pixmap = NewPixmap(size, devicePixelRatio);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Picture picture(size, devicePixelRatio);
+    QPainter& p = picture.Painter();
     QRadialGradient felt(QPointF(size.width() / 2.0, size.height() * 0.3), size.width() * 0.7);
     felt.setColorAt(0, Felt.lighter(125));
     felt.setColorAt(1, FeltDark);
@@ -567,14 +574,12 @@ QPixmap TableBannerPicture(const QSize& size, qreal devicePixelRatio) {
     p.setPen(StartScreenText);
     p.drawText(QRectF(0, size.height() * 0.62, size.width(), size.height() * 0.3), Qt::AlignCenter,
                QStringLiteral("PLAYER  \u2022  BANKER  \u2022  TIE"));
-    return pixmap;
+    return picture.Done();
 }
 
 QPixmap StartChipPicture(int side, qreal devicePixelRatio) {
-    QPixmap pixmap = NewPixmap(QSize(side, side), devicePixelRatio);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Picture picture(QSize(side, side), devicePixelRatio);
+    QPainter& p = picture.Painter();
     const qreal radius = side / 2.0 - 2;
     const QPointF centre(side / 2.0, side / 2.0);
     PaintChip(p, centre, radius, CardRed);
@@ -588,7 +593,7 @@ QPixmap StartChipPicture(int side, qreal devicePixelRatio) {
     p.setPen(Qt::white);
     p.drawText(QRectF(centre.x() - radius, centre.y() - radius, radius * 2, radius * 2), Qt::AlignCenter,
                QStringLiteral("START"));
-    return pixmap;
+    return picture.Done();
 }
 
 } // namespace bacc
