@@ -224,8 +224,8 @@ private slots:
         QVERIFY(!window_->findChild<QToolBar*>("tlbrMDIForm2")->isVisible());
     }
 
-    // Each option changed from the menu and from the buttons of both toolbars stays in step everywhere,
-    // through a change of toolbar, and comes back after a restart on the same file.
+    // Each option, the shoe size and the reveal mode, changed from the menu and from the buttons of both
+    // toolbars, stays in step everywhere, through a change of toolbar, and comes back after a restart.
     void optionsStayInStepAndSurviveRestart() {
         QVERIFY(Open());
         for (const OptionCase& option : OptionCases) {
@@ -239,7 +239,13 @@ private slots:
         }
         QCOMPARE(presenter_->Count(), 0); // no shoe running: Player Blue asks nothing
         Button("Decks4")->trigger();
-        Button("RevealHands")->trigger();
+        bool arrows = true; // each of the four reveal controls switches to the other mode
+        for (QAction* control : {Item("mnuArrows"), Item("mnuHands"), Button("RevealArrows"),
+                                 Button("RevealHands"), Button("RevealHands")}) {
+            ExpectReveal(arrows);
+            control->trigger();
+            arrows = !arrows;
+        }
         Item("mnuLargeButtons")->trigger();
         QTRY_VERIFY(!window_->Timer1()->isActive());
         QCOMPARE(window_->ActiveToolbar()->objectName(), QStringLiteral("tlbrMDIForm2"));
@@ -359,22 +365,6 @@ private slots:
         QVERIFY(Settings().RevealArrows);
         QCOMPARE(window_->size(), MainWindow::DesignSize());
         QCOMPARE(TheTable()->Frame()->size(), TheTable()->DesignFrameSize());
-    }
-
-    // Each of the four reveal controls switches to the other mode, which survives a restart.
-    void revealModeSwitches() {
-        QVERIFY(Open());
-        bool arrows = true;
-        for (QAction* control :
-             {Item("mnuArrows"), Item("mnuHands"), Button("RevealArrows"), Button("RevealHands")}) {
-            ExpectReveal(arrows);
-            control->trigger();
-            arrows = !arrows;
-        }
-        Button("RevealHands")->trigger();
-        ExpectReveal(false);
-        Restart();
-        ExpectReveal(false);
     }
 
     // The close box of the statistics window turns the option off as choosing it again would, so the
