@@ -2,6 +2,7 @@
 
 #include "Artwork.h"
 #include "MessageBox.h"
+#include "Program.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,10 +14,6 @@ namespace bacc {
 namespace {
 QPointer<AboutBox> aboutBox;
 } // namespace
-
-QString AboutBox::VersionText() {
-    return QStringLiteral("Version %1.%2").arg(BACCARAT_VERSION_MAJOR).arg(BACCARAT_VERSION_MINOR);
-}
 
 QString AboutBox::Description() {
     return QStringLiteral(
@@ -80,7 +77,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 
 void AboutBox::Form_Load() {
     setWindowTitle(QStringLiteral("About ") + ProgramTitle);
-    findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(VersionText());
+    findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(ProgramVersionText());
     findChild<QLabel*>(QStringLiteral("lblDescription"))->setText(Description());
 }
 

@@ -16,7 +16,6 @@ public:
     void Form_Load();
     void cmdOK_Click();
 
-    static QString VersionText();
     static QString Description();
 };
 

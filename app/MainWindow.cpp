@@ -15,12 +15,13 @@
 #include "StartScreen.h"
 #include "StatisticsWindow.h"
 #include "TableWindow.h"
-#include "Twips.h"
 #include "WebSite.h"
 
-#include <array>
+#include <span>
+#include <vector>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -33,115 +34,145 @@
 
 namespace bacc {
 
-struct MainWindow::OptionInfo {
-    const char* key;        // toolbar button key
-    const char* menuName;   // menu item control name
-    const char* section;    // settings section
-    const char* settingKey; // settings key
-};
-
 namespace {
 
 QPointer<MainWindow> mainWindow;
 
-// Shoe sizes offered, in menu order, and the bounds of the size check with the size that replaces a
-// value outside them.
-constexpr std::array<int, 5> ShoeSizes{1, 2, 4, 6, 8};
+// The menus, left to right. A row of the control table names its menu by position here.
+struct MenuInfo {
+    const char* name;
+    const char* caption;
+};
+enum Menu { File, CardOptions, MarkingOptions, ShoeSize, Dealing, OptionsMenu, Web, Window, Help };
+constexpr MenuInfo Menus[] = {
+    {"mnuFile", "&File"},
+    {"mnuCardOptions", "&Card Options"},
+    {"mnuMarkingOptions", "&Marking Options"},
+    {"mnuShoeSize", "&Shoe Size"},
+    {"mnuDealing", "&Dealing"},
+    {"mnuOptions", "&Options"},
+    {"mnuWeb", "&Web"},
+    {"mnuWindow", "&Window"},
+    {"mnuHelp", "&Help"},
+};
+
+// Any size other than these is replaced by the largest shoe.
 constexpr int SmallestShoe = 1;
 constexpr int LargestShoe = 8;
 constexpr int DefaultShoe = 8;
-
-int ShoeSizeIndex(int decks) {
-    for (int index = 0; index < static_cast<int>(ShoeSizes.size()); ++index) {
-        if (ShoeSizes[index] == decks) {
-            return index;
-        }
-    }
-    return -1;
-}
-
-QString DeckKey(int decks) {
-    return QStringLiteral("Decks%1").arg(decks);
-}
-QString DeckMenuName(int index) {
-    return QStringLiteral("mnuShoeSizeDecks(%1)").arg(index);
-}
-
-struct ButtonInfo {
-    const char* key; // nullptr: a separator
-    const char* toolTip;
-    bool check; // stays down while on (every button of this toolbar is a check or a group button)
-};
-
-// The buttons of both toolbars, left to right.
-const ButtonInfo Buttons[] = {
-    {"CardFaceUp", "Cards dealt face up if pressed", true},
-    {"CardValues", "Card values shown when revealing card face", true},
-    {"CardsDealt", "Show list of all cards dealt", true},
-    {"CardsDealtCount", "Show count of all cards dealt", true},
-    {nullptr, nullptr, false},
-    {"ShowScore", "Show Score when pressed otherwise units bet", true},
-    {"ShowNaturals", "Show Naturals as ovals on mark card", true},
-    {"PlayerBlue", "Player is blue when pressed down", true},
-    {nullptr, nullptr, false},
-    {"Decks1", "1 Deck of cards per shoe", true},
-    {"Decks2", "2 Decks of cards per shoe", true},
-    {"Decks4", "4 Decks of cards per shoe", true},
-    {"Decks6", "6 Decks of cards per shoe", true},
-    {"Decks8", "8 Decks of cards per shoe", true},
-    {nullptr, nullptr, false},
-    {"Delay", "Delay between showing cards when face up", true},
-    {"Animation", "Animation", true},
-    {nullptr, nullptr, false},
-    {"RevealArrows", "Use arrows to reveal cards", true},
-    {"RevealHands", "Use hands to reveal cards", true},
-    {nullptr, nullptr, false},
-    {"Statistics", "Show Player Statistics", true},
-};
 
 const QString MainWindowSection = QStringLiteral("MDIForm1");
 
 } // namespace
 
-const MainWindow::OptionInfo& MainWindow::Info(Option option) {
-    static const OptionInfo infos[] = {
-        {"CardFaceUp", "mnuCardFaceUpDown", "Card Options", "Card Face Up"},
-        {"CardValues", "mnuShowCardValues", "Card Options", "Show Card Values"},
-        {"CardsDealt", "mnuShowCardsDealt", "Card Options", "Show Cards Dealt"},
-        {"CardsDealtCount", "mnuShowCardsDealtCount", "Card Options", "Show Cards Dealt Count"},
-        {"ShowScore", "mnuShowScore", "Marking Options", "Show Score"},
-        {"ShowNaturals", "mnuShowNaturals", "Marking Options", "Show Naturals"},
-        {"PlayerBlue", "mnuPlayerBlue", "Player Blue", "PlayerBlue"},
-        {"Delay", "mnuDealDelay", "Deal", "Delay"},
-        {"Animation", "mnuDealAnimation", "Deal", "Animation"},
+// One row per menu item, in menu order. A row with a key has a button on both toolbars, in the same
+// order, with a gap wherever the menu changes or has a separator; the key also names its picture.
+struct MainWindow::Control {
+    int menu;            // in Menus
+    const char* item;    // the menu item's control name
+    const char* caption; // nullptr: a separator
+    const char* key = nullptr;
+    const char* toolTip = nullptr;
+    const char* section = nullptr; // where the settings file keeps it
+    const char* settingKey = nullptr;
+    bool Options::*flag = nullptr;             // the on/off option it shows
+    void (MainWindow::*click)() = nullptr;     // the menu item's handler
+    void (MainWindow::*procedure)() = nullptr; // what its button runs
+    int decks = 0;                             // Shoe Size items: the size offered
+};
+
+std::span<const MainWindow::Control> MainWindow::Controls() {
+    using M = MainWindow;
+    static const Control rows[] = {
+        {File, "mnuExit", "E&xit", nullptr, nullptr, nullptr, nullptr, nullptr, &M::mnuExit_Click},
+        {CardOptions, "mnuCardFaceUpDown", "Cards Face &Up", "CardFaceUp", "Cards dealt face up if pressed",
+         "Card Options", "Card Face Up", &Options::CardFaceUp, &M::mnuCardFaceUpDown_Click,
+         &M::prcCardFaceUpDown},
+        {CardOptions, "mnuShowCardValues", "Show Card &Values", "CardValues",
+         "Card values shown when revealing card face", "Card Options", "Show Card Values",
+         &Options::CardValues, &M::mnuShowCardValues_Click, &M::prcShowCardValues},
+        {CardOptions, "mnuShowCardsDealt", "Show Cards &Dealt", "CardsDealt", "Show list of all cards dealt",
+         "Card Options", "Show Cards Dealt", &Options::CardsDealt, &M::mnuShowCardsDealt_Click,
+         &M::prcShowCardsDealt},
+        {CardOptions, "mnuShowCardsDealtCount", "Show Cards Dealt &Count", "CardsDealtCount",
+         "Show count of all cards dealt", "Card Options", "Show Cards Dealt Count", &Options::CardsDealtCount,
+         &M::mnuShowCardsDealtCount_Click, &M::prcShowCardsDealtCount},
+        {MarkingOptions, "mnuShowScore", "Show &Score", "ShowScore",
+         "Show Score when pressed otherwise units bet", "Marking Options", "Show Score", &Options::ShowScore,
+         &M::mnuShowScore_Click, &M::prcShowScore},
+        {MarkingOptions, "mnuShowNaturals", "Show &Naturals", "ShowNaturals",
+         "Show Naturals as ovals on mark card", "Marking Options", "Show Naturals", &Options::ShowNaturals,
+         &M::mnuShowNaturals_Click, &M::prcShowNaturals},
+        {MarkingOptions, "mnuPlayerBlue", "&Player Blue", "PlayerBlue", "Player is blue when pressed down",
+         "Player Blue", "PlayerBlue", &Options::PlayerBlue, &M::mnuPlayerBlue_Click, &M::prcPlayerBlue},
+        {ShoeSize, "mnuShoeSizeDecks(0)", "&1 Deck", "Decks1", "1 Deck of cards per shoe", "Shoe Size",
+         "Decks", nullptr, nullptr, nullptr, 1},
+        {ShoeSize, "mnuShoeSizeDecks(1)", "&2 Decks", "Decks2", "2 Decks of cards per shoe", "Shoe Size",
+         "Decks", nullptr, nullptr, nullptr, 2},
+        {ShoeSize, "mnuShoeSizeDecks(2)", "&4 Decks", "Decks4", "4 Decks of cards per shoe", "Shoe Size",
+         "Decks", nullptr, nullptr, nullptr, 4},
+        {ShoeSize, "mnuShoeSizeDecks(3)", "&6 Decks", "Decks6", "6 Decks of cards per shoe", "Shoe Size",
+         "Decks", nullptr, nullptr, nullptr, 6},
+        {ShoeSize, "mnuShoeSizeDecks(4)", "&8 Decks", "Decks8", "8 Decks of cards per shoe", "Shoe Size",
+         "Decks", nullptr, nullptr, nullptr, 8},
+        {Dealing, "mnuDealDelay", "&Delay When Face Up", "Delay", "Delay between showing cards when face up",
+         "Deal", "Delay", &Options::Delay, &M::mnuDealDelay_Click, &M::prcDelay},
+        {Dealing, "mnuDealAnimation", "&Animation", "Animation", "Animation", "Deal", "Animation",
+         &Options::Animation, &M::mnuDealAnimation_Click, &M::prcAnimation},
+        {OptionsMenu, "mnuLargeButtons", "&Large Buttons", nullptr, nullptr, "Options", "Large Buttons",
+         nullptr, &M::mnuLargeButtons_Click},
+        {OptionsMenu, "mnuSep1", nullptr},
+        {OptionsMenu, "mnuArrows", "&Arrows to reveal cards", "RevealArrows", "Use arrows to reveal cards",
+         "Reveal", "Arrows", nullptr, &M::mnuArrows_Click, &M::prcSetRevealIcons},
+        {OptionsMenu, "mnuHands", "&Hands to reveal cards", "RevealHands", "Use hands to reveal cards",
+         "Reveal", "Arrows", nullptr, &M::mnuHands_Click, &M::prcSetRevealIcons},
+        {OptionsMenu, "mnuSep3", nullptr},
+        {OptionsMenu, "mnuStatistics", "&Statistics", "Statistics", "Show Player Statistics", nullptr,
+         nullptr, &Options::StatisticsShown, &M::mnuStatistics_Click, &M::prcStatistics},
+        {Web, "mnuDravenholt", "&Dravenholt", nullptr, nullptr, nullptr, nullptr, nullptr,
+         &M::mnuDravenholt_Click},
+        {Window, "mnuWindowTable", "Table", nullptr, nullptr, nullptr, nullptr, nullptr,
+         &M::mnuWindowTable_Click},
+        {Window, "mnuWindowMarkCard", "Marking Card", nullptr, nullptr, nullptr, nullptr, nullptr,
+         &M::mnuWindowMarkCard_Click},
+        {Window, "mnuWindowCardsDealt", "Cards Dealt", nullptr, nullptr, nullptr, nullptr, nullptr,
+         &M::mnuWindowCardsDealt_Click},
+        {Window, "mnuWindowCardsDealtCount", "Cards Dealt Count", nullptr, nullptr, nullptr, nullptr, nullptr,
+         &M::mnuWindowCardsDealtCount_Click},
+        {Window, "mnuWindowStatistics", "Statistics", nullptr, nullptr, nullptr, nullptr, nullptr,
+         &M::mnuWindowStatistics_Click},
+        {Help, "mnuContents", "&Contents and Index", nullptr, nullptr, nullptr, nullptr, nullptr,
+         &M::mnuContents_Click},
+        {Help, "mnuSep2", nullptr},
+        {Help, "mnuAbout", "&About Quorrel Baccarat", nullptr, nullptr, nullptr, nullptr, nullptr,
+         &M::mnuAbout_Click},
     };
-    return infos[static_cast<int>(option)];
+    return rows;
 }
 
-bool& MainWindow::Flag(Option option) {
-    Options& options = Settings();
-    switch (option) {
-    case Option::CardFaceUp:
-        return options.CardFaceUp;
-    case Option::CardValues:
-        return options.CardValues;
-    case Option::CardsDealt:
-        return options.CardsDealt;
-    case Option::CardsDealtCount:
-        return options.CardsDealtCount;
-    case Option::ShowScore:
-        return options.ShowScore;
-    case Option::ShowNaturals:
-        return options.ShowNaturals;
-    case Option::PlayerBlue:
-        return options.PlayerBlue;
-    case Option::Delay:
-        return options.Delay;
-    case Option::Animation:
-        break;
+const MainWindow::Control& MainWindow::Row(const char* name) {
+    for (const Control& row : Controls()) {
+        if (qstrcmp(row.item, name) == 0 || (row.key && qstrcmp(row.key, name) == 0)) {
+            return row;
+        }
     }
-    return options.Animation;
+    qFatal("No menu item or button %s", name);
 }
+
+namespace {
+
+// The Shoe Size rows, in menu order.
+std::vector<const MainWindow::Control*> DeckRows() {
+    std::vector<const MainWindow::Control*> decks;
+    for (const MainWindow::Control& row : MainWindow::Controls()) {
+        if (row.decks > 0) {
+            decks.push_back(&row);
+        }
+    }
+    return decks;
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("MDIForm1"));
@@ -160,8 +191,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     SetWindowHost(clientArea_);
 
     CreateMenus();
-    tlbrMDIForm1_ = CreateToolbar(QStringLiteral("tlbrMDIForm1"), 24);
-    tlbrMDIForm2_ = CreateToolbar(QStringLiteral("tlbrMDIForm2"), 16);
+    CreateToolbars();
     ChooseToolbar(true);
 
     timer1_ = new QTimer(this);
@@ -178,115 +208,94 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::CreateMenus() {
-    QMenuBar* bar = menuBar();
-    auto addMenu = [&](const char* name, const QString& caption) {
-        QMenu* menu = bar->addMenu(caption);
-        menu->setObjectName(QLatin1String(name));
-        menu->menuAction()->setObjectName(QLatin1String(name));
-        return menu;
-    };
-    auto addItem = [this](QMenu* menu, const QString& name, const QString& caption, bool checkable,
-                          void (MainWindow::*handler)()) {
-        QAction* item = menu->addAction(caption);
-        item->setObjectName(name);
-        item->setCheckable(checkable);
-        connect(item, &QAction::triggered, this, handler);
-        return item;
-    };
-    auto addSeparator = [](QMenu* menu, const char* name) {
-        menu->addSeparator()->setObjectName(QLatin1String(name));
-    };
-
-    QMenu* file = addMenu("mnuFile", tr("&File"));
-    addItem(file, QStringLiteral("mnuExit"), tr("E&xit"), false, &MainWindow::mnuExit_Click);
-
-    QMenu* cards = addMenu("mnuCardOptions", tr("&Card Options"));
-    addItem(cards, QStringLiteral("mnuCardFaceUpDown"), tr("Cards Face &Up"), true,
-            &MainWindow::mnuCardFaceUpDown_Click);
-    addItem(cards, QStringLiteral("mnuShowCardValues"), tr("Show Card &Values"), true,
-            &MainWindow::mnuShowCardValues_Click);
-    addItem(cards, QStringLiteral("mnuShowCardsDealt"), tr("Show Cards &Dealt"), true,
-            &MainWindow::mnuShowCardsDealt_Click);
-    addItem(cards, QStringLiteral("mnuShowCardsDealtCount"), tr("Show Cards Dealt &Count"), true,
-            &MainWindow::mnuShowCardsDealtCount_Click);
-
-    QMenu* marking = addMenu("mnuMarkingOptions", tr("&Marking Options"));
-    addItem(marking, QStringLiteral("mnuShowScore"), tr("Show &Score"), true,
-            &MainWindow::mnuShowScore_Click);
-    addItem(marking, QStringLiteral("mnuShowNaturals"), tr("Show &Naturals"), true,
-            &MainWindow::mnuShowNaturals_Click);
-    addItem(marking, QStringLiteral("mnuPlayerBlue"), tr("&Player Blue"), true,
-            &MainWindow::mnuPlayerBlue_Click);
-
-    QMenu* shoe = addMenu("mnuShoeSize", tr("&Shoe Size"));
-    const QString sizeCaptions[] = {tr("&1 Deck"), tr("&2 Decks"), tr("&4 Decks"), tr("&6 Decks"),
-                                    tr("&8 Decks")};
-    for (int index = 0; index < static_cast<int>(ShoeSizes.size()); ++index) {
-        QAction* item = shoe->addAction(sizeCaptions[index]);
-        item->setObjectName(DeckMenuName(index));
-        item->setCheckable(true);
-        connect(item, &QAction::triggered, this, [this, index] { mnuShoeSizeDecks_Click(index); });
+    std::vector<QMenu*> menus;
+    for (const MenuInfo& info : Menus) {
+        QMenu* menu = menuBar()->addMenu(tr(info.caption));
+        menu->setObjectName(QLatin1String(info.name));
+        menu->menuAction()->setObjectName(QLatin1String(info.name));
+        menus.push_back(menu);
     }
-
-    QMenu* dealing = addMenu("mnuDealing", tr("&Dealing"));
-    addItem(dealing, QStringLiteral("mnuDealDelay"), tr("&Delay When Face Up"), true,
-            &MainWindow::mnuDealDelay_Click);
-    addItem(dealing, QStringLiteral("mnuDealAnimation"), tr("&Animation"), true,
-            &MainWindow::mnuDealAnimation_Click);
-
-    QMenu* options = addMenu("mnuOptions", tr("&Options"));
-    addItem(options, QStringLiteral("mnuLargeButtons"), tr("&Large Buttons"), true,
-            &MainWindow::mnuLargeButtons_Click);
-    addSeparator(options, "mnuSep1");
-    addItem(options, QStringLiteral("mnuArrows"), tr("&Arrows to reveal cards"), true,
-            &MainWindow::mnuArrows_Click);
-    addItem(options, QStringLiteral("mnuHands"), tr("&Hands to reveal cards"), true,
-            &MainWindow::mnuHands_Click);
-    addSeparator(options, "mnuSep3");
-    addItem(options, QStringLiteral("mnuStatistics"), tr("&Statistics"), true,
-            &MainWindow::mnuStatistics_Click);
-
-    QMenu* web = addMenu("mnuWeb", tr("&Web"));
-    addItem(web, QStringLiteral("mnuDravenholt"), tr("&Dravenholt"), false, &MainWindow::mnuDravenholt_Click);
-
-    QMenu* help = addMenu("mnuHelp", tr("&Help"));
-    addItem(help, QStringLiteral("mnuContents"), tr("&Contents and Index"), false,
-            &MainWindow::mnuContents_Click);
-    addSeparator(help, "mnuSep2");
-    addItem(help, QStringLiteral("mnuAbout"), tr("&About Quorrel Baccarat"), false,
-            &MainWindow::mnuAbout_Click);
-}
-
-QToolBar* MainWindow::CreateToolbar(const QString& name, int iconSize) {
-    auto* toolbar = new QToolBar(this);
-    toolbar->setObjectName(name);
-    toolbar->setWindowTitle(name == QLatin1String("tlbrMDIForm1") ? tr("Large buttons")
-                                                                  : tr("Small buttons"));
-    toolbar->setIconSize(QSize(iconSize, iconSize));
-    toolbar->setMovable(false);
-    toolbar->setFloatable(false);
-    toolbar->toggleViewAction()->setEnabled(false);
-    addToolBar(Qt::TopToolBarArea, toolbar);
-    for (const ButtonInfo& info : Buttons) {
-        if (!info.key) {
-            toolbar->addSeparator();
+    // The shoe sizes are one choice: shown as radio items, exactly one checked.
+    deckItems_ = new QActionGroup(this);
+    deckItems_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    int deckIndex = 0;
+    for (const Control& row : Controls()) {
+        QMenu* menu = menus[static_cast<std::size_t>(row.menu)];
+        if (!row.caption) {
+            menu->addSeparator()->setObjectName(QLatin1String(row.item));
             continue;
         }
-        const QString key = QLatin1String(info.key);
-        QAction* button = toolbar->addAction(ToolbarIcon(key), tr(info.toolTip));
+        QAction* item = menu->addAction(tr(row.caption));
+        item->setObjectName(QLatin1String(row.item));
+        item->setCheckable(row.key || row.section);
+        if (row.decks > 0) {
+            deckItems_->addAction(item);
+            connect(item, &QAction::triggered, this,
+                    [this, deckIndex] { mnuShoeSizeDecks_Click(deckIndex); });
+            ++deckIndex;
+        } else {
+            connect(item, &QAction::triggered, this, row.click);
+        }
+    }
+}
+
+void MainWindow::CreateToolbars() {
+    // Both toolbars hold the same buttons, so a button pressed on one is pressed on the other.
+    deckButtons_ = new QActionGroup(this);
+    deckButtons_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    QList<QAction*> buttons; // nullptr: a gap
+    int lastMenu = -1;
+    bool gap = false;
+    for (const Control& row : Controls()) {
+        if (!row.caption) {
+            gap = true;
+            continue;
+        }
+        if (!row.key) {
+            continue;
+        }
+        if (lastMenu >= 0 && (gap || row.menu != lastMenu)) {
+            buttons.append(nullptr);
+        }
+        lastMenu = row.menu;
+        gap = false;
+        const QString key = QLatin1String(row.key);
+        auto* button = new QAction(ToolbarIcon(key), tr(row.toolTip), this);
         button->setObjectName(key);
         button->setData(key);
-        button->setToolTip(tr(info.toolTip));
-        button->setCheckable(info.check);
-        connect(button, &QAction::triggered, this, [this, toolbar, button] {
-            if (toolbar == tlbrMDIForm1_) {
-                tlbrMDIForm1_ButtonClick(button);
-            } else {
+        button->setToolTip(tr(row.toolTip));
+        button->setCheckable(true);
+        if (row.decks > 0) {
+            deckButtons_->addAction(button);
+        }
+        connect(button, &QAction::triggered, this, [this, button] {
+            if (activeToolbar_ == tlbrMDIForm2_) {
                 tlbrMDIForm2_ButtonClick(button);
+            } else {
+                tlbrMDIForm1_ButtonClick(button);
             }
         });
+        buttons.append(button);
     }
-    return toolbar;
+    auto create = [this, &buttons](const char* name, const QString& title, int iconSize) {
+        auto* toolbar = new QToolBar(title, this);
+        toolbar->setObjectName(QLatin1String(name));
+        toolbar->setIconSize(QSize(iconSize, iconSize));
+        toolbar->setMovable(false);
+        toolbar->setFloatable(false);
+        toolbar->toggleViewAction()->setEnabled(false);
+        addToolBar(Qt::TopToolBarArea, toolbar);
+        for (QAction* button : buttons) {
+            if (button) {
+                toolbar->addAction(button);
+            } else {
+                toolbar->addSeparator();
+            }
+        }
+        return toolbar;
+    };
+    tlbrMDIForm1_ = create("tlbrMDIForm1", tr("Large buttons"), 24);
+    tlbrMDIForm2_ = create("tlbrMDIForm2", tr("Small buttons"), 16);
 }
 
 void MainWindow::ChooseToolbar(bool large) {
@@ -332,9 +341,10 @@ bool MainWindow::MDIForm_Load() {
     }
     // Every card that leaves the shoe reaches the cards-dealt windows.
     TheShoe().SetListener(&TheCardsDealtWindows());
-    ChooseToolbar(IsOn(ReadIni(QStringLiteral("Options"), QStringLiteral("Large Buttons")).toStdString()));
+    const Control& large = Row("mnuLargeButtons");
+    ChooseToolbar(IsOn(ReadIni(QLatin1String(large.section), QLatin1String(large.settingKey)).toStdString()));
     PaintBackground();
-    RestorePosition();
+    RestoreWindowPlace(this, MainWindowSection, DesignSize(), true);
     show();
     OpenTable();
     prcSetMenusAndButtons();
@@ -347,26 +357,6 @@ void MainWindow::PaintBackground() {
     clientArea_->setBackground(QBrush(BackgroundTile(devicePixelRatioF())));
 }
 
-void MainWindow::RestorePosition() {
-    const int top = ReadTwips(MainWindowSection, "Top");
-    const int left = ReadTwips(MainWindowSection, "Left");
-    const int height = ReadTwips(MainWindowSection, "Height");
-    const int width = ReadTwips(MainWindowSection, "Width");
-    move(Px(left), Px(top));
-    if (height > 0 && width > 0) {
-        resize(Px(width), Px(height));
-    } else {
-        resize(DesignSize());
-    }
-}
-
-void MainWindow::SavePosition() {
-    WriteTwips(MainWindowSection, "Top", Twips(pos().y()));
-    WriteTwips(MainWindowSection, "Left", Twips(pos().x()));
-    WriteTwips(MainWindowSection, "Height", Twips(height()));
-    WriteTwips(MainWindowSection, "Width", Twips(width()));
-}
-
 bool MainWindow::MDIForm_Unload() {
     if (unloaded_) {
         return true;
@@ -376,7 +366,7 @@ bool MainWindow::MDIForm_Unload() {
         table->Frame()->close();
         return false;
     }
-    SavePosition();
+    SaveWindowPlace(this, MainWindowSection, DesignSize(), true);
     TheCardsDealtWindows().CloseWindows();
     if (TableWindow* table = TheTable(); table && !table->Frame()->close()) {
         return false;
@@ -407,68 +397,62 @@ void MainWindow::mnuExit_Click() {
 
 // ---- Options -------------------------------------------------------------------------------------
 
-void MainWindow::ShowOption(Option option) {
-    const bool on = Flag(option);
-    MenuItem(QLatin1String(Info(option).menuName))->setChecked(on);
-    if (QAction* button = ToolbarButton(QLatin1String(Info(option).key))) {
+void MainWindow::ShowOption(const Control& row) {
+    const bool on = Settings().*row.flag;
+    MenuItem(QLatin1String(row.item))->setChecked(on);
+    if (QAction* button = ToolbarButton(QLatin1String(row.key))) {
         button->setChecked(on);
     }
 }
 
-void MainWindow::ToggleOption(Option option) {
+void MainWindow::ToggleOption(const Control& row) {
     // The flag is the reference: a menu item or a button has already changed its own state when its
     // click arrives, so the new state is taken from the flag, not from the control.
-    const OptionInfo& info = Info(option);
-    const bool on = !Flag(option);
-    MenuItem(QLatin1String(info.menuName))->setChecked(on);
-    WriteIni(QLatin1String(info.section), QLatin1String(info.settingKey), QLatin1String(BoolText(on)));
-    Flag(option) = on;
-    if (option == Option::CardsDealt || option == Option::CardsDealtCount) {
-        ApplyCardsDealtWindows(option);
-    }
-    ShowOption(option);
+    const bool on = !(Settings().*row.flag);
+    WriteIni(QLatin1String(row.section), QLatin1String(row.settingKey), QLatin1String(BoolText(on)));
+    Settings().*row.flag = on;
+    ApplyCardsDealtWindows(row);
+    ShowOption(row);
 }
 
-void MainWindow::ApplyCardsDealtWindows(Option option) {
-    if (option == Option::CardsDealt) {
+void MainWindow::ApplyCardsDealtWindows(const Control& row) {
+    if (row.flag == &Options::CardsDealt) {
         TheCardsDealtWindows().SetCardsDealtOption(Settings().CardsDealt);
-    } else {
+    } else if (row.flag == &Options::CardsDealtCount) {
         TheCardsDealtWindows().SetCardsDealtCountOption(Settings().CardsDealtCount);
     }
 }
 
-void MainWindow::LoadOption(Option option) {
-    const OptionInfo& info = Info(option);
-    Flag(option) = IsOn(ReadIni(QLatin1String(info.section), QLatin1String(info.settingKey)).toStdString());
-    ShowOption(option);
-    if (option == Option::CardsDealt || option == Option::CardsDealtCount) {
-        ApplyCardsDealtWindows(option);
-    }
+void MainWindow::LoadOption(const Control& row) {
+    Settings().*row.flag =
+        IsOn(ReadIni(QLatin1String(row.section), QLatin1String(row.settingKey)).toStdString());
+    ShowOption(row);
+    ApplyCardsDealtWindows(row);
 }
 
 void MainWindow::prcCardFaceUpDown() {
-    ToggleOption(Option::CardFaceUp);
+    ToggleOption(Row("CardFaceUp"));
 }
 void MainWindow::prcShowCardValues() {
-    ToggleOption(Option::CardValues);
+    ToggleOption(Row("CardValues"));
 }
 void MainWindow::prcShowCardsDealt() {
-    ToggleOption(Option::CardsDealt);
+    ToggleOption(Row("CardsDealt"));
 }
 void MainWindow::prcShowCardsDealtCount() {
-    ToggleOption(Option::CardsDealtCount);
+    ToggleOption(Row("CardsDealtCount"));
 }
 void MainWindow::prcShowScore() {
-    ToggleOption(Option::ShowScore);
+    ToggleOption(Row("ShowScore"));
 }
 void MainWindow::prcShowNaturals() {
-    ToggleOption(Option::ShowNaturals);
+    ToggleOption(Row("ShowNaturals"));
 }
 void MainWindow::prcDelay() {
-    ToggleOption(Option::Delay);
+    ToggleOption(Row("Delay"));
 }
 void MainWindow::prcAnimation() {
-    ToggleOption(Option::Animation);
+    ToggleOption(Row("Animation"));
 }
 
 bool MainWindow::ShoeRunning() const {
@@ -485,31 +469,31 @@ bool MainWindow::ConfirmShoeChange() {
 
 void MainWindow::prcPlayerBlue() {
     if (!ConfirmShoeChange()) {
-        ShowOption(Option::PlayerBlue); // undo the click on the menu item or the button
+        ShowOption(Row("PlayerBlue")); // undo the click on the menu item or the button
         return;
     }
-    ToggleOption(Option::PlayerBlue);
+    ToggleOption(Row("PlayerBlue"));
 }
 
 void MainWindow::PressDeckButton(QAction* button) {
-    for (int decks : ShoeSizes) {
-        if (QAction* other = ToolbarButton(DeckKey(decks))) {
+    for (const Control* row : DeckRows()) {
+        if (QAction* other = ToolbarButton(QLatin1String(row->key))) {
             other->setChecked(other == button);
         }
     }
 }
 
 void MainWindow::ShowDeckMenuChecks() {
-    const int checked = ShoeSizeIndex(TheShoe().DeckCount);
-    for (int index = 0; index < static_cast<int>(ShoeSizes.size()); ++index) {
-        MenuItem(DeckMenuName(index))->setChecked(index == checked);
+    for (const Control* row : DeckRows()) {
+        MenuItem(QLatin1String(row->item))->setChecked(row->decks == TheShoe().DeckCount);
     }
 }
 
 void MainWindow::prcDecks(int decks, QAction* button) {
     TheShoe().DeckCount = decks;
     ShowDeckMenuChecks();
-    WriteIni(QStringLiteral("Shoe Size"), QStringLiteral("Decks"), QString::fromStdString(NumberText(decks)));
+    const Control& row = *DeckRows().front();
+    WriteIni(QLatin1String(row.section), QLatin1String(row.settingKey), IniNumber(decks));
     PressDeckButton(button);
     pressedDeckButton_ = button;
 }
@@ -524,23 +508,35 @@ void MainWindow::prcDecksButtonWarning(int decks, QAction* button) {
 }
 
 void MainWindow::mnuShoeSizeDecks_Click(int index) {
-    if (index < 0 || index >= static_cast<int>(ShoeSizes.size())) {
+    const std::vector<const Control*> decks = DeckRows();
+    if (index < 0 || index >= static_cast<int>(decks.size())) {
         return;
     }
     if (!ConfirmShoeChange()) {
         ShowDeckMenuChecks(); // the click checked the item; put the checks back
         return;
     }
-    const int decks = ShoeSizes[index];
-    prcDecks(decks, ToolbarButton(DeckKey(decks)));
+    const Control& row = *decks[static_cast<std::size_t>(index)];
+    prcDecks(row.decks, ToolbarButton(QLatin1String(row.key)));
+}
+
+QAction* MainWindow::DeckButton(int decks) const {
+    for (const Control* row : DeckRows()) {
+        if (row->decks == decks) {
+            return ToolbarButton(QLatin1String(row->key));
+        }
+    }
+    return nullptr;
 }
 
 void MainWindow::ShowRevealMode() {
     const bool arrows = Settings().RevealArrows;
-    MenuItem(QStringLiteral("mnuArrows"))->setChecked(arrows);
-    MenuItem(QStringLiteral("mnuHands"))->setChecked(!arrows);
-    ToolbarButton(QStringLiteral("RevealArrows"))->setChecked(arrows);
-    ToolbarButton(QStringLiteral("RevealHands"))->setChecked(!arrows);
+    for (const char* name : {"mnuArrows", "mnuHands"}) {
+        const Control& row = Row(name);
+        const bool on = (qstrcmp(name, "mnuArrows") == 0) == arrows;
+        MenuItem(QLatin1String(row.item))->setChecked(on);
+        ToolbarButton(QLatin1String(row.key))->setChecked(on);
+    }
     if (TableWindow* table = TheTable()) {
         if (arrows) {
             table->SetArrowPointers();
@@ -553,59 +549,73 @@ void MainWindow::ShowRevealMode() {
 void MainWindow::prcSetRevealIcons() {
     const bool arrows = !Settings().RevealArrows;
     Settings().RevealArrows = arrows;
-    WriteIni(QStringLiteral("Reveal"), QStringLiteral("Arrows"), QLatin1String(BoolText(arrows)));
+    const Control& row = Row("mnuArrows");
+    WriteIni(QLatin1String(row.section), QLatin1String(row.settingKey), QLatin1String(BoolText(arrows)));
     ShowRevealMode();
 }
 
 void MainWindow::prcStatistics() {
     const bool shown = !Settings().StatisticsShown;
     Settings().StatisticsShown = shown;
-    MenuItem(QStringLiteral("mnuStatistics"))->setChecked(shown);
-    ToolbarButton(QStringLiteral("Statistics"))->setChecked(shown);
+    ShowOption(Row("mnuStatistics"));
     if (shown) {
-        if (StatisticsWindow* statistics = OpenStatistics()) {
-            statistics->RefreshStatistics();
-        }
+        OpenStatisticsWindow();
     } else {
         CloseStatistics();
     }
 }
 
+void MainWindow::OpenStatisticsWindow() {
+    if (StatisticsWindow* statistics = OpenStatistics()) {
+        connect(statistics, &StatisticsWindow::Unloaded, this, &MainWindow::StatisticsClosed,
+                Qt::UniqueConnection);
+        statistics->RefreshStatistics();
+    }
+}
+
+void MainWindow::StatisticsClosed() {
+    // Closed by its close box: the option goes off as if it had been chosen again.
+    if (Settings().StatisticsShown) {
+        Settings().StatisticsShown = false;
+        ShowOption(Row("mnuStatistics"));
+    }
+}
+
 void MainWindow::prcSetMenusAndButtons() {
-    for (Option option : {Option::CardFaceUp, Option::CardValues, Option::CardsDealt, Option::CardsDealtCount,
-                          Option::ShowScore, Option::ShowNaturals, Option::PlayerBlue}) {
-        LoadOption(option);
+    for (const Control& row : Controls()) {
+        if (row.flag && row.section) {
+            LoadOption(row);
+        }
     }
 
+    const Control& shoe = *DeckRows().front();
     int decks = static_cast<int>(RoundHalfAway(
-        LeadingNumber(ReadIni(QStringLiteral("Shoe Size"), QStringLiteral("Decks")).toStdString())));
+        LeadingNumber(ReadIni(QLatin1String(shoe.section), QLatin1String(shoe.settingKey)).toStdString())));
     if (decks < SmallestShoe || decks > LargestShoe) {
         decks = DefaultShoe;
     }
     TheShoe().DeckCount = decks;
-    if (ShoeSizeIndex(decks) >= 0) {
-        prcDecks(decks, ToolbarButton(DeckKey(decks)));
+    if (QAction* button = DeckButton(decks)) {
+        prcDecks(decks, button);
     } else {
         // A size the menus do not offer is still used for the next shoe; nothing shows as chosen.
         pressedDeckButton_ = nullptr;
         ShowDeckMenuChecks();
         PressDeckButton(nullptr);
     }
-
-    LoadOption(Option::Delay);
-    LoadOption(Option::Animation);
-    ToolbarButton(QStringLiteral("Statistics"))
-        ->setChecked(MenuItem(QStringLiteral("mnuStatistics"))->isChecked());
+    ShowOption(Row("mnuStatistics"));
     timer1_->start();
 }
 
 void MainWindow::Timer1_Timer() {
     timer1_->stop();
     const int decks = TheShoe().DeckCount;
-    if (ShoeSizeIndex(decks) >= 0) {
-        prcDecks(decks, ToolbarButton(DeckKey(decks)));
+    if (QAction* button = DeckButton(decks)) {
+        prcDecks(decks, button);
     }
-    Settings().RevealArrows = IsOn(ReadIni(QStringLiteral("Reveal"), QStringLiteral("Arrows")).toStdString());
+    const Control& reveal = Row("mnuArrows");
+    Settings().RevealArrows =
+        IsOn(ReadIni(QLatin1String(reveal.section), QLatin1String(reveal.settingKey)).toStdString());
     ShowRevealMode();
 }
 
@@ -650,13 +660,60 @@ void MainWindow::mnuStatistics_Click() {
 
 void MainWindow::mnuLargeButtons_Click() {
     const bool large = activeToolbar_ != tlbrMDIForm1_;
-    WriteIni(QStringLiteral("Options"), QStringLiteral("Large Buttons"), QLatin1String(BoolText(large)));
+    const Control& row = Row("mnuLargeButtons");
+    WriteIni(QLatin1String(row.section), QLatin1String(row.settingKey), QLatin1String(BoolText(large)));
     ChooseToolbar(large);
     prcSetMenusAndButtons();
 }
 
 void MainWindow::mnuDravenholt_Click() {
     OpenWebSite(MakerWebSite, ProgramTitle, this);
+}
+
+// The Window menu shows a window as its own opening does and brings it to the front. The cards-dealt
+// and statistics windows are what their options show, so showing one turns its option on: a window in
+// view with its option off would be a window the option no longer controls.
+void MainWindow::mnuWindowTable_Click() {
+    if (TableWindow* table = OpenTable()) {
+        table->BringToFront();
+    }
+}
+
+void MainWindow::mnuWindowMarkCard_Click() {
+    ShowMarkCard();
+}
+
+void MainWindow::mnuWindowCardsDealt_Click() {
+    if (Settings().CardsDealt) {
+        TheCardsDealtWindows().SetCardsDealtOption(true);
+    } else {
+        prcShowCardsDealt();
+    }
+    if (CardsDealtWindow* list = TheCardsDealtWindows().ListWindow()) {
+        list->BringToFront();
+    }
+}
+
+void MainWindow::mnuWindowCardsDealtCount_Click() {
+    if (Settings().CardsDealtCount) {
+        TheCardsDealtWindows().SetCardsDealtCountOption(true);
+    } else {
+        prcShowCardsDealtCount();
+    }
+    if (CardsDealtCountWindow* count = TheCardsDealtWindows().CountWindow()) {
+        count->BringToFront();
+    }
+}
+
+void MainWindow::mnuWindowStatistics_Click() {
+    if (Settings().StatisticsShown) {
+        OpenStatisticsWindow();
+    } else {
+        prcStatistics();
+    }
+    if (StatisticsWindow* statistics = TheStatistics()) {
+        statistics->BringToFront();
+    }
 }
 
 void MainWindow::mnuContents_Click() {
@@ -674,31 +731,11 @@ void MainWindow::tlbrMDIForm2_ButtonClick(QAction* button) {
 }
 
 void MainWindow::tlbrMDIForm1_ButtonClick(QAction* button) {
-    const QString key = button->objectName();
-    if (key == QLatin1String("CardFaceUp")) {
-        prcCardFaceUpDown();
-    } else if (key == QLatin1String("CardValues")) {
-        prcShowCardValues();
-    } else if (key == QLatin1String("CardsDealt")) {
-        prcShowCardsDealt();
-    } else if (key == QLatin1String("CardsDealtCount")) {
-        prcShowCardsDealtCount();
-    } else if (key == QLatin1String("ShowScore")) {
-        prcShowScore();
-    } else if (key == QLatin1String("ShowNaturals")) {
-        prcShowNaturals();
-    } else if (key == QLatin1String("PlayerBlue")) {
-        prcPlayerBlue();
-    } else if (key.startsWith(QLatin1String("Decks")) && ShoeSizeIndex(key.mid(5).toInt()) >= 0) {
-        prcDecksButtonWarning(key.mid(5).toInt(), button);
-    } else if (key == QLatin1String("Delay")) {
-        prcDelay();
-    } else if (key == QLatin1String("Animation")) {
-        prcAnimation();
-    } else if (key == QLatin1String("RevealArrows") || key == QLatin1String("RevealHands")) {
-        prcSetRevealIcons();
-    } else if (key == QLatin1String("Statistics")) {
-        prcStatistics();
+    const Control& row = Row(button->objectName().toLatin1().constData());
+    if (row.decks > 0) {
+        prcDecksButtonWarning(row.decks, button);
+    } else if (row.procedure) {
+        (this->*row.procedure)();
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <span>
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -45,6 +47,11 @@ public:
     void mnuHands_Click();
     void mnuStatistics_Click();
     void mnuDravenholt_Click();
+    void mnuWindowTable_Click();
+    void mnuWindowMarkCard_Click();
+    void mnuWindowCardsDealt_Click();
+    void mnuWindowCardsDealtCount_Click();
+    void mnuWindowStatistics_Click();
     void mnuContents_Click();
     void mnuAbout_Click();
 
@@ -83,50 +90,46 @@ public:
     // The size the window opens at when the settings file holds none.
     static QSize DesignSize();
 
+    // The control table: every menu item with its button, tool tip, settings key and option flag.
+    struct Control;
+    static std::span<const Control> Controls();
+    // The row for a menu item or a toolbar button.
+    static const Control& Row(const char* name);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    enum class Option {
-        CardFaceUp,
-        CardValues,
-        CardsDealt,
-        CardsDealtCount,
-        ShowScore,
-        ShowNaturals,
-        PlayerBlue,
-        Delay,
-        Animation
-    };
-    struct OptionInfo;
-    static const OptionInfo& Info(Option option);
-    static bool& Flag(Option option);
-
     void CreateMenus();
-    QToolBar* CreateToolbar(const QString& name, int iconSize);
+    void CreateToolbars();
     void PaintBackground();
-    void RestorePosition();
-    void SavePosition();
     void ChooseToolbar(bool large);
 
-    // Inverts one option: menu check, settings key and flag, then the pressed state of its button.
-    void ToggleOption(Option option);
-    // The menu check and the active toolbar's button shown as the flag says.
-    void ShowOption(Option option);
+    // Inverts one on/off option: menu check, settings key and flag, then the pressed state of its button.
+    void ToggleOption(const Control& row);
+    // The menu check and the toolbar button shown as the flag says.
+    void ShowOption(const Control& row);
     // Reads one option's key and sets its flag, check and button to match.
-    void LoadOption(Option option);
+    void LoadOption(const Control& row);
     // Applies the list and count windows after CardsDealt or CardsDealtCount changed.
-    void ApplyCardsDealtWindows(Option option);
+    void ApplyCardsDealtWindows(const Control& row);
     bool ShoeRunning() const;
     bool ConfirmShoeChange();
     void ShowRevealMode();
     void PressDeckButton(QAction* button);
+    // The toolbar button of a shoe size the menus offer; nullptr for any other size.
+    QAction* DeckButton(int decks) const;
     void ShowDeckMenuChecks();
+    // Opens the statistics window and follows it, so that its close box turns the option off.
+    void OpenStatisticsWindow();
+    void StatisticsClosed();
 
     QMdiArea* clientArea_ = nullptr;
     QToolBar* tlbrMDIForm1_ = nullptr;
     QToolBar* tlbrMDIForm2_ = nullptr;
     QToolBar* activeToolbar_ = nullptr;
+    QActionGroup* deckItems_ = nullptr;
+    QActionGroup* deckButtons_ = nullptr;
     QPointer<QAction> pressedDeckButton_;
     QTimer* timer1_ = nullptr;
     bool unloaded_ = false;

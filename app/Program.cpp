@@ -5,6 +5,10 @@
 
 namespace bacc {
 
+QString ProgramVersionText() {
+    return QStringLiteral("Version %1.%2").arg(BACCARAT_VERSION_MAJOR).arg(BACCARAT_VERSION_MINOR);
+}
+
 void ActivateFrontWindow() {
     QWidget* window = TheMainWindow();
     if (!window) {

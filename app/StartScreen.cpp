@@ -5,6 +5,8 @@
 #include "IniFile.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
+#include "Palette.h"
+#include "Program.h"
 #include "ProgramEnd.h"
 
 #include <QCloseEvent>
@@ -36,18 +38,14 @@ QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption
 
 } // namespace
 
-QString StartScreen::VersionText() {
-    return QStringLiteral("Version %1.%2").arg(BACCARAT_VERSION_MAJOR).arg(BACCARAT_VERSION_MINOR);
-}
-
 StartScreen::StartScreen(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Plauk"));
     setWindowIcon(ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setAutoFillBackground(true);
     QPalette shade = palette();
-    shade.setColor(QPalette::Window, QColor(0x0c, 0x3b, 0x24));
-    shade.setColor(QPalette::WindowText, QColor(0xf2, 0xea, 0xd0));
+    shade.setColor(QPalette::Window, palette::StartScreenGreen);
+    shade.setColor(QPalette::WindowText, palette::StartScreenText);
     setPalette(shade);
 
     const qreal ratio = devicePixelRatioF();
@@ -74,7 +72,7 @@ StartScreen::StartScreen(QWidget* parent) : QWidget(parent, Qt::Window) {
     label4->setAlignment(Qt::AlignCenter);
     label4->setWordWrap(true);
     QPalette soft = label4->palette();
-    soft.setColor(QPalette::WindowText, QColor(0xd9, 0xb2, 0x3c));
+    soft.setColor(QPalette::WindowText, palette::Gold);
     label4->setPalette(soft);
 
     auto* start = NewButton(this, "cmdStart", QString());
@@ -84,11 +82,16 @@ StartScreen::StartScreen(QWidget* parent) : QWidget(parent, Qt::Window) {
     start->setFixedSize(100, 100);
     start->setToolTip(QStringLiteral("Click to START Quorrel Baccarat"));
     start->setCursor(Qt::PointingHandCursor);
+    // Enter starts, as in a dialog: the focused button takes it, Start when none has moved the focus.
+    start->setDefault(true);
 
     auto* command1 = NewButton(this, "Command1", tr("&Start"));
     auto* help = NewButton(this, "cmdHelp", tr("&HELP"));
     auto* quit = NewButton(this, "cmdQuit", tr("&Exit"));
     auto* version = NewLabel(this, "lblVersion");
+    for (QPushButton* button : {start, command1, help, quit}) {
+        button->setAutoDefault(true);
+    }
 
     connect(start, &QPushButton::clicked, this, &StartScreen::cmdStart_Click);
     connect(command1, &QPushButton::clicked, this, &StartScreen::Command1_Click);
@@ -116,17 +119,20 @@ StartScreen::StartScreen(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(buttons);
 
     setFixedSize(QSize(580, 380));
-    setWindowFlags(windowFlags() & ~Qt::WindowMaximizeButtonHint);
+    // A window of fixed size: the buttons are named, so the window manager adds no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 }
 
 bool StartScreen::Form_Load() {
     if (!LocateSettingsFile()) {
         return false;
     }
-    findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(VersionText());
+    findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(ProgramVersionText());
     findChild<QLabel*>(QStringLiteral("Label4"))
         ->setText(QStringLiteral("Deal, squeeze and mark the shoe at your own pace"));
     setWindowTitle(QStringLiteral("Welcome to Quorrel Baccarat"));
+    findChild<QPushButton*>(QStringLiteral("cmdStart"))->setFocus();
     return true;
 }
 
@@ -163,6 +169,9 @@ void StartScreen::Form_KeyPress(int keyAscii) {
     case 'E':
     case 'e':
         close();
+        break;
+    case '\r':
+        Start(); // Enter with the focus on none of the buttons: the default button, Start
         break;
     default:
         break;

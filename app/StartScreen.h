@@ -19,8 +19,6 @@ public:
     void cmdQuit_Click();
     void Form_KeyPress(int keyAscii);
 
-    static QString VersionText();
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

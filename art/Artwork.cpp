@@ -1,7 +1,9 @@
 #include "Artwork.h"
 
+#include "Palette.h"
+
 #include <cmath>
-#include <functional>
+#include <map>
 
 #include <QFont>
 #include <QIconEngine>
@@ -13,70 +15,20 @@
 namespace bacc {
 namespace {
 
-// Colours shared by the pictures.
-const QColor Ink(0x22, 0x22, 0x22);
-const QColor CardWhite(0xfd, 0xfd, 0xf8);
-const QColor CardRed(0xc8, 0x1e, 0x1e);
-const QColor PlayerBlueColour(0x1f, 0x5f, 0xd0);
-const QColor Baize(0x0f, 0x6b, 0x3a);
-const QColor BaizeDark(0x08, 0x45, 0x25);
-const QColor Gold(0xd9, 0xb2, 0x3c);
-const QColor CardBackBlue(0x2a, 0x4d, 0x9b);
+using namespace palette;
 
 QPen InkPen(qreal width) {
-    return QPen(Ink, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-}
-
-QPainterPath HeartPath(const QPointF& centre, qreal size) {
-    // A heart of the given width, centred.
-    const qreal s = size / 2;
-    QPainterPath path;
-    path.moveTo(centre.x(), centre.y() + s);
-    path.cubicTo(centre.x() - s * 1.3, centre.y() - s * 0.1, centre.x() - s * 0.7, centre.y() - s * 1.2,
-                 centre.x(), centre.y() - s * 0.45);
-    path.cubicTo(centre.x() + s * 0.7, centre.y() - s * 1.2, centre.x() + s * 1.3, centre.y() - s * 0.1,
-                 centre.x(), centre.y() + s);
-    return path;
-}
-
-QPainterPath SpadePath(const QPointF& centre, qreal size) {
-    const qreal s = size / 2;
-    QPainterPath path;
-    path.moveTo(centre.x(), centre.y() - s);
-    path.cubicTo(centre.x() + s * 1.3, centre.y() + s * 0.1, centre.x() + s * 0.7, centre.y() + s * 1.0,
-                 centre.x(), centre.y() + s * 0.35);
-    path.cubicTo(centre.x() - s * 0.7, centre.y() + s * 1.0, centre.x() - s * 1.3, centre.y() + s * 0.1,
-                 centre.x(), centre.y() - s);
-    QPainterPath stem;
-    stem.moveTo(centre.x(), centre.y() + s * 0.3);
-    stem.lineTo(centre.x() + s * 0.35, centre.y() + s);
-    stem.lineTo(centre.x() - s * 0.35, centre.y() + s);
-    stem.closeSubpath();
-    return path.united(stem);
-}
-
-QPainterPath DiamondPath(const QPointF& centre, qreal size) {
-    const qreal s = size / 2;
-    QPainterPath path;
-    path.moveTo(centre.x(), centre.y() - s);
-    path.lineTo(centre.x() + s * 0.7, centre.y());
-    path.lineTo(centre.x(), centre.y() + s);
-    path.lineTo(centre.x() - s * 0.7, centre.y());
-    path.closeSubpath();
-    return path;
+    return QPen(CardBlack, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
 // A card face with its corner index and a big pip; rect in the painter's units.
-void DrawCardFace(QPainter& p, const QRectF& rect, const QString& index, bool red,
-                  const std::function<QPainterPath(const QPointF&, qreal)>& pip) {
+void DrawCardFace(QPainter& p, const QRectF& rect, const QString& index, Suit suit) {
     const qreal radius = rect.width() * 0.12;
-    p.setPen(QPen(Ink, rect.width() * 0.05));
+    p.setPen(QPen(CardBlack, rect.width() * 0.05));
     p.setBrush(CardWhite);
     p.drawRoundedRect(rect, radius, radius);
-    const QColor colour = red ? CardRed : Ink;
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawPath(pip(rect.center() + QPointF(0, rect.height() * 0.08), rect.width() * 0.5));
+    const QColor colour = IsRed(suit) ? CardRed : CardBlack;
+    DrawSuit(p, suit, rect.center() + QPointF(0, rect.height() * 0.08), rect.width() * 0.45);
     if (!index.isEmpty()) {
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setBold(true);
@@ -91,13 +43,13 @@ void DrawCardFace(QPainter& p, const QRectF& rect, const QString& index, bool re
 
 void DrawCardBack(QPainter& p, const QRectF& rect) {
     const qreal radius = rect.width() * 0.12;
-    p.setPen(QPen(Ink, rect.width() * 0.05));
+    p.setPen(QPen(CardBlack, rect.width() * 0.05));
     p.setBrush(CardWhite);
     p.drawRoundedRect(rect, radius, radius);
     const QRectF inner =
         rect.adjusted(rect.width() * 0.12, rect.width() * 0.12, -rect.width() * 0.12, -rect.width() * 0.12);
     p.setPen(Qt::NoPen);
-    p.setBrush(CardBackBlue);
+    p.setBrush(IconBackBlue);
     p.drawRoundedRect(inner, radius * 0.5, radius * 0.5);
     p.setPen(QPen(QColor(255, 255, 255, 140), rect.width() * 0.04));
     p.drawLine(inner.topLeft(), inner.bottomRight());
@@ -114,7 +66,7 @@ QFont DigitFont(qreal pixelSize, bool bold = true) {
 
 // Every toolbar picture is drawn in a 24 × 24 unit square.
 void PaintCardFaceUp(QPainter& p) {
-    DrawCardFace(p, QRectF(5, 1.5, 14, 21), QStringLiteral("A"), true, HeartPath);
+    DrawCardFace(p, QRectF(5, 1.5, 14, 21), QStringLiteral("A"), Suit::Heart);
 }
 
 void PaintCardValues(QPainter& p) {
@@ -127,11 +79,11 @@ void PaintCardValues(QPainter& p) {
     p.drawPath(eye);
     QRadialGradient iris(QPointF(12, 12), 5);
     iris.setColorAt(0, QColor(0x6a, 0xb0, 0xf0));
-    iris.setColorAt(1, PlayerBlueColour);
+    iris.setColorAt(1, PlayerBlue);
     p.setPen(Qt::NoPen);
     p.setBrush(iris);
     p.drawEllipse(QPointF(12, 12), 5, 5);
-    p.setBrush(Ink);
+    p.setBrush(CardBlack);
     p.drawEllipse(QPointF(12, 12), 2.2, 2.2);
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(13.4, 10.6), 1.0, 1.0);
@@ -144,7 +96,7 @@ void PaintCardsDealt(QPainter& p) {
     for (int line = 0; line < 5; ++line) {
         const qreal y = 5.5 + line * 3.5;
         p.setPen(Qt::NoPen);
-        p.setBrush(line % 2 ? Ink : CardRed);
+        p.setBrush(line % 2 ? CardBlack : CardRed);
         p.drawEllipse(QPointF(7, y), 1.1, 1.1);
         p.setPen(InkPen(1.2));
         p.drawLine(QPointF(9.5, y), QPointF(line == 4 ? 14 : 17.5, y));
@@ -183,25 +135,25 @@ void PaintShowScore(QPainter& p) {
                  {2, 0, true}, {3, 0, false}, {3, 1, false}, {4, 0, true}};
     p.setPen(Qt::NoPen);
     for (const auto& mark : marks) {
-        p.setBrush(mark.red ? CardRed : PlayerBlueColour);
+        p.setBrush(mark.red ? CardRed : PlayerBlue);
         p.drawEllipse(QPointF(3.6 + mark.column * 4.2, 4.9 + mark.row * 4.75), 1.6, 1.6);
     }
 }
 
 void PaintShowNaturals(QPainter& p) {
-    p.setPen(QPen(QColor(0x13, 0x8a, 0x3f), 2.2));
+    p.setPen(QPen(NaturalGreen, 2.2));
     p.setBrush(QColor(0xe8, 0xf6, 0xea));
     p.drawEllipse(QRectF(2, 4.5, 20, 15));
     p.setFont(DigitFont(11));
-    p.setPen(Ink);
+    p.setPen(CardBlack);
     p.drawText(QRectF(2, 4.5, 20, 15), Qt::AlignCenter, QStringLiteral("9"));
 }
 
 void PaintPlayerBlue(QPainter& p) {
-    p.setPen(QPen(Ink, 1.0));
+    p.setPen(QPen(CardBlack, 1.0));
     p.setBrush(CardRed);
     p.drawEllipse(QPointF(15.5, 14), 7, 7);
-    p.setBrush(PlayerBlueColour);
+    p.setBrush(PlayerBlue);
     p.drawEllipse(QPointF(8.5, 10), 7, 7);
     p.setFont(DigitFont(8));
     p.setPen(Qt::white);
@@ -215,7 +167,7 @@ void PaintDecks(QPainter& p, int decks) {
     for (int layer = layers - 1; layer >= 0; --layer) {
         const QRectF rect(4 + layer * 2.5, 2 + layer * 1.5, 13, 19);
         if (layer == 0) {
-            p.setPen(QPen(Ink, 0.9));
+            p.setPen(QPen(CardBlack, 0.9));
             p.setBrush(CardWhite);
             p.drawRoundedRect(rect, 1.6, 1.6);
         } else {
@@ -223,7 +175,7 @@ void PaintDecks(QPainter& p, int decks) {
         }
     }
     p.setFont(DigitFont(14));
-    p.setPen(decks >= 6 ? CardRed : Ink);
+    p.setPen(decks >= 6 ? CardRed : CardBlack);
     p.drawText(QRectF(4, 2, 13, 19), Qt::AlignCenter, QString::number(decks));
 }
 
@@ -288,7 +240,7 @@ void PaintRevealArrows(QPainter& p) {
     p.drawLine(QPointF(12, 4), QPointF(12, 20));
     p.drawLine(QPointF(4, 12), QPointF(20, 12));
     p.setPen(Qt::NoPen);
-    p.setBrush(Ink);
+    p.setBrush(CardBlack);
     DrawArrowHead(p, QPointF(12, 1.5), QPointF(0, -1));
     DrawArrowHead(p, QPointF(12, 22.5), QPointF(0, 1));
     DrawArrowHead(p, QPointF(1.5, 12), QPointF(-1, 0));
@@ -312,7 +264,7 @@ void PaintRevealHands(QPainter& p) {
     thumb.closeSubpath();
     hand = hand.united(thumb).simplified();
     p.setPen(InkPen(1.1));
-    p.setBrush(QColor(0xf3, 0xc9, 0x9f));
+    p.setBrush(Skin);
     p.drawPath(hand);
     p.setPen(QPen(QColor(0xb5, 0x84, 0x5c), 0.6));
     p.drawLine(QPointF(9.1, 10), QPointF(9.1, 13));
@@ -327,8 +279,8 @@ void PaintStatistics(QPainter& p) {
     const struct {
         qreal height;
         QColor colour;
-    } bars[] = {{7, PlayerBlueColour}, {12, CardRed}, {9, QColor(0x13, 0x8a, 0x3f)}, {15, Gold}};
-    p.setPen(QPen(Ink, 0.7));
+    } bars[] = {{7, PlayerBlue}, {12, CardRed}, {9, NaturalGreen}, {15, Gold}};
+    p.setPen(QPen(CardBlack, 0.7));
     for (int bar = 0; bar < 4; ++bar) {
         p.setBrush(bars[bar].colour);
         p.drawRect(QRectF(5 + bar * 4.2, 20.5 - bars[bar].height, 3.2, bars[bar].height));
@@ -405,15 +357,29 @@ public:
     QIconEngine* clone() const override { return new PictureIconEngine; }
 };
 
-QPixmap NewPixmap(const QSize& size, qreal devicePixelRatio) {
-    QPixmap pixmap(size * devicePixelRatio);
-    pixmap.setDevicePixelRatio(devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    return pixmap;
-}
+// A transparent picture of the given logical size with a smooth painter on it; Done() hands it over.
+class Picture {
+public:
+    Picture(const QSize& size, qreal devicePixelRatio) : pixmap_(size * devicePixelRatio) {
+        pixmap_.setDevicePixelRatio(devicePixelRatio);
+        pixmap_.fill(Qt::transparent);
+        painter_.begin(&pixmap_);
+        painter_.setRenderHint(QPainter::Antialiasing);
+        painter_.setRenderHint(QPainter::TextAntialiasing);
+    }
+    QPainter& Painter() { return painter_; }
+    QPixmap Done() {
+        painter_.end();
+        return pixmap_;
+    }
+
+private:
+    QPixmap pixmap_;
+    QPainter painter_;
+};
 
 void PaintChip(QPainter& p, const QPointF& centre, qreal radius, const QColor& colour) {
-    p.setPen(QPen(Ink, radius * 0.06));
+    p.setPen(QPen(CardBlack, radius * 0.06));
     p.setBrush(colour);
     p.drawEllipse(centre, radius, radius);
     // Edge spots.
@@ -429,6 +395,22 @@ void PaintChip(QPainter& p, const QPointF& centre, qreal radius, const QColor& c
     p.drawEllipse(centre, radius * 0.6, radius * 0.6);
 }
 
+// The pictures by button key; the deck buttons share one, drawn with their count.
+const std::map<QString, void (*)(QPainter&)> Pictures = {
+    {QStringLiteral("CardFaceUp"), PaintCardFaceUp},
+    {QStringLiteral("CardValues"), PaintCardValues},
+    {QStringLiteral("CardsDealt"), PaintCardsDealt},
+    {QStringLiteral("CardsDealtCount"), PaintCardsDealtCount},
+    {QStringLiteral("ShowScore"), PaintShowScore},
+    {QStringLiteral("ShowNaturals"), PaintShowNaturals},
+    {QStringLiteral("PlayerBlue"), PaintPlayerBlue},
+    {QStringLiteral("Delay"), PaintDelay},
+    {QStringLiteral("Animation"), PaintAnimation},
+    {QStringLiteral("RevealArrows"), PaintRevealArrows},
+    {QStringLiteral("RevealHands"), PaintRevealHands},
+    {QStringLiteral("Statistics"), PaintStatistics},
+};
+
 } // namespace
 
 void PaintToolbarPicture(QPainter& painter, const QRectF& square, const QString& key) {
@@ -437,32 +419,10 @@ void PaintToolbarPicture(QPainter& painter, const QRectF& square, const QString&
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.translate(square.topLeft());
     painter.scale(square.width() / 24.0, square.height() / 24.0);
-    if (key == QLatin1String("CardFaceUp")) {
-        PaintCardFaceUp(painter);
-    } else if (key == QLatin1String("CardValues")) {
-        PaintCardValues(painter);
-    } else if (key == QLatin1String("CardsDealt")) {
-        PaintCardsDealt(painter);
-    } else if (key == QLatin1String("CardsDealtCount")) {
-        PaintCardsDealtCount(painter);
-    } else if (key == QLatin1String("ShowScore")) {
-        PaintShowScore(painter);
-    } else if (key == QLatin1String("ShowNaturals")) {
-        PaintShowNaturals(painter);
-    } else if (key == QLatin1String("PlayerBlue")) {
-        PaintPlayerBlue(painter);
-    } else if (key.startsWith(QLatin1String("Decks"))) {
+    if (key.startsWith(QLatin1String("Decks"))) {
         PaintDecks(painter, key.mid(5).toInt());
-    } else if (key == QLatin1String("Delay")) {
-        PaintDelay(painter);
-    } else if (key == QLatin1String("Animation")) {
-        PaintAnimation(painter);
-    } else if (key == QLatin1String("RevealArrows")) {
-        PaintRevealArrows(painter);
-    } else if (key == QLatin1String("RevealHands")) {
-        PaintRevealHands(painter);
-    } else if (key == QLatin1String("Statistics")) {
-        PaintStatistics(painter);
+    } else if (const auto picture = Pictures.find(key); picture != Pictures.end()) {
+        picture->second(painter);
     } else {
         DrawCardBack(painter, QRectF(5, 1.5, 14, 21));
     }
@@ -479,7 +439,7 @@ QPixmap BackgroundTile(qreal devicePixelRatio) {
     const int side = 48;
     QPixmap tile(QSize(side, side) * devicePixelRatio);
     tile.setDevicePixelRatio(devicePixelRatio);
-    tile.fill(QColor(0x0c, 0x4a, 0x2c));
+    tile.fill(Carpet);
     QPainter p(&tile);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath diamond;
@@ -488,15 +448,18 @@ QPixmap BackgroundTile(qreal devicePixelRatio) {
     diamond.lineTo(side / 2.0, side - 3);
     diamond.lineTo(3, side / 2.0);
     diamond.closeSubpath();
-    p.setPen(QPen(QColor(0x0a, 0x42, 0x27), 1.5));
-    p.setBrush(QColor(0x0d, 0x4f, 0x2f));
+    p.setPen(QPen(CarpetLine, 1.5));
+    p.setBrush(CarpetDiamond);
     p.drawPath(diamond);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xc9, 0xa2, 0x3a, 70));
+    QColor rosette = Gold;
+    rosette.setAlpha(70);
+    p.setBrush(rosette);
     for (const QPointF& at : {QPointF(0, 0), QPointF(side, 0), QPointF(0, side), QPointF(side, side)}) {
         p.drawEllipse(at, 3, 3);
     }
-    p.setBrush(QColor(0xc9, 0xa2, 0x3a, 45));
+    rosette.setAlpha(45);
+    p.setBrush(rosette);
     p.drawEllipse(QPointF(side / 2.0, side / 2.0), 2, 2);
     // Fine weave so the flat colour reads as cloth.
     p.setPen(QPen(QColor(0, 0, 0, 22), 1));
@@ -507,29 +470,27 @@ QPixmap BackgroundTile(qreal devicePixelRatio) {
 }
 
 QPixmap ProgramPicture(int side, qreal devicePixelRatio) {
-    QPixmap pixmap = NewPixmap(QSize(side, side), devicePixelRatio);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Picture picture(QSize(side, side), devicePixelRatio);
+    QPainter& p = picture.Painter();
     p.scale(side / 64.0, side / 64.0);
     QLinearGradient felt(0, 0, 0, 64);
-    felt.setColorAt(0, Baize.lighter(115));
-    felt.setColorAt(1, BaizeDark);
+    felt.setColorAt(0, Felt.lighter(115));
+    felt.setColorAt(1, FeltDark);
     p.setPen(QPen(Gold, 2));
     p.setBrush(felt);
     p.drawRoundedRect(QRectF(2, 2, 60, 60), 11, 11);
     p.save();
     p.translate(25, 33);
     p.rotate(-14);
-    DrawCardFace(p, QRectF(-11, -16, 22, 32), QStringLiteral("K"), false, SpadePath);
+    DrawCardFace(p, QRectF(-11, -16, 22, 32), QStringLiteral("K"), Suit::Spade);
     p.restore();
     p.save();
     p.translate(38, 31);
     p.rotate(10);
-    DrawCardFace(p, QRectF(-11, -16, 22, 32), QStringLiteral("9"), true, HeartPath);
+    DrawCardFace(p, QRectF(-11, -16, 22, 32), QStringLiteral("9"), Suit::Heart);
     p.restore();
     PaintChip(p, QPointF(47, 49), 9, CardRed);
-    return pixmap;
+    return picture.Done();
 }
 
 QIcon ProgramIcon() {
@@ -537,10 +498,8 @@ QIcon ProgramIcon() {
 }
 
 QPixmap FannedCardsPicture(const QSize& size, qreal devicePixelRatio) {
-    QPixmap pixmap = NewPixmap(size, devicePixelRatio);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Picture picture(size, devicePixelRatio);
+    QPainter& p = picture.Painter();
     // A natural nine: a five and a four, fanned over a face-down card.
     const qreal cardHeight = size.height() * 0.78;
     const qreal cardWidth = cardHeight * 0.7;
@@ -557,45 +516,42 @@ QPixmap FannedCardsPicture(const QSize& size, qreal devicePixelRatio) {
         if (card.kind == 0) {
             DrawCardBack(p, rect);
         } else if (card.kind == 1) {
-            DrawCardFace(p, rect, QStringLiteral("5"), true, DiamondPath);
+            DrawCardFace(p, rect, QStringLiteral("5"), Suit::Diamond);
         } else {
-            DrawCardFace(p, rect, QStringLiteral("4"), false, SpadePath);
+            DrawCardFace(p, rect, QStringLiteral("4"), Suit::Spade);
         }
         p.restore();
     }
-    return pixmap;
+    return picture.Done();
 }
 
 QPixmap ChipStackPicture(const QSize& size, qreal devicePixelRatio) {
-    QPixmap pixmap = NewPixmap(size, devicePixelRatio);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
+    Picture picture(size, devicePixelRatio);
+    QPainter& p = picture.Painter();
     const qreal radius = std::min(size.width() / 4.2, size.height() / 3.0);
-    const QColor colours[] = {CardRed, PlayerBlueColour, QColor(0x13, 0x8a, 0x3f), Ink};
+    const QColor colours[] = {CardRed, PlayerBlue, NaturalGreen, CardBlack};
     // Two short stacks seen from the side, a chip lying flat in front.
     for (int stack = 0; stack < 2; ++stack) {
         const qreal x = size.width() * (stack == 0 ? 0.3 : 0.7);
         for (int chip = 0; chip < 5 - stack; ++chip) {
             const qreal y = size.height() * 0.62 - chip * radius * 0.32;
             const QRectF edge(x - radius, y - radius * 0.35, radius * 2, radius * 0.7);
-            p.setPen(QPen(Ink, 1));
+            p.setPen(QPen(CardBlack, 1));
             p.setBrush(colours[(chip + stack) % 4]);
             p.drawEllipse(edge);
         }
     }
     const qreal front = radius * 0.8;
     PaintChip(p, QPointF(size.width() * 0.5, size.height() - front - 2), front, Gold.darker(115));
-    return pixmap;
+    return picture.Done();
 }
 
 QPixmap TableBannerPicture(const QSize& size, qreal devicePixelRatio) {
-    QPixmap pixmap = NewPixmap(size, devicePixelRatio);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Picture picture(size, devicePixelRatio);
+    QPainter& p = picture.Painter();
     QRadialGradient felt(QPointF(size.width() / 2.0, size.height() * 0.3), size.width() * 0.7);
-    felt.setColorAt(0, Baize.lighter(125));
-    felt.setColorAt(1, BaizeDark);
+    felt.setColorAt(0, Felt.lighter(125));
+    felt.setColorAt(1, FeltDark);
     p.setPen(Qt::NoPen);
     p.setBrush(felt);
     p.drawRoundedRect(QRectF(QPointF(0, 0), QSizeF(size)), 10, 10);
@@ -615,17 +571,15 @@ QPixmap TableBannerPicture(const QSize& size, qreal devicePixelRatio) {
     line.setPixelSize(std::max(6, size.height() / 9));
     line.setLetterSpacing(QFont::AbsoluteSpacing, 3);
     p.setFont(line);
-    p.setPen(QColor(0xe8, 0xe0, 0xc0));
+    p.setPen(StartScreenText);
     p.drawText(QRectF(0, size.height() * 0.62, size.width(), size.height() * 0.3), Qt::AlignCenter,
                QStringLiteral("PLAYER  \u2022  BANKER  \u2022  TIE"));
-    return pixmap;
+    return picture.Done();
 }
 
 QPixmap StartChipPicture(int side, qreal devicePixelRatio) {
-    QPixmap pixmap = NewPixmap(QSize(side, side), devicePixelRatio);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    Picture picture(QSize(side, side), devicePixelRatio);
+    QPainter& p = picture.Painter();
     const qreal radius = side / 2.0 - 2;
     const QPointF centre(side / 2.0, side / 2.0);
     PaintChip(p, centre, radius, CardRed);
@@ -639,7 +593,7 @@ QPixmap StartChipPicture(int side, qreal devicePixelRatio) {
     p.setPen(Qt::white);
     p.drawText(QRectF(centre.x() - radius, centre.y() - radius, radius * 2, radius * 2), Qt::AlignCenter,
                QStringLiteral("START"));
-    return pixmap;
+    return picture.Done();
 }
 
 } // namespace bacc

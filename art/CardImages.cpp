@@ -1,5 +1,7 @@
 #include "CardImages.h"
 
+#include "Palette.h"
+
 #include <array>
 #include <cmath>
 
@@ -12,96 +14,16 @@
 namespace bacc {
 namespace {
 
+using namespace palette;
+
 constexpr qreal W = CardPixelWidth;
 constexpr qreal H = CardPixelHeight;
-
-const QColor Ink(22, 22, 26);
-const QColor CardRed(196, 18, 36);
-const QColor Gold(232, 184, 46);
-const QColor GoldDark(150, 108, 10);
-const QColor Skin(250, 222, 186);
-const QColor RobeRed(198, 36, 40);
-const QColor RobeBlue(36, 70, 168);
-
-enum class Suit { Spade, Club, Diamond, Heart };
 
 Suit SuitOfFace(int face) {
     return static_cast<Suit>((face - 1) / 13);
 }
 int RankOfFace(int face) {
     return (face - 1) % 13 + 1;
-}
-bool IsRed(Suit suit) {
-    return suit == Suit::Diamond || suit == Suit::Heart;
-}
-
-// The flared stem under a spade or a club, from the given height down to the symbol's foot.
-QPainterPath SuitStem(qreal top) {
-    QPainterPath stem;
-    stem.moveTo(-0.03, top);
-    stem.quadTo(-0.04, 0.4, -0.22, 0.5);
-    stem.lineTo(0.22, 0.5);
-    stem.quadTo(0.04, 0.4, 0.03, top);
-    stem.closeSubpath();
-    return stem;
-}
-
-// Suit symbols in a unit box centred on the origin (-0.5 .. 0.5 both ways), pointing up.
-QPainterPath SuitPath(Suit suit) {
-    QPainterPath path;
-    path.setFillRule(Qt::WindingFill);
-    switch (suit) {
-    case Suit::Heart:
-        path.moveTo(0, 0.47);
-        path.cubicTo(-0.12, 0.3, -0.5, 0.08, -0.5, -0.17);
-        path.cubicTo(-0.5, -0.43, -0.18, -0.55, 0, -0.27);
-        path.cubicTo(0.18, -0.55, 0.5, -0.43, 0.5, -0.17);
-        path.cubicTo(0.5, 0.08, 0.12, 0.3, 0, 0.47);
-        break;
-    case Suit::Diamond:
-        path.moveTo(0, -0.5);
-        path.quadTo(0.16, -0.2, 0.38, 0);
-        path.quadTo(0.16, 0.2, 0, 0.5);
-        path.quadTo(-0.16, 0.2, -0.38, 0);
-        path.quadTo(-0.16, -0.2, 0, -0.5);
-        break;
-    case Suit::Spade: {
-        QPainterPath blade;
-        blade.moveTo(0, -0.5);
-        blade.cubicTo(0.12, -0.3, 0.5, -0.12, 0.5, 0.12);
-        blade.cubicTo(0.5, 0.34, 0.22, 0.42, 0.04, 0.24);
-        blade.lineTo(-0.04, 0.24);
-        blade.cubicTo(-0.22, 0.42, -0.5, 0.34, -0.5, 0.12);
-        blade.cubicTo(-0.5, -0.12, -0.12, -0.3, 0, -0.5);
-        path = blade.united(SuitStem(0.12));
-        break;
-    }
-    case Suit::Club: {
-        QPainterPath leaves;
-        const qreal r = 0.215;
-        leaves.addEllipse(QPointF(0, -0.26), r, r);
-        leaves.addEllipse(QPointF(-0.26, 0.08), r, r);
-        leaves.addEllipse(QPointF(0.26, 0.08), r, r);
-        leaves.addEllipse(QPointF(0, 0.02), 0.12, 0.12);
-        path = leaves.united(SuitStem(0.05)).simplified();
-        break;
-    }
-    }
-    return path;
-}
-
-void DrawSuit(QPainter& painter, Suit suit, QPointF centre, qreal size, bool upsideDown = false,
-              QColor colour = QColor()) {
-    painter.save();
-    painter.translate(centre);
-    if (upsideDown) {
-        painter.rotate(180);
-    }
-    painter.scale(size, size);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour.isValid() ? colour : (IsRed(suit) ? CardRed : Ink));
-    painter.drawPath(SuitPath(suit));
-    painter.restore();
 }
 
 // Text as a path stretched to fill exactly the given box (narrowed where it would be too wide).
@@ -148,7 +70,7 @@ void DrawIndex(QPainter& painter, int rank, Suit suit, const QRectF& box, bool u
         painter.rotate(180);
         painter.translate(-box.center());
     }
-    const QColor colour = IsRed(suit) ? CardRed : Ink;
+    const QColor colour = IsRed(suit) ? CardRed : CardBlack;
     const QRectF inner = box.adjusted(0.7, 0.9, -0.7, -0.9);
     const QRectF rankBox(inner.left(), inner.top() + 0.3, inner.width(), 10.2);
     painter.setPen(Qt::NoPen);
@@ -179,7 +101,7 @@ void DrawIndices(QPainter& painter, int rank, Suit suit) {
 
 void DrawBlankCard(QPainter& painter) {
     const QRectF outline(0.5, 0.5, W - 1, H - 1);
-    painter.setPen(QPen(QColor(120, 120, 120), 1.0));
+    painter.setPen(QPen(CardEdge, 1.0));
     painter.setBrush(Qt::white);
     painter.drawRoundedRect(outline, 4.5, 4.5);
 }
@@ -223,7 +145,7 @@ void DrawPips(QPainter& painter, int rank, Suit suit) {
     if (rank == 1) {
         // The ace: one large pip; the ace of spades gets the traditional ornate one.
         if (suit == Suit::Spade) {
-            painter.setPen(QPen(Ink, 0.8));
+            painter.setPen(QPen(CardBlack, 0.8));
             painter.setBrush(Qt::NoBrush);
             painter.drawEllipse(QPointF(W / 2, H / 2), 17.5, 17.5);
             painter.setPen(QPen(Gold, 1.2));
@@ -269,7 +191,7 @@ CourtLook LookOf(int rank, Suit suit) {
 
 // The emblem held up beside the head: the king's sword, the queen's flower, the jack's halberd.
 void DrawEmblem(QPainter& painter, int rank, const QRectF& half) {
-    const QPen outline(Ink, 0.6);
+    const QPen outline(CardBlack, 0.6);
     const qreal top = half.top();
     if (rank == 13) {
         const qreal x = half.left() + 6.5;
@@ -281,7 +203,7 @@ void DrawEmblem(QPainter& painter, int rank, const QRectF& half) {
         blade.lineTo(x - 1.6, top + 4);
         blade.closeSubpath();
         painter.setPen(outline);
-        painter.setBrush(QColor(222, 226, 234));
+        painter.setBrush(Steel);
         painter.drawPath(blade);
         painter.setPen(QPen(QColor(150, 156, 170), 0.5));
         painter.drawLine(QPointF(x, top + 4), QPointF(x, top + 24));
@@ -310,7 +232,7 @@ void DrawEmblem(QPainter& painter, int rank, const QRectF& half) {
         painter.setPen(QPen(QColor(112, 72, 32), 1.3));
         painter.drawLine(QPointF(x, half.bottom()), QPointF(x, top + 2));
         painter.setPen(outline);
-        painter.setBrush(QColor(214, 218, 226));
+        painter.setBrush(Steel);
         QPainterPath axe;
         axe.moveTo(x, top + 1);
         axe.lineTo(x + 1.2, top + 4);
@@ -328,7 +250,7 @@ void DrawEmblem(QPainter& painter, int rank, const QRectF& half) {
 // turned half round, as on printed cards.
 void DrawHalfFigure(QPainter& painter, int rank, Suit suit, const QRectF& half) {
     const CourtLook look = LookOf(rank, suit);
-    const QPen outline(Ink, 0.7);
+    const QPen outline(CardBlack, 0.7);
     const qreal left = half.left();
     const qreal right = half.right();
     const qreal top = half.top();
@@ -376,11 +298,11 @@ void DrawHalfFigure(QPainter& painter, int rank, Suit suit, const QRectF& half) 
     panel.lineTo(cx + 7, bottom);
     panel.lineTo(cx - 7, bottom);
     panel.closeSubpath();
-    painter.setPen(QPen(Ink, 0.6));
+    painter.setPen(QPen(CardBlack, 0.6));
     painter.setBrush(Gold);
     painter.drawPath(panel);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Ink);
+    painter.setBrush(CardBlack);
     for (qreal y = shoulder + 4; y < bottom - 1; y += 4) {
         QPainterPath lozenge;
         lozenge.moveTo(cx, y - 1.5);
@@ -406,7 +328,7 @@ void DrawHalfFigure(QPainter& painter, int rank, Suit suit, const QRectF& half) 
     painter.drawRect(QRectF(cx - 2, head.y() + 4, 4, shoulder - head.y() - 4));
     painter.setBrush(Qt::white);
     painter.drawRoundedRect(QRectF(cx - 7, shoulder - 2.5, 14, 3.8), 1.8, 1.8);
-    painter.setPen(QPen(QColor(120, 120, 120), 0.45));
+    painter.setPen(QPen(CardEdge, 0.45));
     for (qreal x = cx - 5.5; x <= cx + 5.6; x += 1.8) {
         painter.drawLine(QPointF(x, shoulder - 2.0), QPointF(x, shoulder + 0.8));
     }
@@ -417,7 +339,7 @@ void DrawHalfFigure(QPainter& painter, int rank, Suit suit, const QRectF& half) 
     }
     painter.setBrush(Skin);
     painter.drawEllipse(QRectF(head.x() - 4.4, head.y() - 5.0, 8.8, 10.4));
-    painter.setPen(QPen(Ink, 1.0, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(CardBlack, 1.0, Qt::SolidLine, Qt::RoundCap));
     painter.drawPoint(QPointF(head.x() - 1.7, head.y() - 0.8));
     painter.drawPoint(QPointF(head.x() + 1.7, head.y() - 0.8));
     painter.setPen(QPen(QColor(150, 90, 60), 0.5));
@@ -431,7 +353,7 @@ void DrawHalfFigure(QPainter& painter, int rank, Suit suit, const QRectF& half) 
         beard.quadTo(head.x() + 3, head.y() + 9.5, head.x() + 4.3, head.y() + 0.8);
         beard.quadTo(head.x() + 2.5, head.y() + 4.2, head.x(), head.y() + 2.2);
         beard.quadTo(head.x() - 2.5, head.y() + 4.2, head.x() - 4.3, head.y() + 0.8);
-        painter.setPen(QPen(Ink, 0.5));
+        painter.setPen(QPen(CardBlack, 0.5));
         painter.setBrush(look.Hair);
         painter.drawPath(beard);
     }
@@ -477,7 +399,7 @@ void DrawHalfFigure(QPainter& painter, int rank, Suit suit, const QRectF& half) 
         painter.drawPath(cap);
         painter.setPen(QPen(Gold, 1.1));
         painter.drawLine(QPointF(head.x() - 6, brow + 0.4), QPointF(head.x() + 6, brow + 0.4));
-        painter.setPen(QPen(Ink, 0.5));
+        painter.setPen(QPen(CardBlack, 0.5));
         painter.setBrush(Qt::white);
         QPainterPath feather;
         feather.moveTo(head.x() + 3, brow - 4.5);
@@ -491,7 +413,7 @@ void DrawHalfFigure(QPainter& painter, int rank, Suit suit, const QRectF& half) 
 void DrawCourt(QPainter& painter, int rank, Suit suit) {
     const QRectF frame(13.5, 6.5, 44, 83);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 251, 236));
+    painter.setBrush(CourtPaper);
     painter.drawRect(frame);
     for (int turn = 0; turn < 2; ++turn) {
         painter.save();
@@ -513,7 +435,7 @@ void DrawCourt(QPainter& painter, int rank, Suit suit) {
     painter.setPen(QPen(GoldDark, 0.8));
     painter.drawLine(QPointF(frame.left(), frame.center().y()), QPointF(frame.right(), frame.center().y()));
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(IsRed(suit) ? CardRed : Ink, 0.9));
+    painter.setPen(QPen(IsRed(suit) ? CardRed : CardBlack, 0.9));
     painter.drawRect(frame);
     painter.setPen(QPen(Gold, 0.7));
     painter.drawRect(frame.adjusted(1.2, 1.2, -1.2, -1.2));
@@ -521,16 +443,14 @@ void DrawCourt(QPainter& painter, int rank, Suit suit) {
 
 void DrawBack(QPainter& painter) {
     DrawBlankCard(painter);
-    const QColor deep(128, 16, 30);
-    const QColor light(196, 52, 62);
     const QRectF field(4.5, 4.5, W - 9, H - 9);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(deep);
+    painter.setBrush(BackRed);
     painter.drawRoundedRect(field, 2.5, 2.5);
     painter.save();
     painter.setClipRect(field);
     // A lattice of fine diagonal lines with small diamonds at the crossings.
-    painter.setPen(QPen(light, 0.7));
+    painter.setPen(QPen(BackRedLight, 0.7));
     for (qreal d = -H; d < W + H; d += 5.0) {
         painter.drawLine(QPointF(d, 0), QPointF(d + H, H));
         painter.drawLine(QPointF(d, H), QPointF(d + H, 0));
@@ -546,18 +466,18 @@ void DrawBack(QPainter& painter) {
     painter.restore();
     // Inner border and a central medallion.
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(250, 235, 200), 1.0));
+    painter.setPen(QPen(BackCream, 1.0));
     painter.drawRoundedRect(field.adjusted(2, 2, -2, -2), 2, 2);
     const QPointF centre(W / 2, H / 2);
-    painter.setPen(QPen(QColor(250, 235, 200), 1.0));
-    painter.setBrush(deep);
+    painter.setPen(QPen(BackCream, 1.0));
+    painter.setBrush(BackRed);
     painter.drawEllipse(centre, 13, 17);
     painter.setPen(QPen(Gold, 0.9));
     painter.drawEllipse(centre, 10.5, 14.5);
     const std::array<Suit, 4> suits{Suit::Spade, Suit::Heart, Suit::Club, Suit::Diamond};
     const std::array<QPointF, 4> places{QPointF(0, -6.8), QPointF(5.8, 0), QPointF(0, 6.8), QPointF(-5.8, 0)};
     for (int i = 0; i < 4; ++i) {
-        DrawSuit(painter, suits[i], centre + places[i], 5.8, false, QColor(250, 235, 200));
+        DrawSuit(painter, suits[i], centre + places[i], 5.8, false, BackCream);
     }
 }
 
@@ -638,11 +558,11 @@ QPixmap RenderHandPointer(HandPointing direction, qreal devicePixelRatio) {
         painter.rotate(-90);
     }
     const QPainterPath hand = HandPath();
-    painter.setPen(QPen(Ink, 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(CardBlack, 1.3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(Qt::white);
     painter.drawPath(hand);
     // Creases of the folded fingers and the cuff seam.
-    painter.setPen(QPen(Ink, 0.8));
+    painter.setPen(QPen(CardBlack, 0.8));
     painter.drawLine(QPointF(20.5, 14), QPointF(20.5, 19));
     painter.drawLine(QPointF(16.8, 15), QPointF(16.8, 19));
     painter.drawLine(QPointF(10, 26), QPointF(24, 26));

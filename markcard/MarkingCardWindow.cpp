@@ -412,6 +412,16 @@ long long RecordHandResult(const SeatBets& bets, long long unitValue, int seatNu
     return money;
 }
 
+MarkingCardWindow* ShowMarkCard() {
+    MarkingCardWindow* card = openCard;
+    if (!card) {
+        card = OpenCard();
+        card->RedrawShoe();
+    }
+    card->BringToFront();
+    return card;
+}
+
 MarkingCardWindow* TheMarkCard() {
     return openCard;
 }

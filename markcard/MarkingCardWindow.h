@@ -96,6 +96,10 @@ void ResetMarkCard(const QString& caption);
 // shoe. The deal increments TheMarking().HandNumber before it records seat 1. The money is in cents.
 long long RecordHandResult(const SeatBets& bets, long long unitValue, int seatNumber);
 
+// Shows the marking card in front, re-opening a closed one at its stored place with every mark of the
+// shoe, as a hand marked while it is closed does.
+MarkingCardWindow* ShowMarkCard();
+
 // The open marking card, nullptr while it is closed.
 MarkingCardWindow* TheMarkCard();
 

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -55,6 +56,8 @@ public:
         connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
         connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
         connect(close, &QPushButton::clicked, this, &QWidget::close);
+        auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+        connect(escape, &QShortcut::activated, this, &QWidget::close);
 
         auto* buttons = new QHBoxLayout;
         buttons->addWidget(contents);
@@ -91,6 +94,29 @@ private:
 
 QPointer<HelpWindow> openWindow;
 
+// Beside the window that asked for help, not on top of it, and wholly on its screen: made smaller when
+// the screen is small. The help window's frame is not known before it is shown; it is taken to be as
+// wide as the owner's.
+void PlaceBeside(QWidget* window, const QWidget* owner) {
+    const QRect ownerFrame = owner->frameGeometry();
+    const QRect ownerInside = owner->geometry();
+    const QMargins frame(ownerInside.left() - ownerFrame.left(), ownerInside.top() - ownerFrame.top(),
+                         ownerFrame.right() - ownerInside.right(),
+                         ownerFrame.bottom() - ownerInside.bottom());
+    QPoint place(ownerFrame.right() + 1 - (window->width() + frame.left() + frame.right()),
+                 ownerFrame.top() + 40);
+    if (const QScreen* screen = owner->screen()) {
+        const QRect available = screen->availableGeometry();
+        window->resize(window->size().boundedTo(available.marginsRemoved(frame).size()));
+        const QSize outer = window->size().grownBy(frame);
+        place.setX(
+            std::clamp(place.x(), available.left(), available.left() + available.width() - outer.width()));
+        place.setY(
+            std::clamp(place.y(), available.top(), available.top() + available.height() - outer.height()));
+    }
+    window->move(place);
+}
+
 void ShowHelpAt(const QString& anchor, QWidget* parent) {
     const QString path = HelpPath();
     if (path.isEmpty() || !QFileInfo(path).isFile()) {
@@ -103,19 +129,8 @@ void ShowHelpAt(const QString& anchor, QWidget* parent) {
     }
     if (openWindow == nullptr) {
         openWindow = new HelpWindow;
-        // Beside the window that asked for help, not on top of it, when the screen allows.
         if (parent != nullptr && parent->window()->isVisible()) {
-            const QRect owner = parent->window()->frameGeometry();
-            QPoint place(owner.right() - openWindow->width(), owner.top() + 40);
-            if (const QScreen* screen = parent->window()->screen()) {
-                const QRect available = screen->availableGeometry();
-                // On a screen smaller than the window its top left corner stays on the screen.
-                place.setX(
-                    std::max(std::min(place.x(), available.right() - openWindow->width()), available.left()));
-                place.setY(std::max(std::min(place.y(), available.bottom() - openWindow->height()),
-                                    available.top()));
-            }
-            openWindow->move(place);
+            PlaceBeside(openWindow, parent->window());
         }
     }
     openWindow->Load(path);

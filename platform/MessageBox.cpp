@@ -3,7 +3,11 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace bacc {
 
@@ -23,6 +27,14 @@ QMessageBox::Icon ToQtIcon(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// A box sizes itself to its text alone, so a short message gets a title bar too narrow for the
+// program's name. The width that caption needs in the title font, with room for the window icon and
+// three title-bar buttons.
+int TitleRoom(const QString& caption) {
+    const QFontMetrics metrics(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+    return metrics.horizontalAdvance(caption) + 4 * (metrics.height() + 8) + 16;
+}
+
 class QtMessagePresenter : public MessagePresenter {
 public:
     MsgResult Present(const MessageRequest& request, QWidget* parent) override {
@@ -39,6 +51,11 @@ public:
         } else {
             box.setDefaultButton(QMessageBox::Ok);
             box.setEscapeButton(QMessageBox::Ok);
+        }
+        // The box fixes its own size from its layout when shown; a strut in the layout widens it.
+        if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+            grid->addItem(new QSpacerItem(TitleRoom(request.Caption), 0, QSizePolicy::Minimum),
+                          grid->rowCount(), 0, 1, grid->columnCount());
         }
         const int answer = box.exec();
         return answer == QMessageBox::Ok ? MsgResult::Ok : MsgResult::Cancel;

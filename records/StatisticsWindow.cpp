@@ -25,18 +25,11 @@ const QString SteakMask = QStringLiteral("\\$99999999");
 const std::array<const char*, 5> DecksKeys = {"Decks1", "Decks2", "Decks4", "Decks6", "Decks8"};
 const std::array<const char*, 5> DecksCaptions = {"1 Deck", "2 Decks", "4 Decks", "6 Decks", "8 Decks"};
 
-QString Indexed(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
 QString StoredMoney(const QString& stored) {
     return QString::fromStdString(FormatStoredMoney(stored.toStdString()));
 }
 double StoredAmount(const QString& stored) {
     return LeadingNumber(stored.toStdString());
-}
-QString Number(double value) {
-    return QString::fromStdString(NumberText(value));
 }
 
 // Window layout, in twips.
@@ -109,7 +102,7 @@ void StatisticsWindow::BuildControls() {
         bold.setBold(true);
         heading->setFont(bold);
 
-        mskSteak_[i] = new MaskedEdit(Indexed("mskSteak", i), SteakMask, 8, players);
+        mskSteak_[i] = new MaskedEdit(IndexedName("mskSteak", i), SteakMask, 8, players);
         mskSteak_[i]->setGeometry(TwipsRect(SeatColumn[i], FirstRowTop - 15, SeatColumnWidth, 315));
         mskSteak_[i]->setAlignment(Qt::AlignRight);
         mskSteak_[i]->setToolTip(QStringLiteral("Enter between $1 and $10,000,000 (use Tab key to exit)"));
@@ -117,7 +110,7 @@ void StatisticsWindow::BuildControls() {
         connect(mskSteak_[i], &MaskedEdit::GotFocus, this, [this, i] { mskSteak_GotFocus(i); });
         // While the user is elsewhere the stake shows in the money format, over the field's digit
         // positions; clicks pass through to the field.
-        steakShown_[i] = MakeFigure(Indexed("mskSteakShown", i), players, QRect());
+        steakShown_[i] = MakeFigure(IndexedName("mskSteakShown", i), players, QRect());
         steakShown_[i]->setGeometry(mskSteak_[i]->geometry().adjusted(2, 2, -2, -2));
         steakShown_[i]->setFrameShape(QFrame::NoFrame);
         steakShown_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -126,12 +119,12 @@ void StatisticsWindow::BuildControls() {
         });
         connect(mskSteak_[i], &MaskedEdit::LostFocus, this, [this, i] { mskSteak_LostFocus(i); });
 
-        lblCurrentMoney_[i] = MakeFigure(Indexed("lblCurrentMoney", i), players,
+        lblCurrentMoney_[i] = MakeFigure(IndexedName("lblCurrentMoney", i), players,
                                          QRect(SeatColumn[i], FirstRowTop + RowStep, SeatColumnWidth, 285));
         lblWinningsStat_[i] =
-            MakeFigure(Indexed("lblWinningsStat", i), players,
+            MakeFigure(IndexedName("lblWinningsStat", i), players,
                        QRect(SeatColumn[i], FirstRowTop + 2 * RowStep, SeatColumnWidth, 285));
-        lblTurnover_[i] = MakeFigure(Indexed("lblTurnover", i), players,
+        lblTurnover_[i] = MakeFigure(IndexedName("lblTurnover", i), players,
                                      QRect(SeatColumn[i], FirstRowTop + 3 * RowStep, SeatColumnWidth, 285));
     }
     setTabOrder(mskSteak_[0], mskSteak_[1]);
@@ -145,7 +138,7 @@ void StatisticsWindow::BuildControls() {
         MakeLabel(QString::fromLatin1(DecksCaptions[k]), shoes, QRect(left, 300, ShoeColumnWidth, 285),
                   Qt::AlignHCenter);
         lblShoesPlayedDecks_[k] =
-            MakeFigure(Indexed("lblShoesPlayedDecks", k), shoes, QRect(left, 660, ShoeColumnWidth, 285));
+            MakeFigure(IndexedName("lblShoesPlayedDecks", k), shoes, QRect(left, 660, ShoeColumnWidth, 285));
     }
 }
 
@@ -203,7 +196,7 @@ void StatisticsWindow::mskSteak_LostFocus(int index) {
 
 void StatisticsWindow::StoreSteak(int index) {
     const double steak = static_cast<double>(mskSteak_[index]->Number());
-    WriteIni(SeatStatsSection(index), QStringLiteral("Steak"), Number(steak));
+    WriteIni(SeatStatsSection(index), QStringLiteral("Steak"), IniNumber(steak));
     lblCurrentMoney_[index]->setText(MoneyCaption(steak + CaptionAmount(lblWinningsStat_[index]->text())));
     if (TableMoney* table = CurrentTableMoney()) {
         table->SetPlayerTotalCaption(
@@ -216,7 +209,7 @@ void StatisticsWindow::cmdResetStats_Click() {
                     MsgIcon::Exclamation, MsgButtons::OkCancel, this) != MsgResult::Ok) {
         return;
     }
-    const QString zero = Number(0);
+    const QString zero = IniNumber(0);
     lblHandsPlayed_->setText(QStringLiteral("0"));
     WriteIni(HandsPlayedSection(), QStringLiteral("Hands"), zero);
     for (int k = 0; k < 5; ++k) {

@@ -17,7 +17,36 @@ int ReadTwips(const QString& section, const char* key) {
     return static_cast<int>(RoundHalfAway(LeadingNumber(ReadIni(section, key).toStdString())));
 }
 void WriteTwips(const QString& section, const char* key, int twips) {
-    WriteIni(section, key, QString::fromStdString(NumberText(twips)));
+    WriteIni(section, key, IniNumber(twips));
+}
+
+QString IndexedName(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+QString IniNumber(double value) {
+    return QString::fromStdString(NumberText(value));
+}
+
+void RestoreWindowPlace(QWidget* frame, const QString& section, const QSize& designSize, bool keepsSize) {
+    frame->move(Px(ReadTwips(section, "Left")), Px(ReadTwips(section, "Top")));
+    if (!keepsSize) {
+        return;
+    }
+    const QSize stored(Px(ReadTwips(section, "Width")), Px(ReadTwips(section, "Height")));
+    const bool usable = stored.width() >= designSize.width() && stored.height() >= designSize.height();
+    frame->resize(usable ? stored : designSize);
+}
+
+void SaveWindowPlace(const QWidget* frame, const QString& section, const QSize& designSize, bool keepsSize) {
+    // pos() is the outer corner for a top-level window and the sub-window's place in the client area;
+    // both are what move() accepts back.
+    WriteTwips(section, "Top", Twips(frame->pos().y()));
+    WriteTwips(section, "Left", Twips(frame->pos().x()));
+    if (keepsSize) {
+        const QSize size = frame->size().expandedTo(designSize);
+        WriteTwips(section, "Height", Twips(size.height()));
+        WriteTwips(section, "Width", Twips(size.width()));
+    }
 }
 
 void SetWindowHost(QMdiArea* area) {
@@ -50,6 +79,20 @@ void ChildWindow::ShowInHost() {
     }
 }
 
+void ChildWindow::BringToFront() {
+    QWidget* frame = Frame();
+    if (frame->isMinimized()) {
+        frame->showNormal();
+    }
+    frame->show();
+    frame->raise();
+    if (subWindow_ && subWindow_->mdiArea()) {
+        subWindow_->mdiArea()->setActiveSubWindow(subWindow_);
+    } else {
+        activateWindow();
+    }
+}
+
 QWidget* ChildWindow::Frame() {
     return subWindow_ ? static_cast<QWidget*>(subWindow_.data()) : this;
 }
@@ -62,6 +105,16 @@ void ChildWindow::SetDesignSize(const QSize& pixels) {
     }
 }
 
+QSize ChildWindow::DesignFrameSize() const {
+    const QSize inner = designSize_.isValid() ? designSize_ : size();
+    // The sub-window's own hint is its child's hint with the title bar and borders round it.
+    return subWindow_ ? inner + (subWindow_->sizeHint() - sizeHint()) : inner;
+}
+
+QSize ChildWindow::sizeHint() const {
+    return designSize_.isValid() ? designSize_ : QWidget::sizeHint();
+}
+
 void ChildWindow::SetCaption(const QString& caption) {
     setWindowTitle(caption);
     if (subWindow_) {
@@ -70,34 +123,11 @@ void ChildWindow::SetCaption(const QString& caption) {
 }
 
 void ChildWindow::RestorePosition() {
-    QWidget* frame = Frame();
-    const int top = ReadTwips(section_, "Top");
-    const int left = ReadTwips(section_, "Left");
-    frame->move(Px(left), Px(top));
-    if (keepsSize_) {
-        const int height = ReadTwips(section_, "Height");
-        const int width = ReadTwips(section_, "Width");
-        if (height > 0 && width > 0) {
-            frame->resize(Px(width), Px(height));
-        } else if (designSize_.isValid()) {
-            resize(designSize_);
-            if (subWindow_) {
-                subWindow_->adjustSize();
-            }
-        }
-    }
+    RestoreWindowPlace(Frame(), section_, DesignFrameSize(), keepsSize_);
 }
 
 void ChildWindow::SavePosition() {
-    // pos() is the outer corner for a top-level window and the sub-window's place in the client area;
-    // both are what move() accepts back.
-    const QWidget* frame = Frame();
-    WriteTwips(section_, "Top", Twips(frame->pos().y()));
-    WriteTwips(section_, "Left", Twips(frame->pos().x()));
-    if (keepsSize_) {
-        WriteTwips(section_, "Height", Twips(frame->height()));
-        WriteTwips(section_, "Width", Twips(frame->width()));
-    }
+    SaveWindowPlace(Frame(), section_, DesignFrameSize(), keepsSize_);
 }
 
 bool ChildWindow::Form_Unload() {

@@ -6,7 +6,6 @@
 #include "Program.h"
 #include "ProgramEnd.h"
 #include "RecordingPresenter.h"
-#include "TempSettings.h"
 
 #include <memory>
 
@@ -14,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
@@ -21,8 +21,7 @@
 using namespace bacc;
 
 // The start screen finds the settings file the way the program does: beside the executable, then in the
-// user's configuration directory. The tests point the configuration directory at a directory of
-// their own.
+// user's configuration directory, which the tests point at a directory of their own.
 class StartScreenTest : public QObject {
     Q_OBJECT
 
@@ -31,21 +30,27 @@ private:
     std::unique_ptr<test::RecordingPresenter> presenter_;
     int programEnds_ = 0;
 
-    QString ConfigIni() const { return config_.filePath(QStringLiteral("quorrel-baccarat/BACCARAT.INI")); }
-    void InstallSettings() {
-        QDir(config_.path()).mkpath(QStringLiteral("quorrel-baccarat"));
-        QFile file(ConfigIni());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("[Options]\nLarge Buttons=True\n[Shoe Size]\nDecks= 8\n"
-                   "[MDIForm1]\nTop= 0\nLeft= 0\nHeight= 9000\nWidth= 12000\n");
+    QString ConfigFile(const char* name) const {
+        return config_.filePath(QStringLiteral("quorrel-baccarat/") + QLatin1String(name));
     }
-    StartScreen* LoadedStartScreen() {
+    // The settings file and a help file with the start screen's topic, then the loaded start screen.
+    StartScreen* Loaded() {
+        QDir(config_.path()).mkpath(QStringLiteral("quorrel-baccarat"));
+        QFile ini(ConfigFile("BACCARAT.INI"));
+        QFile help(ConfigFile("BACCARAT.HLP"));
+        if (!ini.open(QIODevice::WriteOnly) || !help.open(QIODevice::WriteOnly)) {
+            return nullptr;
+        }
+        ini.write("[Options]\nLarge Buttons=True\n[Shoe Size]\nDecks= 8\n");
+        help.write("<html><body><h1><a name=\"contents\">Contents</a></h1>"
+                   "<h2><a name=\"start-screen\">Start</a></h2><p>Read me</p></body></html>");
         StartScreen* screen = CreateStartScreen();
         if (!screen->Form_Load()) {
             return nullptr;
         }
         screen->show();
-        return screen;
+        screen->activateWindow();
+        return QTest::qWaitForWindowActive(screen) ? screen : nullptr;
     }
 
 private slots:
@@ -53,7 +58,6 @@ private slots:
         QVERIFY(config_.isValid());
         qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
         QVERIFY(!QFile::exists(DevelopmentIniPath()));
-        QCOMPARE(InstalledIniPath(), ConfigIni());
     }
     void init() {
         presenter_ = std::make_unique<test::RecordingPresenter>();
@@ -62,14 +66,13 @@ private slots:
         SetIniPath(QString());
     }
     void cleanup() {
-        if (MainWindow* window = TheMainWindow()) {
-            delete window;
+        if (QTextBrowser* browser = HelpBrowser()) {
+            browser->window()->close();
         }
-        if (StartScreen* screen = TheStartScreen()) {
-            delete screen;
-        }
+        delete TheMainWindow();
+        delete TheStartScreen();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QFile::remove(ConfigIni());
+        QFile::remove(ConfigFile("BACCARAT.INI"));
         SetEndProgramHook({});
         SetIniPath(QString());
         presenter_.reset();
@@ -79,115 +82,94 @@ private slots:
         StartScreen* screen = CreateStartScreen();
         QVERIFY(!screen->Form_Load());
         QCOMPARE(presenter_->Count(), 1);
-        QCOMPARE(
-            presenter_->Last().Text,
-            QStringLiteral("The 'INI' file for Quorrel Baccarat is missing or corrupted. Please re-install "
-                           "Quorrel Baccarat"));
         QCOMPARE(presenter_->Last().Icon, MsgIcon::Critical);
-        QVERIFY(!QFile::exists(ConfigIni()));
+        QVERIFY(!QFile::exists(ConfigFile("BACCARAT.INI")));
         QVERIFY(!QFile::exists(DevelopmentIniPath()));
         QVERIFY(!TheMainWindow());
     }
 
-    void textsOfTheStartScreen() {
-        InstallSettings();
-        StartScreen* screen = LoadedStartScreen();
+    // Start has the focus and is the default button; a fixed-size window offers no maximise button.
+    void startIsTheDefaultOfAFixedWindow() {
+        StartScreen* screen = Loaded();
         QVERIFY(screen);
-        QCOMPARE(IniPath(), ConfigIni());
-        QVERIFY(!screen->windowTitle().isEmpty());
+        auto* start = screen->findChild<QPushButton*>("cmdStart");
+        QVERIFY(start->isDefault());
         QCOMPARE(screen->findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version 2.1"));
-        QCOMPARE(screen->findChild<QLabel*>("Label1")->text(),
-                 QStringLiteral(
-                     "Improve your Baccarat skills\nTry BETTING STRATEGIES and MONEY MANAGEMENT without "
-                     "risking money"));
-        QVERIFY(!screen->findChild<QLabel*>("Label4")->text().isEmpty());
-        QCOMPARE(screen->findChild<QPushButton*>("cmdStart")->toolTip(),
-                 QStringLiteral("Click to START Quorrel Baccarat"));
-        QVERIFY(!screen->findChild<QPushButton*>("cmdStart")->icon().isNull());
-        QCOMPARE(screen->findChild<QPushButton*>("Command1")->text(), QStringLiteral("&Start"));
-        QCOMPARE(screen->findChild<QPushButton*>("cmdHelp")->text(), QStringLiteral("&HELP"));
-        QCOMPARE(screen->findChild<QPushButton*>("cmdQuit")->text(), QStringLiteral("&Exit"));
-        for (const char* picture : {"Image1", "Image2", "Picture1"}) {
-            QVERIFY2(!screen->findChild<QLabel*>(picture)->pixmap().isNull(), picture);
+        QCOMPARE(QApplication::focusWidget(), start);
+        const Qt::WindowFlags flags = screen->windowFlags();
+        QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+        QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint) && flags.testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+        QCOMPARE(screen->minimumSize(), screen->maximumSize());
+    }
+
+    // What each key does, typed into a button or into the window itself ("Plauk").
+    void keys_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("Enter on Start") << "cmdStart" << int(Qt::Key_Return) << "game";
+        QTest::newRow("keypad Enter on Start") << "cmdStart" << int(Qt::Key_Enter) << "game";
+        QTest::newRow("space on Start") << "Command1" << int(Qt::Key_Space) << "game";
+        QTest::newRow("space on HELP") << "cmdHelp" << int(Qt::Key_Space) << "help";
+        QTest::newRow("space on Exit") << "cmdQuit" << int(Qt::Key_Space) << "end";
+        QTest::newRow("Enter") << "Plauk" << int(Qt::Key_Return) << "game";
+        QTest::newRow("s") << "Plauk" << int(Qt::Key_S) << "game";
+        QTest::newRow("h") << "Plauk" << int(Qt::Key_H) << "help";
+        QTest::newRow("e") << "Plauk" << int(Qt::Key_E) << "end";
+        QTest::newRow("x") << "Plauk" << int(Qt::Key_X) << "nothing";
+        QTest::newRow("1") << "Plauk" << int(Qt::Key_1) << "nothing";
+    }
+    void keys() {
+        QFETCH(QString, target);
+        QFETCH(int, key);
+        QFETCH(QString, outcome);
+        StartScreen* screen = Loaded();
+        QVERIFY(screen);
+        QWidget* widget = target == screen->objectName() ? screen : screen->findChild<QWidget*>(target);
+        QTest::keyClick(widget, static_cast<Qt::Key>(key));
+        QCOMPARE(TheMainWindow() != nullptr, outcome == QLatin1String("game"));
+        QCOMPARE(HelpBrowser() != nullptr, outcome == QLatin1String("help"));
+        QCOMPARE(programEnds_, outcome == QLatin1String("end") ? 1 : 0);
+        if (outcome == QLatin1String("help")) {
+            QCOMPARE(HelpBrowser()->source().fragment(), QStringLiteral("start-screen"));
+        }
+        if (outcome == QLatin1String("nothing")) {
+            QVERIFY(TheStartScreen() && screen->isVisible());
+        } else {
+            QTRY_COMPARE(TheStartScreen() == nullptr, outcome != QLatin1String("help"));
         }
     }
 
-    void otherKeysDoNothing() {
-        InstallSettings();
-        StartScreen* screen = LoadedStartScreen();
+    // The help window lies wholly on the screen, frame and all, and Escape closes it.
+    void helpWindowOnTheScreenClosedByEscape() {
+        StartScreen* screen = Loaded();
         QVERIFY(screen);
-        for (char key : {'x', 'X', '1', ' ', 'q'}) {
-            QTest::keyClick(screen, key);
-        }
-        QVERIFY(TheStartScreen() && screen->isVisible());
-        QVERIFY(!TheMainWindow());
-        QCOMPARE(programEnds_, 0);
-    }
-
-    void keySStartsTheGame() {
-        InstallSettings();
-        StartScreen* screen = LoadedStartScreen();
-        QVERIFY(screen);
-        QTest::keyClick(screen, 's');
-        QVERIFY(TheMainWindow());
-        QVERIFY(TheMainWindow()->isVisible());
-        QTRY_VERIFY(!TheStartScreen()); // the main window's load closed it
-        QCOMPARE(programEnds_, 0);      // handing over does not end the program
-    }
-
-    void startButtonStartsTheGame() {
-        InstallSettings();
-        StartScreen* screen = LoadedStartScreen();
-        QVERIFY(screen);
-        screen->findChild<QPushButton*>("cmdStart")->click();
-        QVERIFY(TheMainWindow());
-        QTRY_VERIFY(!TheStartScreen());
-    }
-
-    void keyHOpensTheStartScreenTopic() {
-        InstallSettings();
-        QFile help(config_.filePath(QStringLiteral("quorrel-baccarat/BACCARAT.HLP")));
-        QVERIFY(help.open(QIODevice::WriteOnly));
-        help.write("<html><body><h1><a name=\"contents\">Contents</a></h1>"
-                   "<h2><a name=\"start-screen\">Start</a></h2></body></html>");
-        help.close();
-        StartScreen* screen = LoadedStartScreen();
-        QVERIFY(screen);
-        QTest::keyClick(screen, 'h');
+        QRect place = screen->frameGeometry(); // centred, as the program shows it
+        place.moveCenter(screen->screen()->availableGeometry().center());
+        screen->move(place.topLeft());
+        screen->findChild<QPushButton*>("cmdHelp")->click();
         QVERIFY(HelpBrowser());
-        QCOMPARE(HelpBrowser()->source().fragment(), QStringLiteral("start-screen"));
-        QVERIFY(TheStartScreen() && !TheMainWindow()); // help does not start the game
-        HelpBrowser()->window()->close();
-        help.remove();
-    }
-
-    void keyEEnds() {
-        InstallSettings();
-        StartScreen* screen = LoadedStartScreen();
-        QVERIFY(screen);
-        QTest::keyClick(screen, 'E');
-        QCOMPARE(programEnds_, 1);
-        QTRY_VERIFY(!TheStartScreen());
-        QVERIFY(!TheMainWindow());
-    }
-
-    void exitButtonEnds() {
-        InstallSettings();
-        StartScreen* screen = LoadedStartScreen();
-        QVERIFY(screen);
-        screen->findChild<QPushButton*>("cmdQuit")->click();
-        QCOMPARE(programEnds_, 1);
-        QTRY_VERIFY(!TheStartScreen());
+        QWidget* help = HelpBrowser()->window();
+        QVERIFY(QTest::qWaitForWindowExposed(help));
+        const QRect available = screen->screen()->availableGeometry();
+        QVERIFY2(available.contains(help->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(help->frameGeometry().x())
+                                .arg(help->frameGeometry().y())
+                                .arg(help->frameGeometry().width())
+                                .arg(help->frameGeometry().height())));
+        QTest::keyClick(HelpBrowser(), Qt::Key_Escape);
+        QTRY_VERIFY(!HelpBrowser());
+        QVERIFY(TheStartScreen()); // help does not start or end anything
     }
 
     void secondCopyBringsTheRunningWindowForward() {
-        InstallSettings();
-        StartScreen* screen = LoadedStartScreen();
+        StartScreen* screen = Loaded();
         QVERIFY(screen);
         screen->showMinimized();
         ActivateFrontWindow();
-        QVERIFY(!screen->isMinimized());
-        QVERIFY(screen->isVisible());
+        QVERIFY(!screen->isMinimized() && screen->isVisible());
         screen->cmdStart_Click();
         MainWindow* window = TheMainWindow();
         QVERIFY(window);
