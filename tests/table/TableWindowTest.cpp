@@ -288,7 +288,7 @@ private slots:
         Open(Stats);
         test::RecordingPresenter presenter;
         table_->move(TwipsPoint(600, 900));
-        table_->resize(TwipsSize(9000, 3000));
+        table_->resize(TwipsSize(12000, 4500));
         table_->DealInProgress = true;
         QVERIFY(!table_->close());
         QCOMPARE(presenter.Count(), 1);
@@ -303,8 +303,8 @@ private slots:
         QCOMPARE(presenter.Count(), 1);
         QCOMPARE(ReadIni(QStringLiteral("frmBaccTable"), QStringLiteral("Top")), QStringLiteral(" 900"));
         QCOMPARE(ReadIni(QStringLiteral("frmBaccTable"), QStringLiteral("Left")), QStringLiteral(" 600"));
-        QCOMPARE(ReadIni(QStringLiteral("frmBaccTable"), QStringLiteral("Height")), QStringLiteral(" 3000"));
-        QCOMPARE(ReadIni(QStringLiteral("frmBaccTable"), QStringLiteral("Width")), QStringLiteral(" 9000"));
+        QCOMPARE(ReadIni(QStringLiteral("frmBaccTable"), QStringLiteral("Height")), QStringLiteral(" 4500"));
+        QCOMPARE(ReadIni(QStringLiteral("frmBaccTable"), QStringLiteral("Width")), QStringLiteral(" 12000"));
         QTRY_VERIFY(TheTable() == nullptr);
     }
 
