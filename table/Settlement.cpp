@@ -7,13 +7,15 @@
 #include "StatisticsSections.h"
 #include "TableWindow.h"
 
+#include <vector>
+
 // The seats' money on the table: each hand settled and recorded, the win and lose marks, the current
 // money, the shoes counted and the funds check of the bet entry. The arithmetic is the engine's.
 namespace bacc {
 namespace {
 
 QString Number(long long value) {
-    return QString::fromStdString(NumberText(static_cast<double>(value)));
+    return IniNumber(static_cast<double>(value));
 }
 
 long long CaptionDollars(const QString& caption) {
@@ -39,6 +41,8 @@ StandingDollars TableWindow::StandingOf(int seat) const {
 
 void TableWindow::SettleHand() {
     const long long unitValue = txtUnitValue->Number();
+    std::vector<IniValue> written;
+    written.reserve(5);
     for (int seat = 0; seat < SeatCount; ++seat) {
         const long long handCents = RecordHandResult(BetsOf(seat), unitValue, seat + 1);
         const QString section = SeatStatsSection(seat);

@@ -83,10 +83,6 @@ template <typename Widget> Widget* Place(Widget* widget, int left, int top, int 
     return widget;
 }
 
-QString Indexed(const char* name, int index) {
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
-
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, const LabelLook& look) {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
@@ -194,7 +190,7 @@ TableWindow::TableWindow(QWidget* parent)
     pctCardBackMove->hide();
     for (int index = 0; index < 2; ++index) {
         Image1[index] = new QLabel(this);
-        Image1[index]->setObjectName(Indexed("Image1", index));
+        Image1[index]->setObjectName(IndexedName("Image1", index));
         Image1[index]->setPixmap(RenderHandPointer(static_cast<HandPointing>(index), devicePixelRatioF()));
         Image1[index]->hide();
     }
@@ -288,11 +284,11 @@ void TableWindow::CreateCommands() {
     duokkortos->setStyleSheet(buttonSheet);
 
     const LabelLook shuffling{.Text = Red, .PixelSize = 17, .Bold = true};
-    lblShuffleInProgress[1] = Place(MakeLabel(this, Indexed("lblShuffleInProgress", 1),
+    lblShuffleInProgress[1] = Place(MakeLabel(this, IndexedName("lblShuffleInProgress", 1),
                                               QStringLiteral("SHUFFLE IN PROGRESS PLEASE WAIT"),
                                               {.Text = WindowText, .PixelSize = 17, .Bold = true}),
                                     4425, 75, 2415, 945);
-    lblShuffleInProgress[0] = Place(MakeLabel(this, Indexed("lblShuffleInProgress", 0),
+    lblShuffleInProgress[0] = Place(MakeLabel(this, IndexedName("lblShuffleInProgress", 0),
                                               QStringLiteral("SHUFFLE IN PROGRESS PLEASE WAIT"), shuffling),
                                     4410, 60, 2415, 945);
     for (QLabel* label : lblShuffleInProgress) {
@@ -353,11 +349,11 @@ void TableWindow::CreateSeatMoney() {
     for (int seat = 0; seat < SeatCount; ++seat) {
         const int left = seat == 0 ? 3210 : 6510;
         lblPlayerTotal[seat] =
-            Place(MakeLabel(this, Indexed("lblPlayerTotal", seat), QStringLiteral("$0"), money), left, 1440,
-                  1365, 255);
+            Place(MakeLabel(this, IndexedName("lblPlayerTotal", seat), QStringLiteral("$0"), money), left,
+                  1440, 1365, 255);
         lblPlayerWinnings[seat] =
-            Place(MakeLabel(this, Indexed("lblPlayerWinnings", seat), QStringLiteral("$0"), winnings), left,
-                  1710, 1365, 255);
+            Place(MakeLabel(this, IndexedName("lblPlayerWinnings", seat), QStringLiteral("$0"), winnings),
+                  left, 1710, 1365, 255);
     }
     Label9 = Place(MakeLabel(this, QStringLiteral("Label9"), QStringLiteral("<- TOTAL ->"), between), 4890,
                    1470, 1335, 225);
@@ -511,7 +507,7 @@ void TableWindow::CreateSeatBets(int seat) {
     constexpr std::array<const char*, 4> incCaption{"0", "1", "2", "5"};
     for (const Row& row : rows) {
         const bool tie = row.Tie;
-        (*row.Boxes)[seat] = Place(MakeBox(this, Indexed(row.Box, seat),
+        (*row.Boxes)[seat] = Place(MakeBox(this, IndexedName(row.Box, seat),
                                            tie ? QStringLiteral("99") : QStringLiteral("999"), tie ? 2 : 3,
                                            tie ? QStringLiteral("Enter between 0 and 20 units")
                                                : QStringLiteral("Enter between 0 and 100 units"),
@@ -519,7 +515,7 @@ void TableWindow::CreateSeatBets(int seat) {
                                    3480 + shift, row.Top, 405, 315);
         (*row.Boxes)[seat]->SetDigits(QStringLiteral("0"));
         for (int k = 0; k < 4; ++k) {
-            auto* inc = new ClickLabel(Indexed(row.Inc[k], seat), QLatin1String(incCaption[k]), this);
+            auto* inc = new ClickLabel(IndexedName(row.Inc[k], seat), QLatin1String(incCaption[k]), this);
             Style(inc, increment);
             inc->setCursor(Qt::PointingHandCursor);
             inc->setToolTip(k == 0   ? QStringLiteral("Clear %1 Bet").arg(QLatin1String(row.Spot))
@@ -528,14 +524,14 @@ void TableWindow::CreateSeatBets(int seat) {
             Place(inc, incLeft[k] + shift, row.Top + 30, 135, 255);
             (*row.Incs[k])[seat] = inc;
         }
-        auto* valueLabel = Place(MakeLabel(this, Indexed(row.Value, seat), QStringLiteral("$0"), value),
+        auto* valueLabel = Place(MakeLabel(this, IndexedName(row.Value, seat), QStringLiteral("$0"), value),
                                  3150 + shift, row.Top + 360, 765, 255);
         valueLabel->hide();
         (*row.Values)[seat] = valueLabel;
         // The win and lose marks sit beside the value, under the increment labels.
-        auto* win = Place(MakeLabel(this, Indexed(row.Win, seat), QStringLiteral("WIN"), won), 3945 + shift,
-                          row.Top + 300, 510, 255);
-        auto* lose = Place(MakeLabel(this, Indexed(row.Lose, seat), QStringLiteral("LOSE"), lost),
+        auto* win = Place(MakeLabel(this, IndexedName(row.Win, seat), QStringLiteral("WIN"), won),
+                          3945 + shift, row.Top + 300, 510, 255);
+        auto* lose = Place(MakeLabel(this, IndexedName(row.Lose, seat), QStringLiteral("LOSE"), lost),
                            3945 + shift, row.Top + 330, 510, 255);
         win->hide();
         lose->hide();
@@ -550,33 +546,33 @@ void TableWindow::CreateCardSlot(int slot) {
         widget->setGeometry(TwipsRect(left, top, width, height).translated(origin));
     };
     shpCardShadow[slot] =
-        new TableShape(Indexed("shpCardShadow", slot), TableShape::Kind::RoundedRectangle, this);
+        new TableShape(IndexedName("shpCardShadow", slot), TableShape::Kind::RoundedRectangle, this);
     shpCardShadow[slot]->SetBorder(Qt::transparent, 0);
     shpCardShadow[slot]->SetFill(QColor(0, 0, 0, 110));
     shpCardShadow[slot]->SetRadius(4);
     place(shpCardShadow[slot], 45, 45, 1065, 1440);
 
-    pctCardFace[slot] = new PictureBox(Indexed("pctCardFace", slot), this);
+    pctCardFace[slot] = new PictureBox(IndexedName("pctCardFace", slot), this);
     place(pctCardFace[slot], 0, 0, 1065, 1440);
 
-    pctCardTopLeft[slot] = MakePatch(this, Indexed("pctCardTopLeft", slot));
-    pctCardTopRight[slot] = MakePatch(this, Indexed("pctCardTopRight", slot));
-    pctCardBottomLeft[slot] = MakePatch(this, Indexed("pctCardBottomLeft", slot));
-    pctCardBottomRight[slot] = MakePatch(this, Indexed("pctCardBottomRight", slot));
+    pctCardTopLeft[slot] = MakePatch(this, IndexedName("pctCardTopLeft", slot));
+    pctCardTopRight[slot] = MakePatch(this, IndexedName("pctCardTopRight", slot));
+    pctCardBottomLeft[slot] = MakePatch(this, IndexedName("pctCardBottomLeft", slot));
+    pctCardBottomRight[slot] = MakePatch(this, IndexedName("pctCardBottomRight", slot));
     place(pctCardTopLeft[slot], 30, 45, 129, 390);
     place(pctCardTopRight[slot], 900, 45, 129, 390);
     place(pctCardBottomLeft[slot], 30, 1005, 129, 390);
     place(pctCardBottomRight[slot], 900, 1005, 129, 390);
-    pctCardTopLeftWide[slot] = MakePatch(this, Indexed("pctCardTopLeftWide", slot));
-    pctCardTopRightWide[slot] = MakePatch(this, Indexed("pctCardTopRightWide", slot));
-    pctCardBottomLeftWide[slot] = MakePatch(this, Indexed("pctCardBottomLeftWide", slot));
-    pctCardBottomRightWide[slot] = MakePatch(this, Indexed("pctCardBottomRightWide", slot));
+    pctCardTopLeftWide[slot] = MakePatch(this, IndexedName("pctCardTopLeftWide", slot));
+    pctCardTopRightWide[slot] = MakePatch(this, IndexedName("pctCardTopRightWide", slot));
+    pctCardBottomLeftWide[slot] = MakePatch(this, IndexedName("pctCardBottomLeftWide", slot));
+    pctCardBottomRightWide[slot] = MakePatch(this, IndexedName("pctCardBottomRightWide", slot));
     place(pctCardTopLeftWide[slot], 45, 45, 159, 390);
     place(pctCardTopRightWide[slot], 855, 45, 165, 390);
     place(pctCardBottomLeftWide[slot], 45, 1005, 159, 390);
     place(pctCardBottomRightWide[slot], 855, 1005, 159, 390);
 
-    pctCardBack[slot] = new PictureBox(Indexed("pctCardBack", slot), this);
+    pctCardBack[slot] = new PictureBox(IndexedName("pctCardBack", slot), this);
     place(pctCardBack[slot], 0, 0, 1065, 1440);
     pctCardBack[slot]->setToolTip(QStringLiteral("Click to reveal card"));
     pctCardBack[slot]->setCursor(Qt::PointingHandCursor);
@@ -584,14 +580,15 @@ void TableWindow::CreateCardSlot(int slot) {
     connect(pctCardBack[slot], &PictureBox::MouseMoved, this, [this, slot] { pctCardBack_MouseMove(slot); });
 
     lblCardBottom[slot] =
-        new SqueezeHandle(Indexed("lblCardBottom", slot), SqueezeHandle::Edge::Bottom, this);
+        new SqueezeHandle(IndexedName("lblCardBottom", slot), SqueezeHandle::Edge::Bottom, this);
     place(lblCardBottom[slot], 0, 1440, 1065, 135);
     lblCardBottom[slot]->setToolTip(QStringLiteral("To reveal card - press left mouse button and move up"));
     connect(lblCardBottom[slot], &SqueezeHandle::MouseMoved, this,
             [this, slot](int, int y) { lblCardBottom_MouseMove(slot, y); });
     connect(lblCardBottom[slot], &SqueezeHandle::MouseUp, this,
             [this, slot] { lblCardBottom_MouseUp(slot); });
-    lblCardRight[slot] = new SqueezeHandle(Indexed("lblCardRight", slot), SqueezeHandle::Edge::Right, this);
+    lblCardRight[slot] =
+        new SqueezeHandle(IndexedName("lblCardRight", slot), SqueezeHandle::Edge::Right, this);
     place(lblCardRight[slot], 1065, 0, 135, 1440);
     lblCardRight[slot]->setToolTip(QStringLiteral("To reveal card - press left mouse button and move left"));
     connect(lblCardRight[slot], &SqueezeHandle::MouseMoved, this,
