@@ -17,6 +17,11 @@ xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; rm -f "$displayfile"' EXIT
 for _ in $(seq 50); do [ -s "$displayfile" ] && break; sleep 0.1; done
 display=":$(head -n 1 "$displayfile")"
-runtime="$(mktemp -d)"
-DISPLAY="$display" XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb "$root/build/baccarat-screenshots" "$out"
-rm -rf "$runtime"
+# A private runtime directory and a fresh copy of the shipped settings: the user's own are not touched.
+scratch="$(mktemp -d)"
+mkdir -p "$scratch/runtime" "$scratch/config/quorrel-baccarat"
+chmod 700 "$scratch/runtime"
+cp "$root/resources/BACCARAT.INI" "$root/resources/BACCARAT.HLP" "$scratch/config/quorrel-baccarat/"
+DISPLAY="$display" XDG_RUNTIME_DIR="$scratch/runtime" XDG_CONFIG_HOME="$scratch/config" QT_QPA_PLATFORM=xcb \
+  "$root/build/baccarat-screenshots" "$out"
+rm -rf "$scratch"

@@ -2,9 +2,12 @@
 // being squeezed, the marking card of a long shoe and the statistics window. The shoes are seeded and
 // every wait runs at once, so the same build gives the same pictures each time.
 //
-//   baccarat-screenshots OUTPUT_DIR      (run under a display, e.g. Xvfb; see scripts/screenshots.sh)
-#include "IniFile.h"
+//   baccarat-screenshots OUTPUT_DIR
+//
+// It finds its settings file as the game does; scripts/screenshots.sh gives it a fresh copy of the
+// shipped defaults and a virtual display.
 #include "MainWindow.h"
+#include "MessageBox.h"
 #include "Pause.h"
 #include "Shoe.h"
 #include "StartScreen.h"
@@ -16,10 +19,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace bacc {
@@ -36,6 +37,12 @@ public:
             OnWait();
         }
     }
+};
+
+// The messages of the game ("80 hands have just been dealt") are answered at once.
+class SilentMessages : public MessagePresenter {
+public:
+    MsgResult Present(const MessageRequest&, QWidget*) override { return MsgResult::Ok; }
 };
 
 QString outputDir;
@@ -65,25 +72,16 @@ void Trigger(QWidget* main, const char* action) {
     QApplication::processEvents();
 }
 
-void Bet(TableWindow* table, MaskedEdit* box, int units) {
-    box->setFocus();
-    QApplication::processEvents();
+// Units typed into a seat's bet box and the box left, as the player does it.
+void Bet(TableWindow* table, void (TableWindow::*leave)(int), MaskedEdit* box, int seat, int units) {
     box->SetDigits(QString::number(units));
-    table->txtSetFocus->setFocus();
-    QApplication::processEvents();
+    (table->*leave)(seat);
 }
 
 int Run() {
-    QTemporaryDir settingsDir;
-    for (const char* file : {"BACCARAT.INI", "BACCARAT.HLP"}) {
-        QFile::copy(QStringLiteral(BACCARAT_SOURCE_DIR "/resources/") + QLatin1String(file),
-                    settingsDir.filePath(QLatin1String(file)));
-        QFile(settingsDir.filePath(QLatin1String(file)))
-            .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    }
-    SetIniPath(settingsDir.filePath(QStringLiteral("BACCARAT.INI")));
     InstantPause pause;
     SetPauseHook(&pause);
+    SilentMessages messages;
     TheShoe().SetSeed(20261206);
 
     StartScreen* start = CreateStartScreen();
@@ -96,6 +94,7 @@ int Run() {
         return 1;
     }
     Save(start, QStringLiteral("start-screen.png"));
+    SetMessagePresenter(&messages); // after the start screen found its settings file
     start->cmdStart_Click();
     QApplication::processEvents();
 
@@ -117,9 +116,9 @@ int Run() {
 
     // A face-up hand with bets on both seats.
     table->maisyk_Click();
-    Bet(table, table->txtBankerBet[0], 2);
-    Bet(table, table->txtPlayerBet[1], 3);
-    Bet(table, table->txtTieBet[1], 1);
+    Bet(table, &TableWindow::txtBankerBet_LostFocus, table->txtBankerBet[0], 0, 2);
+    Bet(table, &TableWindow::txtPlayerBet_LostFocus, table->txtPlayerBet[1], 1, 3);
+    Bet(table, &TableWindow::txtTieBet_LostFocus, table->txtTieBet[1], 1, 1);
     table->duokkortos_Click();
     Save(main, QStringLiteral("table-face-up.png"));
 
@@ -127,6 +126,9 @@ int Run() {
     Trigger(main, "mnuCardFaceUpDown");
     bool squeezed = false;
     pause.OnWait = [&] {
+        if (!table->CardInSlot[4]) {
+            return; // the first four cards are still being laid
+        }
         if (!squeezed && !table->pctCardBack[0]->isHidden()) {
             squeezed = true;
             table->lblCardBottom_MouseMove(0, -table->CardHeight / 2);
