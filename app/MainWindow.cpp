@@ -11,7 +11,9 @@
 #include "NumberText.h"
 #include "Options.h"
 #include "ProgramEnd.h"
+#include "RoadsWindow.h"
 #include "Shoe.h"
+#include "ShoeOddsWindow.h"
 #include "StartScreen.h"
 #include "StatisticsWindow.h"
 #include "TableWindow.h"
@@ -43,7 +45,7 @@ struct MenuInfo {
     const char* name;
     const char* caption;
 };
-enum Menu { File, CardOptions, MarkingOptions, ShoeSize, Dealing, OptionsMenu, Web, Window, Help };
+enum Menu { File, CardOptions, MarkingOptions, ShoeSize, Dealing, OptionsMenu, Web, Trainer, Window, Help };
 constexpr MenuInfo Menus[] = {
     {"mnuFile", "&File"},
     {"mnuCardOptions", "&Card Options"},
@@ -52,6 +54,7 @@ constexpr MenuInfo Menus[] = {
     {"mnuDealing", "&Dealing"},
     {"mnuOptions", "&Options"},
     {"mnuWeb", "&Web"},
+    {"mnuTrainer", "&Trainer"},
     {"mnuWindow", "&Window"},
     {"mnuHelp", "&Help"},
 };
@@ -131,6 +134,9 @@ std::span<const MainWindow::Control> MainWindow::Controls() {
          nullptr, &Options::StatisticsShown, &M::mnuStatistics_Click, &M::prcStatistics},
         {Web, "mnuDravenholt", "&Dravenholt", nullptr, nullptr, nullptr, nullptr, nullptr,
          &M::mnuDravenholt_Click},
+        {Trainer, "mnuShoeOdds", "Shoe &Odds", nullptr, nullptr, nullptr, nullptr, nullptr,
+         &M::mnuShoeOdds_Click},
+        {Trainer, "mnuRoads", "&Roads", nullptr, nullptr, nullptr, nullptr, nullptr, &M::mnuRoads_Click},
         {Window, "mnuWindowTable", "Table", nullptr, nullptr, nullptr, nullptr, nullptr,
          &M::mnuWindowTable_Click},
         {Window, "mnuWindowMarkCard", "Marking Card", nullptr, nullptr, nullptr, nullptr, nullptr,
@@ -668,6 +674,15 @@ void MainWindow::mnuLargeButtons_Click() {
 
 void MainWindow::mnuDravenholt_Click() {
     OpenWebSite(MakerWebSite, ProgramTitle, this);
+}
+
+// The trainer windows follow the running shoe; each opens at its stored place.
+void MainWindow::mnuShoeOdds_Click() {
+    OpenShoeOdds();
+}
+
+void MainWindow::mnuRoads_Click() {
+    OpenRoads();
 }
 
 // The Window menu shows a window as its own opening does and brings it to the front. The cards-dealt

@@ -47,6 +47,8 @@ public:
     void mnuHands_Click();
     void mnuStatistics_Click();
     void mnuDravenholt_Click();
+    void mnuShoeOdds_Click();
+    void mnuRoads_Click();
     void mnuWindowTable_Click();
     void mnuWindowMarkCard_Click();
     void mnuWindowCardsDealt_Click();

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-dejavu-core clang-format)
+          libbenchmark-dev fonts-dejavu-core clang-format qt6-charts-dev)
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,4 +1,5 @@
 #include "Bankroll.h"
+#include "GameEvents.h"
 #include "IniFile.h"
 #include "MarkingCardWindow.h"
 #include "MessageBox.h"

@@ -1,5 +1,6 @@
 // The shuffle button: the only way from one shoe to the next.
 #include "Bankroll.h"
+#include "GameEvents.h"
 #include "Marking.h"
 #include "MarkingCardWindow.h"
 #include "MessageBox.h"
@@ -63,6 +64,7 @@ void TableWindow::maisyk_Click() {
     // The size is the one chosen when the shoe is built (the menus stay live during the wait), and the
     // whole shoe is marked in the colours chosen now.
     StartShoe(shoe, TheMarking(), Settings().PlayerBlue);
+    emit GameEvents::Instance().ShoeStarted();
     ResetMarkCard(QStringLiteral("Marking Card for PLAYER 1"));
 
     lblShuffleInProgress[0]->hide();
