@@ -366,8 +366,10 @@ private slots:
         QListWidget* list = TheCardsDealtWindows().ListWindow()->List();
         QCOMPARE(list->count(), 52);
         QVERIFY(list->item(1)->text().endsWith("<-Burnt"));
-        QVERIFY(!list->item(2)->text().contains("<-"));
-        QVERIFY(list->item(51)->text().contains("<-End"));
+        QVERIFY(!list->item(replay.NextCard - 1)->text().contains("<-"));
+        for (int unseen = replay.NextCard; unseen < 52; ++unseen) {
+            QVERIFY(list->item(unseen)->text().endsWith("<-End  "));
+        }
         QListWidget* count = TheCardsDealtWindows().CountWindow()->List();
         QCOMPARE(count->count(), 13);
         for (int row = 0; row < 13; ++row) {
