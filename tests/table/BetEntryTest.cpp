@@ -216,6 +216,7 @@ private slots:
         Click("lblPBetInc1(1)");
         QCOMPARE(Bets(1), QStringLiteral("6/0/0 $60/-/-"));
         // A bet the last hand took off still shows its value beside the lose mark; it holds nothing back.
+        FocusOn(table->txtSetFocus);
         Box("txtTieBet(0)")->SetDigits("0");
         Type("txtPlayerBet(0)", "10");
         QCOMPARE(Bets(0), QStringLiteral("10/0/0 $100/-/-"));
