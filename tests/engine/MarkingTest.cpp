@@ -1,207 +1,136 @@
+// The marking card's arithmetic: where each hand is marked, its text and colours, and the column
+// totals, each shoe compared as a whole with its expected card.
 #include "Marking.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace bacc {
 namespace {
 
-// Records one hand for PLAYER 1 the way the deal does: HandNumber first, then the seat.
-long long Record(MarkingState& state, char result, SeatBets bets = {}, long long unit = 10,
-                 MarkOptions options = {}, HandOutcome hand = {}) {
-    ++state.HandNumber;
-    hand.Result = result;
-    return state.RecordHandResult(bets, unit, 1, hand, options);
+// One seat's part of a hand, recorded the way the deal does: HandNumber counts the hand before PLAYER 1
+// is recorded, then PLAYER 2 is settled for the same hand.
+struct Step {
+    char result;
+    SeatBets bets{};
+    MarkOptions options{};
+    HandOutcome hand{};
+    int seat = 1;
+};
+
+void Record(MarkingState& state, const Step& step) {
+    state.HandNumber += step.seat == 1 ? 1 : 0;
+    HandOutcome hand = step.hand;
+    hand.Result = step.result;
+    state.RecordHandResult(step.bets, 10, step.seat, hand, step.options);
 }
 
-// "column,row,result" of every mark, one per line.
-std::string Grid(const MarkingState& state) {
+// Every mark as "column,row result 'text' text-colour outline [oval]", then the units and the column
+// totals shown.
+std::string Card(const MarkingState& state) {
+    static const char* const colours[] = {"plain", "red", "navy", "green"};
     std::ostringstream out;
     for (const Mark& m : state.Marks) {
-        out << m.Column << ',' << m.Row << ',' << m.Result << '\n';
+        out << m.Column << ',' << m.Row << ' ' << m.Result << " '" << m.Text << "' "
+            << (m.TextColourSet ? (m.TextRed ? "red" : "plain") : "unset") << ' '
+            << colours[static_cast<int>(m.Outline)] << (m.Oval ? " oval" : "") << '\n';
+    }
+    out << "units " << state.TotalUnits << " totals";
+    for (std::size_t c = 0; c < state.ColumnTotals.size(); ++c) {
+        if (state.ColumnTotals[c]) {
+            out << ' ' << c << ':' << *state.ColumnTotals[c];
+        }
     }
     return out.str();
 }
 
-TEST(MarkingGrid, BankerBankerPlayerOpensSecondColumn) {
-    MarkingState s;
-    s.ResetForNewShoe(true);
-    for (char r : std::string("BBP")) {
-        Record(s, r);
+struct ShoeCase {
+    const char* name;
+    bool playerBlue;
+    std::vector<Step> steps;
+    const char* card;
+};
+
+class MarkedShoe : public testing::TestWithParam<ShoeCase> {};
+
+TEST_P(MarkedShoe, GivesItsCard) {
+    MarkingState state;
+    state.ResetForNewShoe(GetParam().playerBlue);
+    for (const Step& step : GetParam().steps) {
+        Record(state, step);
     }
-    EXPECT_EQ(Grid(s), "0,1,B\n0,2,B\n1,1,P\n");
-    EXPECT_EQ(s.MarkStreak, -1);
-    EXPECT_EQ(s.MarkColumn, 1);
+    EXPECT_EQ(Card(state), GetParam().card);
 }
 
-TEST(MarkingGrid, TiesTakeRowsOfTheirOwnAndResetWithTheColumn) {
-    MarkingState s;
-    s.ResetForNewShoe(true);
-    Record(s, 'B');
-    Record(s, 'T');
-    Record(s, 'T');
-    EXPECT_EQ(s.MarkTies, 2);
-    Record(s, 'P');
-    EXPECT_EQ(Grid(s), "0,1,B\n0,2,T\n0,3,T\n1,1,P\n");
-    EXPECT_EQ(s.MarkTies, 0);
-    // A streak mark after ties goes below them.
-    Record(s, 'T');
-    Record(s, 'P');
-    EXPECT_EQ(s.Marks.back().Row, 3);
-}
+const MarkOptions Score{true, false}, Naturals{false, true};
+const HandOutcome BankerNatural{'B', 3, 8, false, true};
 
-TEST(MarkingGrid, OpeningTieThenPlayerStaysInColumnZero) {
-    MarkingState s;
-    s.ResetForNewShoe(true);
-    Record(s, 'T');
-    EXPECT_FALSE(s.HeaderBuilt);
-    EXPECT_EQ(s.MarkTies, 0);
-    Record(s, 'P');
-    EXPECT_EQ(Grid(s), "0,1,T\n0,2,P\n");
-    ASSERT_TRUE(s.HeaderBuilt);
-    EXPECT_EQ(s.HeaderLetter(0), 'P');
-    EXPECT_EQ(s.HeaderLetter(1), 'B');
-    EXPECT_EQ(s.HeaderLetter(2), 'P');
-}
+INSTANTIATE_TEST_SUITE_P(
+    Shoes, MarkedShoe,
+    testing::Values(
+        // PLAYER 2's bets are settled but never marked.
+        ShoeCase{"AStreakEndsItsColumn",
+                 true,
+                 {{'B'}, {'B'}, {'P'}, {'P', {0, 2, 0}, {}, {}, 2}},
+                 "0,1 B '' unset red\n0,2 B '' unset red\n1,1 P '' unset navy\nunits 0 totals"},
+        // Ties take rows of their own; a new column starts without them.
+        ShoeCase{"Ties",
+                 true,
+                 {{'B'}, {'T'}, {'T'}, {'P'}, {'T'}, {'P'}},
+                 "0,1 B '' unset red\n0,2 T '' unset green\n0,3 T '' unset green\n1,1 P '' unset navy\n"
+                 "1,2 T '' unset green\n1,3 P '' unset navy\nunits 0 totals"},
+        ShoeCase{"OpeningTieThenPlayer",
+                 true,
+                 {{'T'}, {'P'}},
+                 "0,1 T '' unset green\n0,2 P '' unset navy\nunits 0 totals"},
+        ShoeCase{"OpeningTieThenBanker",
+                 false,
+                 {{'T'}, {'B'}},
+                 "0,1 T '' unset green\n1,1 B '' unset navy\nunits 0 totals"},
+        // A column's total keeps its last non-zero value when the running total comes back to zero; a
+        // hand without a bet leaves its text and colour alone.
+        ShoeCase{
+            "UnitsAndColumnTotals",
+            true,
+            {{'B', {0, 3, 1}}, {'P', {0, 2, 0}}, {'P', {0, 1, 0}}, {'P', {1, 0, 0}}, {'P'}, {'B', {0, 0, 1}}},
+            "0,1 B '2' plain red\n1,1 P '2' red navy\n1,2 P '1' red navy\n1,3 P '1' plain navy\n"
+            "1,4 P '' unset navy\n2,1 B '1' red red\nunits -1 totals 0:2 1:-1 2:-1"},
+        // A Tie bet pays 8 to 1; score mode shows the winner's total first.
+        ShoeCase{"TextsOfTiesAndScores",
+                 true,
+                 {{'T', {0, 0, 2}, {}, {'T', 6, 6}},
+                  {'T', {0, 0, 2}, Score, {'T', 6, 6}},
+                  {'B', {}, Score, {'B', 5, 7}},
+                  {'P', {}, Score, {'P', 9, 2, true, false}}},
+                 "0,1 T '16' plain green\n0,2 T '6' plain green\n1,1 B '75' unset red\n"
+                 "2,1 P '92' unset navy\nunits 32 totals 0:32 1:32 2:32"},
+        ShoeCase{"NaturalsAreOvalOnlyWhenShown",
+                 true,
+                 {{'B', {}, Naturals, BankerNatural},
+                  {'B', {}, {}, BankerNatural},
+                  {'B', {}, Naturals, {'B', 3, 7}}},
+                 "0,1 B '' unset red oval\n0,2 B '' unset red\n0,3 B '' unset red\nunits 0 totals"}),
+    [](const testing::TestParamInfo<ShoeCase>& info) { return std::string(info.param.name); });
 
-TEST(MarkingGrid, OpeningTieThenBankerLettersHeaderFromColumnOne) {
-    MarkingState s;
-    s.ResetForNewShoe(true);
-    Record(s, 'T');
-    Record(s, 'B');
-    EXPECT_EQ(Grid(s), "0,1,T\n1,1,B\n");
-    EXPECT_EQ(s.HeaderAnchorColumn, 1);
-    EXPECT_EQ(s.HeaderLetter(0), 'P');
-    EXPECT_EQ(s.HeaderLetter(1), 'B');
-    EXPECT_EQ(s.HeaderLetter(2), 'P');
-    EXPECT_EQ(s.HeaderLetter(89), 'B');
-    EXPECT_EQ(s.HeaderLetter(100), 'P');
-}
-
-TEST(MarkingMoney, BankerWinWithTieBet) {
-    MarkingState s;
-    s.ResetForNewShoe(true);
-    const long long money = Record(s, 'B', {0, 3, 1}, 25);
-    EXPECT_EQ(money, 95 * 3 * 25 - 100 * 25);
-    EXPECT_EQ(s.HandCents, money);
-    EXPECT_EQ(s.HandUnits, 2);
-    EXPECT_EQ(s.TotalUnits, 2);
-    const Mark& m = s.Marks.back();
-    EXPECT_EQ(m.Text, "2");
-    EXPECT_TRUE(m.TextColourSet);
-    EXPECT_FALSE(m.TextRed);
-}
-
-TEST(MarkingMoney, SecondSeatSettlesWithoutMarking) {
-    MarkingState s;
-    s.ResetForNewShoe(true);
-    Record(s, 'B', {0, 1, 0});
-    const long long money = s.RecordHandResult({2, 0, 0}, 10, 2, HandOutcome{'B', 3, 7, false, false}, {});
-    EXPECT_EQ(money, -2000);
-    EXPECT_EQ(s.Marks.size(), 1u);
-    EXPECT_EQ(s.TotalUnits, 1);
-    EXPECT_EQ(s.MarkStreak, 1);
-}
-
-TEST(MarkingUnits, HandWithoutBetShowsNothingAndKeepsTotal) {
-    MarkingState s;
-    s.ResetForNewShoe(true);
-    Record(s, 'P', {1, 0, 0});
-    Record(s, 'P');
-    EXPECT_FALSE(s.HandUnits.has_value());
-    EXPECT_EQ(s.TotalUnits, 1);
-    const Mark& m = s.Marks.back();
-    EXPECT_EQ(m.Text, "");
-    EXPECT_FALSE(m.TextColourSet);
-}
-
-TEST(MarkingUnits, ColumnTotalKeepsValueWhenRunningTotalReturnsToZero) {
-    MarkingState s;
-    s.ResetForNewShoe(true);
-    Record(s, 'B', {0, 2, 0});
-    ASSERT_EQ(s.ColumnTotals.size(), 1u);
-    EXPECT_EQ(s.ColumnTotals[0], 2);
-    Record(s, 'P', {0, 2, 0}); // column 1, total back to 0
-    EXPECT_EQ(s.TotalUnits, 0);
-    EXPECT_EQ(s.Marks.back().Text, "2");
-    EXPECT_TRUE(s.Marks.back().TextRed);
-    EXPECT_TRUE(s.ColumnTotals.size() < 2 || !s.ColumnTotals[1].has_value());
-    Record(s, 'P', {0, 1, 0}); // still column 1, total -1
-    ASSERT_EQ(s.ColumnTotals.size(), 2u);
-    EXPECT_EQ(s.ColumnTotals[1], -1);
-    EXPECT_EQ(s.LastTotalColumn, 1);
-    Record(s, 'P', {1, 0, 0}); // back to 0: the column keeps showing -1
-    EXPECT_EQ(s.TotalUnits, 0);
-    EXPECT_EQ(s.ColumnTotals[1], -1);
-    EXPECT_EQ(s.ColumnTotals[0], 2);
-}
-
-TEST(MarkingText, TieBetOnTieAndScoreMode) {
-    MarkingState s;
-    s.ResetForNewShoe(true);
-    const HandOutcome tie{'T', 6, 6, false, false};
-    Record(s, 'T', {0, 0, 2}, 10, {}, tie);
-    EXPECT_EQ(s.Marks.back().Text, "16");
-    EXPECT_EQ(s.Marks.back().Outline, MarkColour::Green);
-    Record(s, 'T', {0, 0, 2}, 10, {true, false}, tie);
-    EXPECT_EQ(s.Marks.back().Text, "6");
-    // Score mode puts the winner's total first.
-    Record(s, 'B', {}, 10, {true, false}, HandOutcome{'B', 5, 7, false, false});
-    EXPECT_EQ(s.Marks.back().Text, "75");
-    Record(s, 'P', {}, 10, {true, false}, HandOutcome{'P', 9, 2, true, false});
-    EXPECT_EQ(s.Marks.back().Text, "92");
-}
-
-TEST(MarkingColours, PlayerBlueForShoeChoosesOutlines) {
-    MarkingState s;
-    s.ResetForNewShoe(true);
-    Record(s, 'B');
-    Record(s, 'P');
-    EXPECT_EQ(s.Marks[0].Outline, MarkColour::Red);
-    EXPECT_EQ(s.Marks[1].Outline, MarkColour::Navy);
-    s.ResetForNewShoe(false);
-    EXPECT_TRUE(s.Marks.empty());
-    Record(s, 'B');
-    Record(s, 'P');
-    Record(s, 'T');
-    EXPECT_EQ(s.Marks[0].Outline, MarkColour::Navy);
-    EXPECT_EQ(s.Marks[1].Outline, MarkColour::Red);
-    EXPECT_EQ(s.Marks[2].Outline, MarkColour::Green);
-}
-
-TEST(MarkingShape, NaturalsAreOvalOnlyWhenShown) {
-    MarkingState s;
-    s.ResetForNewShoe(true);
-    const HandOutcome natural{'B', 3, 8, false, true};
-    Record(s, 'B', {}, 10, {false, true}, natural);
-    EXPECT_TRUE(s.Marks.back().Oval);
-    Record(s, 'B', {}, 10, {false, false}, natural);
-    EXPECT_FALSE(s.Marks.back().Oval);
-    Record(s, 'B', {}, 10, {false, true}, HandOutcome{'B', 3, 7, false, false});
-    EXPECT_FALSE(s.Marks.back().Oval);
-}
-
-TEST(MarkingState, ResetClearsTheShoe) {
-    MarkingState s;
-    s.ResetForNewShoe(true);
-    Record(s, 'B', {0, 1, 0});
-    Record(s, 'P', {0, 1, 0});
-    // A new shoe starts its grid afresh: the next Player win opens column 0 again.
-    s.ResetForNewShoe(false);
-    Record(s, 'P', {1, 0, 0});
-    EXPECT_EQ(Grid(s), "0,1,P\n");
-    EXPECT_EQ(s.Marks.back().Outline, MarkColour::Red);
-}
-
-TEST(MarkingGrid, LongStreakDeepensRows) {
-    MarkingState s;
-    s.ResetForNewShoe(true);
-    for (int i = 0; i < 11; ++i) {
-        Record(s, 'B');
-    }
-    EXPECT_EQ(s.DeepestRow(), 11);
-    EXPECT_EQ(s.LastColumn(), 0);
+TEST(Marking, HeaderLettersAlternateFromTheFirstStreakMark) {
+    const auto header = [](const char* results) {
+        MarkingState state;
+        state.ResetForNewShoe(true);
+        for (const char* r = results; *r; ++r) {
+            Record(state, {*r});
+        }
+        std::string letters;
+        for (int column : {0, 1, 2, 89, 100}) {
+            letters += state.HeaderBuilt ? state.HeaderLetter(column) : '-';
+        }
+        return letters;
+    };
+    EXPECT_EQ(header("T"), "-----");
+    EXPECT_EQ(header("TB"), "PBPBP");
+    EXPECT_EQ(header("TP"), "PBPBP");
+    EXPECT_EQ(header("BB"), "BPBPB");
 }
 
 } // namespace

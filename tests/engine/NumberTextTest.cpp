@@ -1,3 +1,4 @@
+// Number and money text as the settings file and the captions hold them, read back by both rules.
 #include "NumberText.h"
 
 #include <clocale>
@@ -11,74 +12,54 @@
 namespace bacc {
 namespace {
 
-TEST(NumberText, WholeNumbersCarryALeadingBlankOrMinus) {
-    EXPECT_EQ(NumberText(12), " 12");
-    EXPECT_EQ(NumberText(8), " 8");
-    EXPECT_EQ(NumberText(0), " 0");
-    EXPECT_EQ(NumberText(-0.0), " 0");
-    EXPECT_EQ(NumberText(-40), "-40");
-    EXPECT_EQ(NumberText(1000000), " 1000000");
-    EXPECT_EQ(NumberText(-123456789012.0), "-123456789012");
-}
+const double NaN = std::nan("");
+const double Huge = std::numeric_limits<double>::max();
 
-TEST(NumberText, FractionsUseOnlyTheDecimalsNeeded) {
-    EXPECT_EQ(NumberText(2.5), " 2.5");
-    EXPECT_EQ(NumberText(-0.25), "-0.25");
-    EXPECT_EQ(NumberText(0.1), " 0.1");
-    EXPECT_EQ(NumberText(1e-7), " 0.0000001");
-}
-
-TEST(NumberText, NonFiniteValuesAreStoredAsZero) {
-    EXPECT_EQ(NumberText(std::numeric_limits<double>::infinity()), " 0");
-    EXPECT_EQ(NumberText(std::nan("")), " 0");
+TEST(NumberText, ABlankOrMinusAndOnlyTheDecimalsNeeded) {
+    const std::pair<double, const char*> cases[] = {
+        {12, " 12"},      {-0.0, " 0"},
+        {-40, "-40"},     {-123456789012.0, "-123456789012"},
+        {-0.25, "-0.25"}, {1e-7, " 0.0000001"},
+        {NaN, " 0"},      {std::numeric_limits<double>::infinity(), " 0"}};
+    for (const auto& [value, text] : cases) {
+        EXPECT_EQ(NumberText(value), text) << value;
+    }
 }
 
 TEST(NumberText, ReadsBackThroughBothRules) {
     std::mt19937_64 random(7);
     std::uniform_real_distribution<double> wide(-1e9, 1e9);
     for (int i = 0; i < 20000; ++i) {
-        double value = wide(random);
-        if (i % 2 == 0) {
-            value = std::round(value);
-        }
+        const double value = i % 2 == 0 ? std::round(wide(random)) : wide(random);
         const std::string text = NumberText(value);
         EXPECT_EQ(LeadingNumber(text), value) << text;
-        ASSERT_TRUE(StrictNumber(text).has_value()) << text;
-        EXPECT_EQ(*StrictNumber(text), value) << text;
+        EXPECT_EQ(StrictNumber(text).value_or(NaN), value) << text;
     }
 }
 
 TEST(LeadingNumber, ReadsUpToTheFirstCharacterThatCannotContinue) {
-    EXPECT_EQ(LeadingNumber(" 150"), 150);
-    EXPECT_EQ(LeadingNumber("   -40"), -40);
-    EXPECT_EQ(LeadingNumber("\t7"), 7);
-    EXPECT_EQ(LeadingNumber("+3"), 3);
-    EXPECT_EQ(LeadingNumber("12abc"), 12);
-    EXPECT_EQ(LeadingNumber("1.5.2"), 1.5);
-    EXPECT_EQ(LeadingNumber("-.5"), -0.5);
-    EXPECT_EQ(LeadingNumber("7."), 7);
-    EXPECT_EQ(LeadingNumber("1e5"), 1);
-    EXPECT_EQ(LeadingNumber("12 34"), 12);
-    EXPECT_EQ(LeadingNumber("8\r"), 8);
-}
-
-TEST(LeadingNumber, TextThatIsNoNumberGivesZero) {
-    EXPECT_EQ(LeadingNumber("No"), 0);
-    EXPECT_EQ(LeadingNumber(""), 0);
-    EXPECT_EQ(LeadingNumber("   "), 0);
-    EXPECT_EQ(LeadingNumber("-"), 0);
-    EXPECT_EQ(LeadingNumber("."), 0);
-    EXPECT_EQ(LeadingNumber("+-5"), 0);
-    EXPECT_EQ(LeadingNumber("$15"), 0);
-    EXPECT_EQ(LeadingNumber("x12"), 0);
-}
-
-TEST(LeadingNumber, ExtremeDigitStringsStayFinite) {
-    const std::string huge(400, '9');
-    EXPECT_EQ(LeadingNumber(huge), std::numeric_limits<double>::max());
-    EXPECT_EQ(LeadingNumber("-" + huge), -std::numeric_limits<double>::max());
+    const std::pair<const char*, double> cases[] = {{" 150", 150},  {"\t7", 7},    {"+3", 3},  {"12abc", 12},
+                                                    {"1.5.2", 1.5}, {"-.5", -0.5}, {"1e5", 1}, {"8\r", 8}};
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(LeadingNumber(text), value) << text;
+    }
+    for (const char* text : {"No", "", "-", ".", "+-5", "$15"}) {
+        EXPECT_EQ(LeadingNumber(text), 0) << text;
+    }
+    // Extreme digit strings stay finite.
+    EXPECT_EQ(LeadingNumber(std::string(400, '9')), Huge);
+    EXPECT_EQ(LeadingNumber("-" + std::string(400, '9')), -Huge);
     EXPECT_EQ(LeadingNumber("0." + std::string(400, '0') + "1"), 0.0);
     EXPECT_EQ(LeadingNumber(std::string(400, '0') + "5"), 5.0);
+}
+
+TEST(StrictNumber, AcceptsOnlyAWholeNumberText) {
+    EXPECT_EQ(StrictNumber(" 12 ").value_or(NaN), 12);
+    EXPECT_EQ(StrictNumber("-40").value_or(NaN), -40);
+    EXPECT_EQ(StrictNumber(" 7\r\n").value_or(NaN), 7);
+    for (const char* text : {"", "No", "12abc", "1 2", "-", ".", "1e5"}) {
+        EXPECT_FALSE(StrictNumber(text).has_value()) << text;
+    }
 }
 
 // Makes a German (comma-decimal) locale available: the installed one, or one compiled into a temporary
@@ -88,12 +69,9 @@ bool SelectCommaLocale() {
         return true;
     }
     char directory[] = "/tmp/numbertext-locale-XXXXXX";
-    if (mkdtemp(directory) == nullptr) {
-        return false;
-    }
-    const std::string command =
-        std::string("localedef -i de_DE -f UTF-8 ") + directory + "/de_DE.UTF-8 >/dev/null 2>&1";
-    if (std::system(command.c_str()) != 0) {
+    if (mkdtemp(directory) == nullptr ||
+        std::system(("localedef -i de_DE -f UTF-8 " + std::string(directory) + "/de_DE.UTF-8 >/dev/null 2>&1")
+                        .c_str()) != 0) {
         return false;
     }
     setenv("LOCPATH", directory, 1);
@@ -116,99 +94,41 @@ TEST(LeadingNumber, DoesNotFollowTheLocale) {
     std::setlocale(LC_ALL, saved.c_str());
 }
 
-TEST(StrictNumber, AcceptsOnlyAWholeNumberText) {
-    EXPECT_EQ(StrictNumber(" 12 ").value_or(-1), 12);
-    EXPECT_EQ(StrictNumber("-40").value_or(0), -40);
-    EXPECT_EQ(StrictNumber("2.5").value_or(0), 2.5);
-    EXPECT_EQ(StrictNumber(" 7\r\n").value_or(0), 7);
-    EXPECT_FALSE(StrictNumber("").has_value());
-    EXPECT_FALSE(StrictNumber("No").has_value());
-    EXPECT_FALSE(StrictNumber("12abc").has_value());
-    EXPECT_FALSE(StrictNumber("1 2").has_value());
-    EXPECT_FALSE(StrictNumber("-").has_value());
-    EXPECT_FALSE(StrictNumber(".").has_value());
-    EXPECT_FALSE(StrictNumber("1e5").has_value());
-}
-
-TEST(RoundHalfAway, HalvesGoAwayFromZero) {
-    EXPECT_EQ(RoundHalfAway(2.5), 3);
-    EXPECT_EQ(RoundHalfAway(-2.5), -3);
-    EXPECT_EQ(RoundHalfAway(0.5), 1);
-    EXPECT_EQ(RoundHalfAway(-0.5), -1);
-    EXPECT_EQ(RoundHalfAway(2.4999), 2);
-    EXPECT_EQ(RoundHalfAway(0.49999999999999994), 0);
-    EXPECT_EQ(RoundHalfAway(std::nan("")), 0);
-}
-
-TEST(RoundHalfAway, HugeValuesAreClampedNotUndefined) {
-    EXPECT_EQ(RoundHalfAway(1e30), std::numeric_limits<long long>::max());
-    EXPECT_EQ(RoundHalfAway(-1e30), -std::numeric_limits<long long>::max());
-    EXPECT_EQ(FormatMoney(-1e30), "-$" + std::to_string(std::numeric_limits<long long>::max()));
-}
-
-TEST(FormatMoney, DollarsWithTheSignBeforeTheDollar) {
-    EXPECT_EQ(FormatMoney(15), "$15");
-    EXPECT_EQ(FormatMoney(-40), "-$40");
-    EXPECT_EQ(FormatMoney(0), "$0");
-    EXPECT_EQ(FormatMoney(-0.4), "$0");
-    EXPECT_EQ(FormatMoney(9.5), "$10");
-    EXPECT_EQ(FormatMoney(-9.5), "-$10");
-    EXPECT_EQ(FormatMoney(1234567), "$1234567");
-    EXPECT_EQ(FormatMoney(std::nan("")), "$0");
-}
-
-TEST(ParseMoney, AcceptsWhatTheTableShows) {
-    EXPECT_EQ(ParseMoney("$15").value_or(0), 15);
-    EXPECT_EQ(ParseMoney("-$40").value_or(0), -40);
-    EXPECT_EQ(ParseMoney("$-40").value_or(0), -40);
-    EXPECT_EQ(ParseMoney(" $ 7 ").value_or(0), 7);
-    EXPECT_EQ(ParseMoney("$1,234").value_or(0), 1234);
-    EXPECT_EQ(ParseMoney("150").value_or(0), 150);
-    EXPECT_EQ(ParseMoney(" 150").value_or(0), 150);
-    EXPECT_EQ(ParseMoney("+$3").value_or(0), 3);
-    EXPECT_EQ(ParseMoney("$2.5").value_or(0), 2.5);
-}
-
-TEST(ParseMoney, RejectsWhatIsNoAmount) {
-    EXPECT_FALSE(ParseMoney("").has_value());
-    EXPECT_FALSE(ParseMoney("$").has_value());
-    EXPECT_FALSE(ParseMoney("-").has_value());
-    EXPECT_FALSE(ParseMoney("No").has_value());
-    EXPECT_FALSE(ParseMoney("--5").has_value());
-    EXPECT_FALSE(ParseMoney("$$5").has_value());
-    EXPECT_FALSE(ParseMoney("5$").has_value());
-    EXPECT_FALSE(ParseMoney("$5abc").has_value());
-    EXPECT_EQ(MoneyValue("No"), 0);
-    EXPECT_EQ(MoneyValue("-$12"), -12);
-}
-
-TEST(ParseMoney, ReadsBackEveryFormattedAmount) {
-    for (long long amount = -5000; amount <= 5000; amount += 7) {
-        const std::string shown = FormatMoney(static_cast<double>(amount));
-        EXPECT_EQ(ParseMoney(shown).value_or(1e99), static_cast<double>(amount)) << shown;
+TEST(RoundHalfAway, HalvesGoAwayFromZeroAndHugeValuesAreClamped) {
+    const long long most = std::numeric_limits<long long>::max();
+    const std::pair<double, long long> cases[] = {
+        {2.5, 3}, {-2.5, -3}, {2.4999, 2}, {0.49999999999999994, 0}, {NaN, 0}, {1e30, most}, {-1e30, -most}};
+    for (const auto& [value, rounded] : cases) {
+        EXPECT_EQ(RoundHalfAway(value), rounded) << value;
     }
 }
 
-TEST(FormatStoredMoney, NumbersAreFormattedOtherTextKept) {
-    EXPECT_EQ(FormatStoredMoney(" 150"), "$150");
-    EXPECT_EQ(FormatStoredMoney("-40"), "-$40");
-    EXPECT_EQ(FormatStoredMoney(" 2.5"), "$3");
-    EXPECT_EQ(FormatStoredMoney("No"), "No");
-    EXPECT_EQ(FormatStoredMoney(""), "");
-    EXPECT_EQ(FormatStoredMoney("12abc"), "12abc");
-}
-
-TEST(IsOn, OnlyTheExactTextFalseIsOff) {
-    EXPECT_FALSE(IsOn("False"));
-    EXPECT_TRUE(IsOn("True"));
-    EXPECT_TRUE(IsOn("No"));
-    EXPECT_TRUE(IsOn("false"));
-    EXPECT_TRUE(IsOn("FALSE"));
-    EXPECT_TRUE(IsOn(" False"));
-    EXPECT_TRUE(IsOn(""));
-    EXPECT_STREQ(BoolText(true), "True");
-    EXPECT_STREQ(BoolText(false), "False");
-    EXPECT_FALSE(IsOn(BoolText(false)));
+TEST(Money, ShownWithTheSignBeforeTheDollarAndReadBack) {
+    const std::pair<double, const char*> shown[] = {{15, "$15"},  {-40, "-$40"},  {-0.4, "$0"},
+                                                    {9.5, "$10"}, {-9.5, "-$10"}, {NaN, "$0"}};
+    for (const auto& [amount, text] : shown) {
+        EXPECT_EQ(FormatMoney(amount), text) << amount;
+    }
+    EXPECT_EQ(FormatMoney(-1e30), "-$" + std::to_string(std::numeric_limits<long long>::max()));
+    for (long long amount = -5000; amount <= 5000; amount += 7) {
+        EXPECT_EQ(ParseMoney(FormatMoney(static_cast<double>(amount))).value_or(NaN),
+                  static_cast<double>(amount));
+    }
+    const std::pair<const char*, double> read[] = {{"$-40", -40}, {" $ 7 ", 7}, {"$1,234", 1234},
+                                                   {" 150", 150}, {"+$3", 3},   {"$2.5", 2.5}};
+    for (const auto& [text, amount] : read) {
+        EXPECT_EQ(ParseMoney(text).value_or(NaN), amount) << text;
+    }
+    for (const char* text : {"", "$", "-", "No", "--5", "$$5", "5$", "$5abc"}) {
+        EXPECT_FALSE(ParseMoney(text).has_value()) << text;
+    }
+    EXPECT_EQ(MoneyValue("No"), 0);
+    // Stored values in money format; text that is no number is kept.
+    const std::pair<const char*, const char*> stored[] = {
+        {" 150", "$150"}, {"-40", "-$40"}, {" 2.5", "$3"}, {"No", "No"}, {"", ""}, {"12abc", "12abc"}};
+    for (const auto& [value, text] : stored) {
+        EXPECT_EQ(FormatStoredMoney(value), text) << value;
+    }
 }
 
 } // namespace
