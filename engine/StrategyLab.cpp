@@ -6,6 +6,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <limits>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -100,18 +101,19 @@ std::int32_t CurveCell(Cents bankroll) {
 }
 
 // Nearest-rank percentiles; reorders values.
-template <typename T> Spread SpreadOf(std::vector<T>& values) {
+template <typename T> Spread SpreadOf(T* first, T* last) {
     Spread spread{};
-    if (values.empty()) {
+    if (first == last) {
         return spread;
     }
-    const std::uint64_t n = values.size();
-    auto from = values.begin();
+    const auto n = static_cast<std::uint64_t>(last - first);
+    T* from = first;
     for (std::size_t i = 0; i < ReportedPercentiles.size(); ++i) {
-        const std::uint64_t rank = std::max<std::uint64_t>((ReportedPercentiles[i] * n + 99) / 100, 1);
-        const auto at = values.begin() + static_cast<std::ptrdiff_t>(rank - 1);
+        const std::uint64_t rank =
+            std::max<std::uint64_t>((static_cast<std::uint64_t>(ReportedPercentiles[i]) * n + 99) / 100, 1);
+        T* at = first + (rank - 1);
         // Each rank is at or after the one before, whose element already splits the range.
-        std::nth_element(from, at, values.end());
+        std::nth_element(from, at, last);
         spread[i] = static_cast<Cents>(*at);
         from = at;
     }
@@ -247,11 +249,13 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
     const std::uint64_t pathCount =
         std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max(p.pathSessions, 0)), sessions);
 
-    std::vector<Cents> finals(sessions);
-    std::vector<Cents> drawdowns(sessions);
+    // Left unset: a long run's pages are touched only as its sessions finish.
+    const auto finals = std::make_unique_for_overwrite<Cents[]>(sessions);
+    const auto drawdowns = std::make_unique_for_overwrite<Cents[]>(sessions);
     std::vector<ChunkTotals> chunkTotals(chunks);
     // Hand by hand, so that each hand's bankrolls across sessions lie together.
-    std::vector<std::int32_t> cells(rowLength > 0 ? sessions * static_cast<std::uint64_t>(rowLength) : 0);
+    const auto cells = std::make_unique_for_overwrite<std::int32_t[]>(
+        rowLength > 0 ? sessions * static_cast<std::uint64_t>(rowLength) : 0);
     std::vector<std::vector<Cents>> paths(pathCount);
     std::atomic<std::uint64_t> next{0};
     std::atomic<std::uint64_t> done{0};
@@ -269,7 +273,7 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
                 ChunkTotals totals;
                 for (std::uint64_t s = c * chunk; s < std::min(sessions, (c + 1) * chunk); ++s) {
                     SessionOutcome outcome;
-                    std::int32_t* row = rowLength > 0 ? cells.data() + s : nullptr;
+                    std::int32_t* row = rowLength > 0 ? cells.get() + s : nullptr;
                     std::vector<Cents>* path = s < pathCount ? &paths[s] : nullptr;
                     if (!PlaySession(p, s, shoe, control, done, row, rowLength, sessions, path, outcome)) {
                         return;
@@ -317,17 +321,15 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
         ++kept;
     });
     result.sessions = kept;
-    finals.resize(kept);
-    drawdowns.resize(kept);
-    result.finalBankroll = SpreadOf(finals);
-    result.medianMaxDrawdown = SpreadOf(drawdowns)[2];
+    result.finalBankroll = SpreadOf(finals.get(), finals.get() + kept);
+    result.medianMaxDrawdown = SpreadOf(drawdowns.get(), drawdowns.get() + kept)[2];
 
     const std::uint64_t curveHands = std::min<std::uint64_t>(longest, static_cast<std::uint64_t>(rowLength));
     std::vector<std::int32_t> column(kept);
     for (std::uint64_t h = 0; h < curveHands; ++h) {
         std::uint64_t i = 0;
         eachFinished([&](std::uint64_t s) { column[i++] = cells[h * sessions + s]; });
-        result.curve.push_back(SpreadOf(column));
+        result.curve.push_back(SpreadOf(column.data(), column.data() + kept));
     }
     for (std::uint64_t s = 0; s < pathCount; ++s) {
         if (chunkTotals[s / chunk].finished) {
