@@ -100,22 +100,36 @@ std::int32_t CurveCell(Cents bankroll) {
                                                        std::numeric_limits<std::int32_t>::max()));
 }
 
-// Nearest-rank percentiles; reorders values.
+// Nearest-rank percentiles; reorders values. The median splits the range first, then each side's ranks
+// are found within that side only.
 template <typename T> Spread SpreadOf(T* first, T* last) {
     Spread spread{};
     if (first == last) {
         return spread;
     }
     const auto n = static_cast<std::uint64_t>(last - first);
-    T* from = first;
-    for (std::size_t i = 0; i < ReportedPercentiles.size(); ++i) {
+    std::array<T*, ReportedPercentiles.size()> at{};
+    for (std::size_t i = 0; i < at.size(); ++i) {
         const std::uint64_t rank =
             std::max<std::uint64_t>((static_cast<std::uint64_t>(ReportedPercentiles[i]) * n + 99) / 100, 1);
-        T* at = first + (rank - 1);
-        // Each rank is at or after the one before, whose element already splits the range.
-        std::nth_element(from, at, last);
-        spread[i] = static_cast<Cents>(*at);
-        from = at;
+        at[i] = first + (rank - 1);
+    }
+    // Equal ranks (few values) are already in place.
+    std::nth_element(first, at[2], last);
+    if (at[1] < at[2]) {
+        std::nth_element(first, at[1], at[2]);
+    }
+    if (at[0] < at[1]) {
+        std::nth_element(first, at[0], at[1]);
+    }
+    if (at[3] > at[2]) {
+        std::nth_element(at[2] + 1, at[3], last);
+    }
+    if (at[4] > at[3]) {
+        std::nth_element(at[3] + 1, at[4], last);
+    }
+    for (std::size_t i = 0; i < at.size(); ++i) {
+        spread[i] = static_cast<Cents>(*at[i]);
     }
     return spread;
 }
@@ -129,11 +143,11 @@ struct SessionOutcome {
 };
 
 // Plays session `session` to its end; false when cancelled first. row, when given, receives the
-// bankroll after each hand (every stride-th cell), padded with the final one up to rowLength hands;
+// bankroll after each hand, padded with the final one up to rowLength hands;
 // path the whole session.
 bool PlaySession(const LabParameters& p, std::uint64_t session, Shoe& shoe, const RunControl& control,
                  std::atomic<std::uint64_t>& shoesDone, std::int32_t* row, int rowLength,
-                 std::uint64_t stride, std::vector<Cents>* path, SessionOutcome& out) {
+                 std::vector<Cents>* path, SessionOutcome& out) {
     Bettor bettor(p.system, p.side, p.limits, p.bankroll);
     const auto shoes = static_cast<std::uint64_t>(p.shoesPerSession);
     Cents peak = p.bankroll;
@@ -166,7 +180,7 @@ bool PlaySession(const LabParameters& p, std::uint64_t session, Shoe& shoe, cons
             peak = std::max(peak, bankroll);
             drawdown = std::max(drawdown, peak - bankroll);
             if (row && hand < rowLength) {
-                row[static_cast<std::uint64_t>(hand) * stride] = CurveCell(bankroll);
+                row[hand] = CurveCell(bankroll);
             }
             if (path) {
                 path->push_back(bankroll);
@@ -184,8 +198,8 @@ bool PlaySession(const LabParameters& p, std::uint64_t session, Shoe& shoe, cons
     out.finalBankroll = bettor.Bankroll();
     out.maxDrawdown = drawdown;
     out.wagered = bettor.Wagered();
-    for (int h = hand; row && h < rowLength; ++h) {
-        row[static_cast<std::uint64_t>(h) * stride] = CurveCell(out.finalBankroll);
+    if (row) {
+        std::fill(row + std::min(hand, rowLength), row + rowLength, CurveCell(out.finalBankroll));
     }
     return true;
 }
@@ -253,7 +267,7 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
     const auto finals = std::make_unique_for_overwrite<Cents[]>(sessions);
     const auto drawdowns = std::make_unique_for_overwrite<Cents[]>(sessions);
     std::vector<ChunkTotals> chunkTotals(chunks);
-    // Hand by hand, so that each hand's bankrolls across sessions lie together.
+    // Session by session, a row of rowLength hands each.
     const auto cells = std::make_unique_for_overwrite<std::int32_t[]>(
         rowLength > 0 ? sessions * static_cast<std::uint64_t>(rowLength) : 0);
     std::vector<std::vector<Cents>> paths(pathCount);
@@ -273,9 +287,10 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
                 ChunkTotals totals;
                 for (std::uint64_t s = c * chunk; s < std::min(sessions, (c + 1) * chunk); ++s) {
                     SessionOutcome outcome;
-                    std::int32_t* row = rowLength > 0 ? cells.get() + s : nullptr;
+                    std::int32_t* row =
+                        rowLength > 0 ? cells.get() + s * static_cast<std::uint64_t>(rowLength) : nullptr;
                     std::vector<Cents>* path = s < pathCount ? &paths[s] : nullptr;
-                    if (!PlaySession(p, s, shoe, control, done, row, rowLength, sessions, path, outcome)) {
+                    if (!PlaySession(p, s, shoe, control, done, row, rowLength, path, outcome)) {
                         return;
                     }
                     totals.counts.Add(outcome.counts);
@@ -325,11 +340,22 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
     result.medianMaxDrawdown = SpreadOf(drawdowns.get(), drawdowns.get() + kept)[2];
 
     const std::uint64_t curveHands = std::min<std::uint64_t>(longest, static_cast<std::uint64_t>(rowLength));
-    std::vector<std::int32_t> column(kept);
-    for (std::uint64_t h = 0; h < curveHands; ++h) {
+    // Sixteen hands at a time, so that each session's row is read a cache line at a time.
+    constexpr std::uint64_t band = 16;
+    std::vector<std::int32_t> columns(std::min(band, curveHands) * kept);
+    for (std::uint64_t h0 = 0; h0 < curveHands; h0 += band) {
+        const std::uint64_t width = std::min(band, curveHands - h0);
         std::uint64_t i = 0;
-        eachFinished([&](std::uint64_t s) { column[i++] = cells[h * sessions + s]; });
-        result.curve.push_back(SpreadOf(column.data(), column.data() + kept));
+        eachFinished([&](std::uint64_t s) {
+            const std::int32_t* row = cells.get() + s * static_cast<std::uint64_t>(rowLength) + h0;
+            for (std::uint64_t k = 0; k < width; ++k) {
+                columns[k * kept + i] = row[k];
+            }
+            ++i;
+        });
+        for (std::uint64_t k = 0; k < width; ++k) {
+            result.curve.push_back(SpreadOf(columns.data() + k * kept, columns.data() + (k + 1) * kept));
+        }
     }
     for (std::uint64_t s = 0; s < pathCount; ++s) {
         if (chunkTotals[s / chunk].finished) {
