@@ -131,7 +131,7 @@ for run in "--threads 2" "--system paroli --sessions 100000000 --session-shoes 1
   # shellcheck disable=SC2086
   "$sim" --shoes 9999999999999999999 $run >/tmp/sim_int.$$ 2>/dev/null &
   pid=$!
-  sleep 0.7
+  sleep 0.4
   kill -INT "$pid"
   wait "$pid"; status=$?
   [ "$status" -eq 130 ] || fail "'$run' interrupted exited $status, not 130"
