@@ -349,6 +349,8 @@ int main(int argc, char* argv[]) {
 
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
+    // A second Ctrl-C ends the program at once.
+    action.sa_flags = SA_RESETHAND;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
 
