@@ -241,6 +241,14 @@ void Shoe::DealHand() {
     if (EndOfShoe) {
         return;
     }
+    if (recording_) {
+        Deal<true>();
+    } else {
+        Deal<false>();
+    }
+}
+
+template <bool Recorded> void Shoe::Deal() {
     // Worked out in locals and stored once: the simulator deals billions of hands through here.
     HandState& h = Hand;
     const CardId* order = ShoeOrder.data();
@@ -262,7 +270,7 @@ void Shoe::DealHand() {
     const int bankerFirst = take(p + 1, 3);
     const int playerTwo = addTo(playerFirst, take(p + 2, 1));
     const int bankerTwo = addTo(bankerFirst, take(p + 3, 4));
-    for (int k = 0; recording_ && k < 4; ++k) {
+    for (int k = 0; Recorded && k < 4; ++k) {
         RecordCard(p + k, CardMark::Dealt);
     }
     int next = p + 4;
@@ -274,7 +282,7 @@ void Shoe::DealHand() {
         int playerThird = 0;
         if (player <= 5) {
             playerThird = take(next, 2);
-            if (recording_) {
+            if constexpr (Recorded) {
                 RecordCard(next, CardMark::Dealt);
             }
             ++next;
@@ -283,7 +291,7 @@ void Shoe::DealHand() {
         }
         if (BankerDrawTable[static_cast<std::size_t>(bankerTwo)][playerDrew ? playerThird + 1u : 0u]) {
             const int value = take(next, 5);
-            if (recording_) {
+            if constexpr (Recorded) {
                 RecordCard(next, CardMark::Dealt);
             }
             ++next;
@@ -310,7 +318,7 @@ void Shoe::DealHand() {
     if (NextCard > LastCardIndex - 13) {
         LastHand = true;
     }
-    if (recording_ && Settings().CardsDealtCount) {
+    if (Recorded && Settings().CardsDealtCount) {
         listener_->ShowDealtCount();
     }
 }

@@ -121,6 +121,8 @@ public:
 
 private:
     void RecordCard(int position, CardMark mark);
+    // DealHand's two forms: without records, nothing is called and everything stays in registers.
+    template <bool Recorded> void Deal();
     void Shuffle();
 
     ShoeListener silent_;
