@@ -164,69 +164,9 @@ std::unique_ptr<BettingSystem> MakeSystem(SystemKind kind) {
     return std::make_unique<Flat>();
 }
 
-Cents Winnings(char spot, Cents stake) {
-    if (spot == 'B') {
-        // Exact: stakes are whole dollars.
-        return stake / 100 * 95;
-    }
-    return spot == 'T' ? stake * 8 : stake;
-}
-
 Bettor::Bettor(SystemKind kind, BetSide side, TableLimits limits, Cents bankroll)
-    : system_(MakeSystem(kind)), side_(side), limits_(limits), bankroll_(bankroll) {}
-
-char Bettor::SpotForNextBet() const {
-    switch (side_) {
-    case BetSide::Banker:
-        return 'B';
-    case BetSide::Player:
-        return 'P';
-    case BetSide::Tie:
-        return 'T';
-    case BetSide::Follow:
-        return lastDecided_ == 'P' ? 'P' : 'B';
-    case BetSide::Opposite:
-        return lastDecided_ == 'P' ? 'B' : 'P';
-    }
-    return 'B';
-}
-
-bool Bettor::PlaceBet() {
-    if (stake_ > 0) {
-        return true;
-    }
-    const std::int64_t units = system_->Units();
-    const Cents most = std::numeric_limits<Cents>::max() / std::max<Cents>(limits_.unit, 1);
-    Cents stake = units >= most ? std::numeric_limits<Cents>::max() : units * limits_.unit;
-    stake = std::max(stake, limits_.minimum);
-    if (limits_.maximum > 0) {
-        stake = std::min(stake, limits_.maximum);
-    }
-    if (stake > bankroll_) {
-        stake = bankroll_ / CentsPerDollar * CentsPerDollar;
-    }
-    if (stake < limits_.minimum || stake <= 0) {
-        return false;
-    }
-    stake_ = stake;
-    spot_ = SpotForNextBet();
-    wagered_ += stake;
-    return true;
-}
-
-bool Bettor::Settle(char result) {
-    if (result != 'T') {
-        lastDecided_ = result;
-    }
-    if (stake_ == 0 || (result == 'T' && spot_ != 'T')) {
-        return false;
-    }
-    const bool won = result == spot_;
-    bankroll_ += won ? Winnings(spot_, stake_) : -stake_;
-    system_->Record(won);
-    stake_ = 0;
-    return true;
-}
+    : system_(MakeSystem(kind)), side_(side), limits_(limits),
+      mostUnits_(std::numeric_limits<Cents>::max() / std::max<Cents>(limits.unit, 1)), bankroll_(bankroll) {}
 
 void Bettor::TakeBack() {
     wagered_ -= stake_;

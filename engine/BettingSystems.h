@@ -5,7 +5,9 @@
 // Money is in cents (Cents). Stakes are whole dollars: the unit, the table minimum and maximum are whole
 // dollars and a system's stake is a whole number of units, so a Banker win, 95 % of the stake, is always
 // a whole number of cents and no amount is ever rounded.
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -48,7 +50,13 @@ struct TableLimits {
 };
 
 // What a decided bet wins over its stake: Banker 95 %, Player even money, Tie 8 to 1.
-Cents Winnings(char spot, Cents stake);
+inline Cents Winnings(char spot, Cents stake) {
+    if (spot == 'B') {
+        // Exact: stakes are whole dollars.
+        return stake / CentsPerDollar * 95;
+    }
+    return spot == 'T' ? stake * 8 : stake;
+}
 
 // One player's bets through a session: a stake is put on the table (PlaceBet), the hand settles it
 // (Settle). A Player or Banker bet that meets a tie stays on the table for the next hand without being
@@ -82,11 +90,65 @@ private:
     std::unique_ptr<BettingSystem> system_;
     BetSide side_;
     TableLimits limits_;
+    std::int64_t mostUnits_; // beyond this many units the stake would overflow
     Cents bankroll_;
     Cents wagered_ = 0;
     Cents stake_ = 0;
     char spot_ = 'B';
     char lastDecided_ = 0;
 };
+
+// Inline: called for every hand of a simulated session.
+inline char Bettor::SpotForNextBet() const {
+    switch (side_) {
+    case BetSide::Banker:
+        return 'B';
+    case BetSide::Player:
+        return 'P';
+    case BetSide::Tie:
+        return 'T';
+    case BetSide::Follow:
+        return lastDecided_ == 'P' ? 'P' : 'B';
+    case BetSide::Opposite:
+        return lastDecided_ == 'P' ? 'B' : 'P';
+    }
+    return 'B';
+}
+
+inline bool Bettor::PlaceBet() {
+    if (stake_ > 0) {
+        return true;
+    }
+    const std::int64_t units = system_->Units();
+    Cents stake = units >= mostUnits_ ? std::numeric_limits<Cents>::max() : units * limits_.unit;
+    stake = std::max(stake, limits_.minimum);
+    if (limits_.maximum > 0) {
+        stake = std::min(stake, limits_.maximum);
+    }
+    if (stake > bankroll_) {
+        stake = bankroll_ / CentsPerDollar * CentsPerDollar;
+    }
+    if (stake < limits_.minimum || stake <= 0) {
+        return false;
+    }
+    stake_ = stake;
+    spot_ = SpotForNextBet();
+    wagered_ += stake;
+    return true;
+}
+
+inline bool Bettor::Settle(char result) {
+    if (result != 'T') {
+        lastDecided_ = result;
+    }
+    if (stake_ == 0 || (result == 'T' && spot_ != 'T')) {
+        return false;
+    }
+    const bool won = result == spot_;
+    bankroll_ += won ? Winnings(spot_, stake_) : -stake_;
+    system_->Record(won);
+    stake_ = 0;
+    return true;
+}
 
 } // namespace bacc
