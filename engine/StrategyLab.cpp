@@ -153,6 +153,9 @@ bool PlaySession(const LabParameters& p, std::uint64_t session, Shoe& shoe, cons
     Cents peak = p.bankroll;
     Cents drawdown = 0;
     int hand = 0;
+    // Counted in locals, which stay in registers across the deal.
+    ShoeCounts counts;
+    const bool stops = p.stopWin > 0 || p.stopLoss > 0;
     bool over = false;
     for (std::uint64_t k = 0; k < shoes && !over; ++k) {
         if (Cancelled(control)) {
@@ -160,7 +163,7 @@ bool PlaySession(const LabParameters& p, std::uint64_t session, Shoe& shoe, cons
         }
         shoe.SetShoeSeed(p.seed, session * shoes + k + 1);
         shoe.StartShoe();
-        ++out.counts.shoes;
+        ++counts.shoes;
         while (!shoe.EndOfShoe) {
             if (!bettor.PlaceBet()) {
                 out.ruined = true;
@@ -169,12 +172,12 @@ bool PlaySession(const LabParameters& p, std::uint64_t session, Shoe& shoe, cons
             }
             shoe.DealHand();
             const HandState& h = shoe.Hand;
-            ++out.counts.hands;
-            out.counts.banker += h.HandResult == 'B';
-            out.counts.player += h.HandResult == 'P';
-            out.counts.tie += h.HandResult == 'T';
-            out.counts.playerNaturals += h.PlayerNatural;
-            out.counts.bankerNaturals += h.BankerNatural;
+            ++counts.hands;
+            counts.banker += h.HandResult == 'B';
+            counts.player += h.HandResult == 'P';
+            counts.tie += h.HandResult == 'T';
+            counts.playerNaturals += h.PlayerNatural;
+            counts.bankerNaturals += h.BankerNatural;
             const bool decided = bettor.Settle(h.HandResult);
             const Cents bankroll = bettor.Bankroll();
             peak = std::max(peak, bankroll);
@@ -186,8 +189,10 @@ bool PlaySession(const LabParameters& p, std::uint64_t session, Shoe& shoe, cons
                 path->push_back(bankroll);
             }
             ++hand;
-            if (decided && ((p.stopWin > 0 && bankroll - p.bankroll >= p.stopWin) ||
-                            (p.stopLoss > 0 && p.bankroll - bankroll >= p.stopLoss))) {
+            // Tested first, a run without stops never branches on the hand's result here.
+            if (stops && decided &&
+                ((p.stopWin > 0 && bankroll - p.bankroll >= p.stopWin) ||
+                 (p.stopLoss > 0 && p.bankroll - bankroll >= p.stopLoss))) {
                 over = true;
                 break;
             }
@@ -195,6 +200,7 @@ bool PlaySession(const LabParameters& p, std::uint64_t session, Shoe& shoe, cons
         shoesDone.fetch_add(1, std::memory_order_relaxed);
     }
     bettor.TakeBack();
+    out.counts = counts;
     out.finalBankroll = bettor.Bankroll();
     out.maxDrawdown = drawdown;
     out.wagered = bettor.Wagered();
