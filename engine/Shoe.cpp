@@ -235,6 +235,16 @@ const std::array<std::array<bool, 11>, 10> BankerDrawTable = [] {
     }
     return draws;
 }();
+
+// Looked up rather than compared: the hand's cards and result are coin flips to a branch predictor.
+constexpr std::array<std::int8_t, RanksPerSuit + 1> ValueOfRank = [] {
+    std::array<std::int8_t, RanksPerSuit + 1> values{};
+    for (int rank = 1; rank <= RanksPerSuit; ++rank) {
+        values[static_cast<std::size_t>(rank)] = static_cast<std::int8_t>(CardValue(rank));
+    }
+    return values;
+}();
+constexpr std::array<char, 3> ResultOf{'B', 'T', 'P'};
 } // namespace
 
 void Shoe::DealHand() {
@@ -258,7 +268,7 @@ template <bool Recorded> void Shoe::Deal() {
         const std::int16_t rank = rankOf[card];
         h.SlotFace[slot] = static_cast<std::int16_t>(static_cast<unsigned>(card) % CardsPerDeck + 1);
         h.SlotRank[slot] = rank;
-        return CardValue(rank);
+        return static_cast<int>(ValueOfRank[static_cast<std::size_t>(rank)]);
     };
     const auto addTo = [](int total, int value) {
         return total + value >= 10 ? total + value - 10 : total + value;
@@ -309,7 +319,7 @@ template <bool Recorded> void Shoe::Deal() {
     h.PlayerDrew = playerDrew;
     h.BankerDrew = bankerDrew;
 
-    h.HandResult = h.PlayerTotal > h.BankerTotal ? 'P' : h.PlayerTotal < h.BankerTotal ? 'B' : 'T';
+    h.HandResult = ResultOf[static_cast<std::size_t>((player > banker) - (player < banker) + 1)];
 
     // The cut card: the hand that runs the shoe down to 13 cards sets LastHand, the next one ends it.
     if (LastHand) {
