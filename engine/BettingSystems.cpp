@@ -15,14 +15,14 @@ constexpr std::int64_t MaxUnits = std::int64_t{1} << 52;
 class Flat final : public BettingSystem {
 public:
     std::int64_t Units() const override { return 1; }
-    void Record(bool) override {}
+    std::int64_t Record(bool) override { return 1; }
     void Reset() override {}
 };
 
 class Martingale final : public BettingSystem {
 public:
     std::int64_t Units() const override { return units_; }
-    void Record(bool won) override { units_ = won ? 1 : std::min(units_ * 2, MaxUnits); }
+    std::int64_t Record(bool won) override { return units_ = won ? 1 : std::min(units_ * 2, MaxUnits); }
     void Reset() override { units_ = 1; }
 
 private:
@@ -33,7 +33,10 @@ private:
 class Paroli final : public BettingSystem {
 public:
     std::int64_t Units() const override { return std::int64_t{1} << wins_; }
-    void Record(bool won) override { wins_ = won && wins_ < 2 ? wins_ + 1 : 0; }
+    std::int64_t Record(bool won) override {
+        wins_ = won && wins_ < 2 ? wins_ + 1 : 0;
+        return Units();
+    }
     void Reset() override { wins_ = 0; }
 
 private:
@@ -43,7 +46,9 @@ private:
 class DAlembert final : public BettingSystem {
 public:
     std::int64_t Units() const override { return units_; }
-    void Record(bool won) override { units_ = won ? std::max<std::int64_t>(units_ - 1, 1) : units_ + 1; }
+    std::int64_t Record(bool won) override {
+        return units_ = won ? std::max<std::int64_t>(units_ - 1, 1) : units_ + 1;
+    }
     void Reset() override { units_ = 1; }
 
 private:
@@ -54,7 +59,7 @@ private:
 class Fibonacci final : public BettingSystem {
 public:
     std::int64_t Units() const override { return current_; }
-    void Record(bool won) override {
+    std::int64_t Record(bool won) override {
         if (won) {
             for (int step = 0; step < 2 && step_ > 0; ++step) {
                 const std::int64_t before = current_ - previous_;
@@ -68,6 +73,7 @@ public:
             current_ = next;
             ++step_;
         }
+        return current_;
     }
     void Reset() override {
         step_ = 0;
@@ -85,7 +91,10 @@ private:
 class OneThreeTwoSix final : public BettingSystem {
 public:
     std::int64_t Units() const override { return Steps[position_]; }
-    void Record(bool won) override { position_ = won ? (position_ + 1) % Steps.size() : 0; }
+    std::int64_t Record(bool won) override {
+        position_ = won ? (position_ + 1) % Steps.size() : 0;
+        return Units();
+    }
     void Reset() override { position_ = 0; }
 
 private:
@@ -166,7 +175,8 @@ std::unique_ptr<BettingSystem> MakeSystem(SystemKind kind) {
 
 Bettor::Bettor(SystemKind kind, BetSide side, TableLimits limits, Cents bankroll)
     : system_(MakeSystem(kind)), side_(side), limits_(limits),
-      mostUnits_(std::numeric_limits<Cents>::max() / std::max<Cents>(limits.unit, 1)), bankroll_(bankroll) {}
+      mostUnits_(std::numeric_limits<Cents>::max() / std::max<Cents>(limits.unit, 1)),
+      units_(system_->Units()), bankroll_(bankroll) {}
 
 void Bettor::TakeBack() {
     wagered_ -= stake_;

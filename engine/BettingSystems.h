@@ -35,7 +35,8 @@ class BettingSystem {
 public:
     virtual ~BettingSystem() = default;
     virtual std::int64_t Units() const = 0;
-    virtual void Record(bool won) = 0;
+    // Moves on by a decided bet; returns the new Units().
+    virtual std::int64_t Record(bool won) = 0;
     // Back to the first bet of a session.
     virtual void Reset() = 0;
 };
@@ -91,6 +92,7 @@ private:
     BetSide side_;
     TableLimits limits_;
     std::int64_t mostUnits_; // beyond this many units the stake would overflow
+    std::int64_t units_;     // the system's next stake
     Cents bankroll_;
     Cents wagered_ = 0;
     Cents stake_ = 0;
@@ -119,7 +121,7 @@ inline bool Bettor::PlaceBet() {
     if (stake_ > 0) {
         return true;
     }
-    const std::int64_t units = system_->Units();
+    const std::int64_t units = units_;
     Cents stake = units >= mostUnits_ ? std::numeric_limits<Cents>::max() : units * limits_.unit;
     stake = std::max(stake, limits_.minimum);
     if (limits_.maximum > 0) {
@@ -138,15 +140,14 @@ inline bool Bettor::PlaceBet() {
 }
 
 inline bool Bettor::Settle(char result) {
-    if (result != 'T') {
-        lastDecided_ = result;
-    }
+    lastDecided_ = result == 'T' ? lastDecided_ : result;
     if (stake_ == 0 || (result == 'T' && spot_ != 'T')) {
         return false;
     }
+    // Arithmetic rather than a choice: won is a coin flip to a branch predictor.
     const bool won = result == spot_;
-    bankroll_ += won ? Winnings(spot_, stake_) : -stake_;
-    system_->Record(won);
+    bankroll_ += static_cast<Cents>(won) * (Winnings(spot_, stake_) + stake_) - stake_;
+    units_ = system_->Record(won);
     stake_ = 0;
     return true;
 }
