@@ -93,7 +93,16 @@ public:
 
     // Deals one hand by the drawing rules into Hand, records its cards and applies the cut card.
     // Does nothing once EndOfShoe is set.
-    void DealHand();
+    void DealHand() {
+        if (EndOfShoe) {
+            return;
+        }
+        if (recording_) {
+            Deal<true>();
+        } else {
+            Deal<false>();
+        }
+    }
 
     // At the end of a shoe: records every card not dealt with the "<-End" marker and sets NextCard to
     // LastCardIndex.
