@@ -346,22 +346,39 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
     result.medianMaxDrawdown = SpreadOf(drawdowns.get(), drawdowns.get() + kept)[2];
 
     const std::uint64_t curveHands = std::min<std::uint64_t>(longest, static_cast<std::uint64_t>(rowLength));
-    // Sixteen hands at a time, so that each session's row is read a cache line at a time.
+    // Sixteen hands at a time, so that each session's row is read a cache line at a time; the bands
+    // are shared out among the run's threads.
     constexpr std::uint64_t band = 16;
-    std::vector<std::int32_t> columns(std::min(band, curveHands) * kept);
-    for (std::uint64_t h0 = 0; h0 < curveHands; h0 += band) {
-        const std::uint64_t width = std::min(band, curveHands - h0);
-        std::uint64_t i = 0;
-        eachFinished([&](std::uint64_t s) {
-            const std::int32_t* row = cells.get() + s * static_cast<std::uint64_t>(rowLength) + h0;
-            for (std::uint64_t k = 0; k < width; ++k) {
-                columns[k * kept + i] = row[k];
+    result.curve.resize(curveHands);
+    std::atomic<std::uint64_t> nextBand{0};
+    const auto percentiles = [&] {
+        std::vector<std::int32_t> columns(std::min(band, curveHands) * kept);
+        for (;;) {
+            const std::uint64_t h0 = nextBand.fetch_add(band, std::memory_order_relaxed);
+            if (h0 >= curveHands) {
+                return;
             }
-            ++i;
-        });
-        for (std::uint64_t k = 0; k < width; ++k) {
-            result.curve.push_back(SpreadOf(columns.data() + k * kept, columns.data() + (k + 1) * kept));
+            const std::uint64_t width = std::min(band, curveHands - h0);
+            std::uint64_t i = 0;
+            eachFinished([&](std::uint64_t s) {
+                const std::int32_t* row = cells.get() + s * static_cast<std::uint64_t>(rowLength) + h0;
+                for (std::uint64_t k = 0; k < width; ++k) {
+                    columns[k * kept + i] = row[k];
+                }
+                ++i;
+            });
+            for (std::uint64_t k = 0; k < width; ++k) {
+                result.curve[h0 + k] = SpreadOf(columns.data() + k * kept, columns.data() + (k + 1) * kept);
+            }
         }
+    };
+    std::vector<std::thread> helpers;
+    for (std::uint64_t t = 1; t < std::min<std::uint64_t>(threads, (curveHands + band - 1) / band); ++t) {
+        helpers.emplace_back(percentiles);
+    }
+    percentiles();
+    for (std::thread& helper : helpers) {
+        helper.join();
     }
     for (std::uint64_t s = 0; s < pathCount; ++s) {
         if (chunkTotals[s / chunk].finished) {

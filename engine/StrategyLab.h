@@ -97,7 +97,8 @@ struct LabResult {
 // are taken.
 inline constexpr std::uint64_t MaxLabSessions = 100'000'000;
 // The curve keeps one 32-bit bankroll in cents (saturated beyond about $21 million) per session and hand
-// index, at most this many in all: a run of more sessions than fit gets a curve over fewer hand indexes.
+// index, at most this many in all (512 MiB): a run of more sessions than fit gets a curve over fewer hand
+// indexes. Taking its percentiles needs 16 more cells per session on each thread.
 inline constexpr std::uint64_t CurveCellBudget = std::uint64_t{1} << 27;
 
 // An upper bound on the hands of one shoe: every hand takes at least four cards.
