@@ -52,11 +52,9 @@ struct TableLimits {
 
 // What a decided bet wins over its stake: Banker 95 %, Player even money, Tie 8 to 1.
 inline Cents Winnings(char spot, Cents stake) {
-    if (spot == 'B') {
-        // Exact: stakes are whole dollars.
-        return stake / CentsPerDollar * 95;
-    }
-    return spot == 'T' ? stake * 8 : stake;
+    // Cents won per whole dollar staked, chosen without a branch: Follow and Opposite switch spots.
+    const Cents perDollar = spot == 'B' ? 95 : spot == 'T' ? 800 : 100;
+    return stake / CentsPerDollar * perDollar;
 }
 
 // One player's bets through a session: a stake is put on the table (PlaceBet), the hand settles it
