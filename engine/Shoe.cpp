@@ -236,14 +236,21 @@ const std::array<std::array<bool, 11>, 10> BankerDrawTable = [] {
     return draws;
 }();
 
-// Looked up rather than compared: the hand's cards and result are coin flips to a branch predictor. A card's
-// value straight from its id, one load fewer before the drawing rules can decide.
-constexpr std::array<std::int8_t, 8 * CardsPerDeck> ValueOfCard = [] {
-    std::array<std::int8_t, 8 * CardsPerDeck> values{};
-    for (std::size_t id = 0; id < values.size(); ++id) {
-        values[id] = static_cast<std::int8_t>(CardValue(RankOf(static_cast<CardId>(id))));
+// Looked up rather than worked out: one load gives what a hand needs of a card, and the card's value, a
+// coin flip to a branch predictor, takes no branch. The ranks are those of CardRank.
+struct CardFacts {
+    std::int16_t face;
+    std::int16_t rank;
+    std::int8_t value;
+};
+constexpr std::array<CardFacts, 8 * CardsPerDeck> FactsOf = [] {
+    std::array<CardFacts, 8 * CardsPerDeck> facts{};
+    for (std::size_t i = 0; i < facts.size(); ++i) {
+        const auto id = static_cast<CardId>(i);
+        facts[i] = {static_cast<std::int16_t>(CardFace(id)), static_cast<std::int16_t>(RankOf(id)),
+                    static_cast<std::int8_t>(CardValue(RankOf(id)))};
     }
-    return values;
+    return facts;
 }();
 constexpr std::array<char, 3> ResultOf{'B', 'T', 'P'};
 } // namespace
@@ -252,13 +259,11 @@ template <bool Recorded> void Shoe::Deal() {
     // Worked out in locals and stored once: the simulator deals billions of hands through here.
     HandState& h = Hand;
     const CardId* order = ShoeOrder.data();
-    const std::int16_t* rankOf = CardRank.data();
     const auto take = [&](int position, std::size_t slot) {
-        const CardId card = order[position];
-        const std::int16_t rank = rankOf[card];
-        h.SlotFace[slot] = static_cast<std::int16_t>(static_cast<unsigned>(card) % CardsPerDeck + 1);
-        h.SlotRank[slot] = rank;
-        return static_cast<int>(ValueOfCard[static_cast<std::size_t>(card)]);
+        const CardFacts& card = FactsOf[static_cast<std::size_t>(order[position])];
+        h.SlotFace[slot] = card.face;
+        h.SlotRank[slot] = card.rank;
+        return static_cast<int>(card.value);
     };
     const auto addTo = [](int total, int value) {
         return total + value >= 10 ? total + value - 10 : total + value;
