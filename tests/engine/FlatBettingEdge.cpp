@@ -1,5 +1,5 @@
 // Flat betting over 10^8 hands of eight-deck shoes measures the house's edge within four standard
-// errors of the exact one. Some twenty seconds: labelled long, left out of the default run.
+// errors of the exact one. Five to twenty seconds on two cores: labelled long, left out of the default run.
 #include "ExactOdds.h"
 #include "StrategyLab.h"
 
