@@ -372,13 +372,13 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
             }
         }
     };
-    std::vector<std::thread> helpers;
+    std::vector<std::thread> others;
     for (std::uint64_t t = 1; t < std::min<std::uint64_t>(threads, (curveHands + band - 1) / band); ++t) {
-        helpers.emplace_back(percentiles);
+        others.emplace_back(percentiles);
     }
     percentiles();
-    for (std::thread& helper : helpers) {
-        helper.join();
+    for (std::thread& other : others) {
+        other.join();
     }
     for (std::uint64_t s = 0; s < pathCount; ++s) {
         if (chunkTotals[s / chunk].finished) {
