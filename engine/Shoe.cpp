@@ -2,6 +2,7 @@
 
 #include "Random.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <random>
@@ -76,6 +77,11 @@ void Shoe::SetSeed(std::optional<std::uint64_t> seed) {
     shoesBuilt_ = 0;
 }
 
+void Shoe::SetShoeSeed(std::uint64_t seed, std::uint64_t shoe) {
+    seed_ = seed;
+    shoesBuilt_ = shoe > 0 ? shoe - 1 : 0;
+}
+
 void Shoe::StackNextShoe(std::vector<CardId> order) {
     stacked_ = std::move(order);
 }
@@ -85,7 +91,7 @@ void Shoe::Shuffle() {
     if (stacked_ && stacked_->size() == size) {
         ShoeOrder = std::move(*stacked_);
         stacked_.reset();
-        for (std::size_t i = 0; i < size; ++i) {
+        for (std::size_t i = 0; recording_ && i < size; ++i) {
             listener_->ProcessEvents();
         }
         return;
@@ -106,8 +112,21 @@ void Shoe::Shuffle() {
     ShuffleRandom random(seed);
 
     // Fisher-Yates, front to back: position i takes a card chosen uniformly from those not yet placed.
-    for (std::size_t i = 0; i < size; ++i) {
-        ShoeOrder[i] = static_cast<CardId>(i);
+    // Copied from a table rather than counted out: a block copy, a small part of every simulated shoe.
+    static const auto inOrder = [] {
+        std::array<CardId, 8 * CardsPerDeck> ids{};
+        for (std::size_t i = 0; i < ids.size(); ++i) {
+            ids[i] = static_cast<CardId>(i);
+        }
+        return ids;
+    }();
+    std::copy_n(inOrder.begin(), size, ShoeOrder.begin());
+    if (!recording_) {
+        for (std::size_t i = 0; i + 1 < size; ++i) {
+            const std::size_t j = i + random.Below(static_cast<std::uint32_t>(size - i));
+            std::swap(ShoeOrder[i], ShoeOrder[j]);
+        }
+        return;
     }
     for (std::size_t i = 0; i + 1 < size; ++i) {
         const std::size_t j = i + random.Below(static_cast<std::uint32_t>(size - i));
@@ -123,6 +142,21 @@ void Shoe::NewShoe() {
     }
     LastCardIndex = DeckCount * CardsPerDeck - 1;
     const auto size = static_cast<std::size_t>(LastCardIndex + 1);
+    if (!recording_) {
+        // Ranks depend only on the size; no list, no count, no listener.
+        ShoeOrder.resize(size);
+        if (CardRank.size() != size) {
+            CardRank.resize(size);
+            for (std::size_t id = 0; id < size; ++id) {
+                CardRank[id] = static_cast<std::int16_t>(id % RanksPerSuit + 1);
+            }
+        }
+        CardsOut = 0;
+        Shuffle();
+        const int firstRank = RankAt(0);
+        NextCard = (firstRank > 9 ? 10 : firstRank) + 1;
+        return;
+    }
     ShoeOrder.assign(size, 0);
     CardRank.assign(size, 0);
     CardListText.assign(size, ListLine{});
@@ -184,61 +218,100 @@ void Shoe::RecordCard(int position, CardMark mark) {
     ++DealtCountTable[static_cast<std::size_t>(rank - 1)].Count[static_cast<std::size_t>(SuitNumber)];
 }
 
-void Shoe::DealHand() {
-    if (EndOfShoe) {
-        return;
+namespace {
+// BankerDraws as a table, row the Banker's two-card total, column 0 when the Player stood, else 1 + the
+// value of the Player's third card.
+const std::array<std::array<bool, 11>, 10> BankerDrawTable = [] {
+    std::array<std::array<bool, 11>, 10> draws{};
+    for (int banker = 0; banker < 10; ++banker) {
+        draws[static_cast<std::size_t>(banker)][0] = BankerDraws(banker, false, 0);
+        for (int third = 0; third < 10; ++third) {
+            draws[static_cast<std::size_t>(banker)][static_cast<std::size_t>(third + 1)] =
+                BankerDraws(banker, true, third);
+        }
     }
+    return draws;
+}();
+
+// Looked up rather than worked out: one load gives what a hand needs of a card, and the card's value, a
+// coin flip to a branch predictor, takes no branch. The ranks are those of CardRank.
+struct CardFacts {
+    std::int16_t face;
+    std::int16_t rank;
+    std::int8_t value;
+};
+constexpr std::array<CardFacts, 8 * CardsPerDeck> FactsOf = [] {
+    std::array<CardFacts, 8 * CardsPerDeck> facts{};
+    for (std::size_t i = 0; i < facts.size(); ++i) {
+        const auto id = static_cast<CardId>(i);
+        facts[i] = {static_cast<std::int16_t>(CardFace(id)), static_cast<std::int16_t>(RankOf(id)),
+                    static_cast<std::int8_t>(CardValue(RankOf(id)))};
+    }
+    return facts;
+}();
+constexpr std::array<char, 3> ResultOf{'B', 'T', 'P'};
+} // namespace
+
+template <bool Recorded> void Shoe::Deal() {
+    // Worked out in locals and stored once: the simulator deals billions of hands through here.
     HandState& h = Hand;
-    h.PlayerDrew = false;
-    h.BankerDrew = false;
+    const CardId* order = ShoeOrder.data();
+    const auto take = [&](int position, std::size_t slot) {
+        const CardFacts& card = FactsOf[static_cast<std::size_t>(order[position])];
+        h.SlotFace[slot] = card.face;
+        h.SlotRank[slot] = card.rank;
+        return static_cast<int>(card.value);
+    };
+    const auto addTo = [](int total, int value) {
+        return total + value >= 10 ? total + value - 10 : total + value;
+    };
 
     // Player, Banker, Player, Banker.
     const int p = NextCard;
-    static constexpr std::array<int, 4> slotOfCard{0, 3, 1, 4};
-    for (int k = 0; k < 4; ++k) {
-        const CardId card = ShoeOrder[static_cast<std::size_t>(p + k)];
-        const auto slot = static_cast<std::size_t>(slotOfCard[static_cast<std::size_t>(k)]);
-        h.SlotFace[slot] = static_cast<std::int16_t>(CardFace(card));
-        h.SlotRank[slot] = CardRank[static_cast<std::size_t>(card)];
-    }
-    h.PlayerTotal = (CardValue(h.SlotRank[0]) + CardValue(h.SlotRank[1])) % 10;
-    h.BankerTotal = (CardValue(h.SlotRank[3]) + CardValue(h.SlotRank[4])) % 10;
-    h.PlayerTwoCardTotal = h.PlayerTotal;
-    h.BankerTwoCardTotal = h.BankerTotal;
-    for (int k = 0; k < 4; ++k) {
+    const int playerFirst = take(p, 0);
+    const int bankerFirst = take(p + 1, 3);
+    const int playerTwo = addTo(playerFirst, take(p + 2, 1));
+    const int bankerTwo = addTo(bankerFirst, take(p + 3, 4));
+    for (int k = 0; Recorded && k < 4; ++k) {
         RecordCard(p + k, CardMark::Dealt);
     }
-    NextCard = p + 4;
-    h.PlayerNatural = false;
-    h.BankerNatural = false;
-
-    const auto drawInto = [&](std::size_t slot, int& total) {
-        const CardId card = ShoeOrder[static_cast<std::size_t>(NextCard)];
-        h.SlotFace[slot] = static_cast<std::int16_t>(CardFace(card));
-        h.SlotRank[slot] = CardRank[static_cast<std::size_t>(card)];
-        RecordCard(NextCard, CardMark::Dealt);
-        const int value = CardValue(h.SlotRank[slot]);
-        total = (total + value) % 10;
-        ++NextCard;
-        return value;
-    };
-
-    if (h.PlayerTotal >= 8 || h.BankerTotal >= 8) {
-        h.PlayerNatural = h.PlayerTotal >= 8;
-        h.BankerNatural = h.BankerTotal >= 8;
-    } else if (!(h.PlayerTotal >= 6 && h.BankerTotal >= 6)) {
+    int next = p + 4;
+    int player = playerTwo;
+    int banker = bankerTwo;
+    bool playerDrew = false;
+    bool bankerDrew = false;
+    if (player < 8 && banker < 8 && !(player >= 6 && banker >= 6)) {
         int playerThird = 0;
-        if (h.PlayerTotal <= 5) {
-            playerThird = drawInto(2, h.PlayerTotal);
-            h.PlayerDrew = true;
+        if (player <= 5) {
+            playerThird = take(next, 2);
+            if constexpr (Recorded) {
+                RecordCard(next, CardMark::Dealt);
+            }
+            ++next;
+            player = addTo(player, playerThird);
+            playerDrew = true;
         }
-        if (BankerDraws(h.BankerTwoCardTotal, h.PlayerDrew, playerThird)) {
-            drawInto(5, h.BankerTotal);
-            h.BankerDrew = true;
+        if (BankerDrawTable[static_cast<std::size_t>(bankerTwo)][playerDrew ? playerThird + 1u : 0u]) {
+            const int value = take(next, 5);
+            if constexpr (Recorded) {
+                RecordCard(next, CardMark::Dealt);
+            }
+            ++next;
+            banker = addTo(banker, value);
+            bankerDrew = true;
         }
     }
+    NextCard = next;
+    h.PlayerTwoCardTotal = playerTwo;
+    h.BankerTwoCardTotal = bankerTwo;
+    h.PlayerTotal = player;
+    h.BankerTotal = banker;
+    h.PlayerNatural = playerTwo >= 8;
+    h.BankerNatural = bankerTwo >= 8;
+    h.PlayerDrew = playerDrew;
+    h.BankerDrew = bankerDrew;
 
-    h.HandResult = h.PlayerTotal > h.BankerTotal ? 'P' : h.PlayerTotal < h.BankerTotal ? 'B' : 'T';
+    h.HandResult = ResultOf[static_cast<std::size_t>((player > banker) - (player < banker) + 1)];
 
     // The cut card: the hand that runs the shoe down to 13 cards sets LastHand, the next one ends it.
     if (LastHand) {
@@ -247,10 +320,19 @@ void Shoe::DealHand() {
     if (NextCard > LastCardIndex - 13) {
         LastHand = true;
     }
-    listener_->CountChanged();
+    if (Recorded) {
+        listener_->CountChanged();
+    }
 }
 
+template void Shoe::Deal<true>();
+template void Shoe::Deal<false>();
+
 void Shoe::RecordUndealtRest() {
+    if (!recording_) {
+        NextCard = LastCardIndex;
+        return;
+    }
     for (int position = NextCard; position <= LastCardIndex; ++position) {
         RecordCard(position, CardMark::End);
     }

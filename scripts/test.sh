@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole suite headless. Non-zero on any failure.
+# Installs what is missing, builds, and runs the whole suite headless, but for the tests labelled long
+# (statistical checks that take many seconds; ctest -L long in build/ runs them). Non-zero on any failure.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/deps.sh"

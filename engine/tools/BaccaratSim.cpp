@@ -1,28 +1,59 @@
-// Plays whole shoes exactly as the table does (NewShoe, then DealHand until the end of the shoe) with no
-// window, and prints the outcome counts and the speed as one JSON object.
-#include "Shoe.h"
+// Plays whole shoes exactly as the table does (shuffle, burn, drawing rules, cut card) with no window, on
+// every core, and prints one JSON object: the outcome counts and the speed, and with --system the
+// results of betting sessions played with that system.
+#include "BettingSystems.h"
+#include "StrategyLab.h"
 
+#include <array>
+#include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <optional>
 #include <random>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <unistd.h>
 
 namespace {
+
+using bacc::Cents;
+using bacc::CentsPerDollar;
 
 struct Arguments {
     int decks = 8;
     std::uint64_t shoes = 10000;
     std::optional<std::uint64_t> seed;
+    unsigned threads = std::max(std::thread::hardware_concurrency(), 1u);
+
+    std::optional<bacc::SystemKind> system;
+    bacc::BetSide side = bacc::BetSide::Banker;
+    Cents unit = 10 * CentsPerDollar;
+    Cents bankroll = 1000 * CentsPerDollar;
+    std::optional<Cents> minimum;
+    std::optional<Cents> maximum;
+    int sessionShoes = 1;
+    std::optional<std::uint64_t> sessions;
+    Cents stopWin = 0;
+    Cents stopLoss = 0;
+    std::optional<std::string> curve;
+    // The first option given that only a strategy run takes, checked once all are read.
+    std::optional<std::string_view> strategyOption;
 };
 
 [[noreturn]] void Fail(const std::string& message) {
     std::cerr << "baccarat-sim: " << message << '\n';
     std::exit(2);
+}
+
+[[noreturn]] void Bad(std::string_view option, std::string_view text, std::string_view expected) {
+    Fail("bad value for " + std::string(option) + " '" + std::string(text) + "' (" + std::string(expected) +
+         ")");
 }
 
 std::optional<std::uint64_t> ParseWhole(std::string_view text) {
@@ -39,74 +70,352 @@ std::optional<std::uint64_t> ParseWhole(std::string_view text) {
     return value;
 }
 
+// Dollars with at most two decimals, up to a trillion: "25", "12.5", "0.75".
+std::optional<Cents> ParseDollars(std::string_view text) {
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view cents =
+        point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+    if (whole.size() > 13 || (point != std::string_view::npos && (cents.empty() || cents.size() > 2))) {
+        return std::nullopt;
+    }
+    const std::optional<std::uint64_t> dollars = whole.empty() && !cents.empty() ? 0 : ParseWhole(whole);
+    const std::optional<std::uint64_t> fraction = cents.empty() ? 0 : ParseWhole(cents);
+    if (!dollars || !fraction) {
+        return std::nullopt;
+    }
+    return static_cast<Cents>(*dollars) * CentsPerDollar +
+           static_cast<Cents>(*fraction) * (cents.size() == 1 ? 10 : 1);
+}
+
+Cents PositiveDollars(std::string_view option, std::string_view text) {
+    const std::optional<Cents> value = ParseDollars(text);
+    if (!value || *value <= 0) {
+        Bad(option, text, "dollars above 0, at most two decimals");
+    }
+    return *value;
+}
+
+// Stakes are whole dollars so that every payout is a whole number of cents.
+Cents StakeDollars(std::string_view option, std::string_view text) {
+    const std::optional<std::uint64_t> value = ParseWhole(text);
+    if (!value || *value < 1 || *value > 1'000'000'000) {
+        Bad(option, text, "whole dollars, 1 to 1000000000");
+    }
+    return static_cast<Cents>(*value) * CentsPerDollar;
+}
+
+std::uint64_t Count(std::string_view option, std::string_view text, std::uint64_t most) {
+    const std::optional<std::uint64_t> value = ParseWhole(text);
+    if (!value || *value < 1 || *value > most) {
+        Bad(option, text, "a whole number from 1 to " + std::to_string(most));
+    }
+    return *value;
+}
+
+// One entry per option: --help is written from this table, and a new option is one more entry.
+struct Option {
+    std::string_view name;
+    std::string_view value; // shown in --help; empty for an option that takes none
+    std::string_view help;
+    bool strategy; // taken only with --system
+    void (*apply)(Arguments&, std::string_view option, std::string_view text);
+};
+
+constexpr std::uint64_t MaxCount = 9'999'999'999'999'999'999ULL;
+
+const std::array<Option, 15> Options{{
+    {"--decks", "N", "decks in the shoe: 1, 2, 4, 6 or 8 (default 8)", false,
+     [](Arguments& a, std::string_view o, std::string_view t) {
+         const std::optional<std::uint64_t> value = ParseWhole(t);
+         if (!value || (*value != 1 && *value != 2 && *value != 4 && *value != 6 && *value != 8)) {
+             Bad(o, t, "1, 2, 4, 6 or 8");
+         }
+         a.decks = static_cast<int>(*value);
+     }},
+    {"--shoes", "N", "shoes to play (default 10000); with --system, sessions of --session-shoes each", false,
+     [](Arguments& a, std::string_view o, std::string_view t) { a.shoes = Count(o, t, MaxCount); }},
+    {"--seed", "N", "seed of the shuffles: the same seed gives the same output (default: a random one)",
+     false,
+     [](Arguments& a, std::string_view o, std::string_view t) {
+         const std::optional<std::uint64_t> value = ParseWhole(t);
+         if (!value) {
+             Bad(o, t, "a whole number");
+         }
+         a.seed = *value;
+     }},
+    {"--threads", "N", "threads to play on (default: every core)", false,
+     [](Arguments& a, std::string_view o, std::string_view t) {
+         a.threads = static_cast<unsigned>(Count(o, t, 1024));
+     }},
+    {"--system", "NAME", "bet with a system: flat, martingale, paroli, dalembert, fibonacci or 1326", true,
+     [](Arguments& a, std::string_view o, std::string_view t) {
+         a.system = bacc::SystemNamed(t);
+         if (!a.system) {
+             Bad(o, t, "flat, martingale, paroli, dalembert, fibonacci or 1326");
+         }
+     }},
+    {"--side", "NAME",
+     "banker (default), player, tie, follow (the last decided result) or opposite (against it)", true,
+     [](Arguments& a, std::string_view o, std::string_view t) {
+         const std::optional<bacc::BetSide> side = bacc::SideNamed(t);
+         if (!side) {
+             Bad(o, t, "banker, player, tie, follow or opposite");
+         }
+         a.side = *side;
+     }},
+    {"--unit", "D", "the system's unit stake in whole dollars (default 10)", true,
+     [](Arguments& a, std::string_view o, std::string_view t) { a.unit = StakeDollars(o, t); }},
+    {"--bankroll", "D", "the bankroll each session starts with, in dollars (default 1000)", true,
+     [](Arguments& a, std::string_view o, std::string_view t) { a.bankroll = PositiveDollars(o, t); }},
+    {"--min", "D", "table minimum in whole dollars (default: the unit)", true,
+     [](Arguments& a, std::string_view o, std::string_view t) { a.minimum = StakeDollars(o, t); }},
+    {"--max", "D", "table maximum in whole dollars (default: none)", true,
+     [](Arguments& a, std::string_view o, std::string_view t) { a.maximum = StakeDollars(o, t); }},
+    {"--session-shoes", "K", "shoes in a session, played with one bankroll (default 1)", true,
+     [](Arguments& a, std::string_view o, std::string_view t) {
+         a.sessionShoes = static_cast<int>(Count(o, t, 1'000'000));
+     }},
+    {"--sessions", "N", "sessions to play (default: --shoes divided by --session-shoes)", true,
+     [](Arguments& a, std::string_view o, std::string_view t) {
+         a.sessions = Count(o, t, bacc::MaxLabSessions);
+     }},
+    {"--stop-win", "D", "a session ends once its net gain reaches D dollars", true,
+     [](Arguments& a, std::string_view o, std::string_view t) { a.stopWin = PositiveDollars(o, t); }},
+    {"--stop-loss", "D", "a session ends once its net loss reaches D dollars", true,
+     [](Arguments& a, std::string_view o, std::string_view t) { a.stopLoss = PositiveDollars(o, t); }},
+    {"--curve", "FILE.csv",
+     "write the 5/25/50/75/95 percentiles of the bankroll after each hand, across sessions", true,
+     [](Arguments& a, std::string_view, std::string_view t) { a.curve = std::string(t); }},
+}};
+
+void PrintHelp() {
+    std::printf(
+        "Usage: baccarat-sim [options]\n\n"
+        "Plays whole baccarat shoes as the table does, with no window, on every core, and prints one JSON\n"
+        "object: without --system the outcome counts, with --system betting sessions played with it.\n\n"
+        "Money is in dollars; stakes are whole dollars, so every payout is exact to the cent. A Player or\n"
+        "Banker bet that meets a tie rides to the next hand; the Tie bet is settled every hand. A short\n"
+        "bankroll bets what it holds; one that cannot cover the table minimum is ruined. Percentiles are by\n"
+        "nearest rank; in the curve, a session that has ended keeps its final bankroll.\n"
+        "Ctrl-C stops a run and prints what it has played with \"interrupted\": true (exit status 130).\n"
+        "Bad arguments: one line on stderr, exit status 2.\n\n");
+    for (const Option& option : Options) {
+        const std::string left =
+            std::string(option.name) + (option.value.empty() ? "" : " ") + std::string(option.value);
+        std::printf("  %-20s %s\n", left.c_str(), std::string(option.help).c_str());
+    }
+    std::printf("  %-20s %s\n", "--help", "this text");
+}
+
 Arguments Parse(int argc, char* argv[]) {
     Arguments arguments;
     for (int i = 1; i < argc; ++i) {
-        const std::string_view option = argv[i];
-        if (option != "--decks" && option != "--shoes" && option != "--seed") {
-            Fail("unknown argument '" + std::string(option) + "'");
+        const std::string_view name = argv[i];
+        if (name == "--help" || name == "-h") {
+            PrintHelp();
+            std::exit(0);
+        }
+        const Option* option = nullptr;
+        for (const Option& candidate : Options) {
+            if (candidate.name == name) {
+                option = &candidate;
+            }
+        }
+        if (!option) {
+            Fail("unknown argument '" + std::string(name) + "'");
         }
         if (i + 1 >= argc) {
-            Fail("missing value for " + std::string(option));
+            Fail("missing value for " + std::string(name));
         }
-        const std::string_view text = argv[++i];
-        const std::optional<std::uint64_t> value = ParseWhole(text);
-        if (option == "--decks") {
-            if (!value || (*value != 1 && *value != 2 && *value != 4 && *value != 6 && *value != 8)) {
-                Fail("bad value for --decks '" + std::string(text) + "' (1, 2, 4, 6 or 8)");
+        option->apply(arguments, option->name, argv[++i]);
+        if (option->strategy && option->name != "--system" && !arguments.strategyOption) {
+            arguments.strategyOption = option->name;
+        }
+    }
+    if (arguments.strategyOption && !arguments.system) {
+        Fail(std::string(*arguments.strategyOption) + " needs --system");
+    }
+    if (arguments.system) {
+        const Cents minimum = arguments.minimum.value_or(arguments.unit);
+        if (arguments.maximum && *arguments.maximum < minimum) {
+            Fail("bad value for --max '" + std::to_string(*arguments.maximum / CentsPerDollar) +
+                 "' (at least the table minimum, " + std::to_string(minimum / CentsPerDollar) + ")");
+        }
+        if (!arguments.sessions) {
+            const std::uint64_t sessions =
+                arguments.shoes / static_cast<std::uint64_t>(arguments.sessionShoes);
+            if (sessions < 1 || sessions > bacc::MaxLabSessions) {
+                Fail("bad value for --shoes '" + std::to_string(arguments.shoes) + "' (1 to " +
+                     std::to_string(bacc::MaxLabSessions) + " sessions of --session-shoes shoes)");
             }
-            arguments.decks = static_cast<int>(*value);
-        } else if (option == "--shoes") {
-            if (!value || *value < 1) {
-                Fail("bad value for --shoes '" + std::string(text) + "' (a whole number of at least 1)");
-            }
-            arguments.shoes = *value;
-        } else {
-            if (!value) {
-                Fail("bad value for --seed '" + std::string(text) + "' (a whole number)");
-            }
-            arguments.seed = *value;
+            arguments.sessions = sessions;
         }
     }
     return arguments;
+}
+
+std::atomic<bool> interrupted{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+extern "C" void OnInterrupt(int) {
+    interrupted.store(true, std::memory_order_relaxed);
+}
+
+// Progress on a terminal only, overwritten in place, and a newline once the run ends.
+class ProgressLine {
+public:
+    ProgressLine() : shown_(isatty(STDERR_FILENO) == 1) {}
+    ~ProgressLine() {
+        if (printed_) {
+            std::fputc('\n', stderr);
+        }
+    }
+    bacc::RunControl Control() {
+        bacc::RunControl control;
+        control.cancel = &interrupted;
+        if (shown_) {
+            control.progress = [this](std::uint64_t done, std::uint64_t total) {
+                std::fprintf(stderr, "\rbaccarat-sim: %llu of %llu shoes (%.1f %%)",
+                             static_cast<unsigned long long>(done), static_cast<unsigned long long>(total),
+                             total > 0 ? 100.0 * static_cast<double>(done) / static_cast<double>(total)
+                                       : 0.0);
+                printed_ = true;
+            };
+        }
+        return control;
+    }
+
+private:
+    bool shown_;
+    bool printed_ = false;
+};
+
+std::string Dollars(Cents cents) {
+    const bool negative = cents < 0;
+    const std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
+    char text[32];
+    std::snprintf(text, sizeof text, "%s%llu.%02llu", negative ? "-" : "",
+                  static_cast<unsigned long long>(magnitude / 100),
+                  static_cast<unsigned long long>(magnitude % 100));
+    return text;
+}
+
+std::string CountsJson(int decks, const bacc::ShoeCounts& c) {
+    char text[512];
+    std::snprintf(text, sizeof text,
+                  "\"decks\": %d, \"shoes\": %llu, \"hands\": %llu, \"banker\": %llu, \"player\": %llu, "
+                  "\"tie\": %llu, \"player_naturals\": %llu, \"banker_naturals\": %llu",
+                  decks, static_cast<unsigned long long>(c.shoes), static_cast<unsigned long long>(c.hands),
+                  static_cast<unsigned long long>(c.banker), static_cast<unsigned long long>(c.player),
+                  static_cast<unsigned long long>(c.tie), static_cast<unsigned long long>(c.playerNaturals),
+                  static_cast<unsigned long long>(c.bankerNaturals));
+    return text;
+}
+
+std::string TimingJson(bool wasInterrupted, std::uint64_t hands, double seconds, unsigned threads) {
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  "\"interrupted\": %s, \"seconds\": %.6f, \"hands_per_second\": %.0f, \"threads\": %u",
+                  wasInterrupted ? "true" : "false", seconds,
+                  seconds > 0 ? static_cast<double>(hands) / seconds : 0.0, threads);
+    return text;
+}
+
+std::string SpreadJson(const bacc::Spread& spread) {
+    std::string text = "{";
+    for (std::size_t i = 0; i < spread.size(); ++i) {
+        text += (i ? ", \"p" : "\"p") + std::to_string(bacc::ReportedPercentiles[i]) +
+                "\": " + Dollars(spread[i]);
+    }
+    return text + "}";
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     const Arguments arguments = Parse(argc, argv);
-
-    bacc::Shoe shoe;
-    shoe.DeckCount = arguments.decks;
-    shoe.SetSeed(arguments.seed ? *arguments.seed : std::random_device{}());
-
-    std::uint64_t hands = 0, banker = 0, player = 0, tie = 0, playerNaturals = 0, bankerNaturals = 0;
-    const auto start = std::chrono::steady_clock::now();
-    for (std::uint64_t s = 0; s < arguments.shoes; ++s) {
-        shoe.StartShoe();
-        while (!shoe.EndOfShoe) {
-            shoe.DealHand();
-            ++hands;
-            const bacc::HandState& hand = shoe.Hand;
-            banker += hand.HandResult == 'B';
-            player += hand.HandResult == 'P';
-            tie += hand.HandResult == 'T';
-            playerNaturals += hand.PlayerNatural;
-            bankerNaturals += hand.BankerNatural;
+    std::ofstream curve;
+    if (arguments.curve) {
+        curve.open(*arguments.curve);
+        if (!curve) {
+            Fail("cannot write --curve '" + *arguments.curve + "'");
         }
-        shoe.RecordUndealtRest();
-        shoe.ShoeInPlay = false;
+    }
+    const std::uint64_t seed = arguments.seed
+                                   ? *arguments.seed
+                                   : (std::uint64_t{std::random_device{}()} << 32) ^ std::random_device{}();
+
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    // A second Ctrl-C ends the program at once.
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+
+    std::string json;
+    const auto start = std::chrono::steady_clock::now();
+    bool wasInterrupted = false;
+    std::uint64_t hands = 0;
+    {
+        ProgressLine progress;
+        if (!arguments.system) {
+            const bacc::PlainResult result = bacc::RunShoes(
+                {arguments.decks, arguments.shoes, seed, arguments.threads}, progress.Control());
+            json = CountsJson(arguments.decks, result.counts);
+            wasInterrupted = result.interrupted;
+            hands = result.counts.hands;
+        } else {
+            bacc::LabParameters p;
+            p.system = *arguments.system;
+            p.side = arguments.side;
+            p.limits = {arguments.unit, arguments.minimum.value_or(arguments.unit),
+                        arguments.maximum.value_or(0)};
+            p.bankroll = arguments.bankroll;
+            p.shoesPerSession = arguments.sessionShoes;
+            p.sessions = *arguments.sessions;
+            p.stopWin = arguments.stopWin;
+            p.stopLoss = arguments.stopLoss;
+            p.decks = arguments.decks;
+            p.seed = seed;
+            p.threads = arguments.threads;
+            p.curve = arguments.curve.has_value();
+            p.pathSessions = 0;
+            const bacc::LabResult result = bacc::RunLab(p, progress.Control());
+            char edge[64];
+            std::snprintf(edge, sizeof edge, "%.6f", result.Edge());
+            json = CountsJson(arguments.decks, result.counts) + ", \"system\": \"" +
+                   std::string(bacc::NameOf(p.system)) + "\", \"side\": \"" +
+                   std::string(bacc::NameOf(p.side)) +
+                   "\", \"sessions\": " + std::to_string(result.sessions) +
+                   ", \"wagered\": " + Dollars(result.wagered) + ", \"net\": " + Dollars(result.net) +
+                   ", \"edge\": " + edge + ", \"ruined\": " + std::to_string(result.ruined) +
+                   ", \"final_bankroll\": " + SpreadJson(result.finalBankroll) +
+                   ", \"max_drawdown\": " + Dollars(result.medianMaxDrawdown);
+            wasInterrupted = result.interrupted;
+            hands = result.counts.hands;
+            if (curve.is_open()) {
+                curve << "hand,p5,p25,p50,p75,p95\n";
+                for (std::size_t h = 0; h < result.curve.size(); ++h) {
+                    curve << h + 1;
+                    for (const Cents value : result.curve[h]) {
+                        curve << ',' << Dollars(value);
+                    }
+                    curve << '\n';
+                }
+            }
+        }
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-
-    std::printf("{\"decks\": %d, \"shoes\": %llu, \"hands\": %llu, \"banker\": %llu, \"player\": %llu, "
-                "\"tie\": %llu, \"player_naturals\": %llu, \"banker_naturals\": %llu, \"seconds\": %.6f, "
-                "\"hands_per_second\": %.0f}\n",
-                arguments.decks, static_cast<unsigned long long>(arguments.shoes),
-                static_cast<unsigned long long>(hands), static_cast<unsigned long long>(banker),
-                static_cast<unsigned long long>(player), static_cast<unsigned long long>(tie),
-                static_cast<unsigned long long>(playerNaturals),
-                static_cast<unsigned long long>(bankerNaturals), seconds,
-                seconds > 0 ? static_cast<double>(hands) / seconds : 0.0);
-    return 0;
+    std::printf("{%s, %s}\n", json.c_str(),
+                TimingJson(wasInterrupted, hands, seconds, arguments.threads).c_str());
+    std::fflush(stdout);
+    if (curve.is_open()) {
+        curve.close();
+        if (!curve) {
+            Fail("cannot write --curve '" + *arguments.curve + "'");
+        }
+    }
+    return wasInterrupted ? 130 : 0;
 }

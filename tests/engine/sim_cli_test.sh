@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The simulator's command line: good runs print one JSON object; bad arguments print one line on
-# stderr naming the argument, nothing on stdout, and exit with status 2.
+# stderr naming the argument, nothing on stdout, and exit with status 2. The same seed gives the same
+# output on any number of threads, and Ctrl-C ends a run with what it has played.
 set -u
 sim="$1"
 failures=0
@@ -46,6 +47,102 @@ again=$("$sim" --decks 1 --shoes 50 --seed 11)
 [ "$(printf '%s' "$out" | sed 's/"seconds.*//')" = "$(printf '%s' "$again" | sed 's/"seconds.*//')" ] \
   || fail "the same seed gave different counts"
 
-rm -f /tmp/sim_err.$$
+# Strategy options: bad values, options that need --system, limits that contradict each other.
+expect_bad "--system" --system bogus
+expect_bad "nowhere" --system flat --side nowhere
+expect_bad "2.5" --system flat --unit 2.5
+expect_bad "0" --system flat --unit 0
+expect_bad "-5" --system flat --bankroll -5
+expect_bad "1.234" --system flat --bankroll 1.234
+expect_bad "--max" --system flat --unit 10 --max 5
+expect_bad "--min" --system flat --min 0
+expect_bad "0" --system flat --session-shoes 0
+expect_bad "0" --system flat --sessions 0
+expect_bad "x" --system flat --stop-win x
+expect_bad "--stop-loss" --system flat --stop-loss
+expect_bad "0" --threads 0
+expect_bad "--side" --side banker
+expect_bad "--curve" --curve /tmp/sim_curve.$$.csv
+expect_bad "--curve" --system flat --curve /nonexistent/dir/curve.csv
+# A plain run of any count runs until it is interrupted; sessions are bounded by memory.
+expect_bad "99999999999999999999" --shoes 99999999999999999999
+expect_bad "--shoes" --system flat --shoes 9999999999999999999
+expect_bad "--sessions" --system flat --sessions 100000001
+
+check
+help=$("$sim" --help); status=$?
+[ "$status" -eq 0 ] || fail "--help exited $status"
+for option in --decks --shoes --seed --threads --system --side --unit --bankroll --min --max \
+              --session-shoes --sessions --stop-win --stop-loss --curve --help; do
+  printf '%s' "$help" | grep -qF -- "$option" || fail "--help does not document $option"
+done
+
+# Everything but the timing keys is byte for byte the same for any thread count.
+untimed() { sed 's/, "seconds".*//'; }
+check
+plain1=$("$sim" --shoes 300 --seed 5 --threads 1 | untimed)
+for threads in 2 3; do
+  [ "$("$sim" --shoes 300 --seed 5 --threads $threads | untimed)" = "$plain1" ] \
+    || fail "plain run differs on $threads threads"
+done
+check
+[ "$plain1" = "$("$sim" --decks 8 --shoes 300 --seed 5 | untimed)" ] || fail "the default thread count differs"
+
+check
+strategy=(--system martingale --side follow --unit 5 --bankroll 300.50 --max 200 --session-shoes 2 \
+          --sessions 150 --stop-win 150 --seed 9)
+s1=$("$sim" "${strategy[@]}" --threads 1 --curve /tmp/sim_curve1.$$.csv | untimed)
+s3=$("$sim" "${strategy[@]}" --threads 3 --curve /tmp/sim_curve3.$$.csv | untimed)
+[ -n "$s1" ] && [ "$s1" = "$s3" ] || fail "strategy run differs on 3 threads: $s1 / $s3"
+cmp -s /tmp/sim_curve1.$$.csv /tmp/sim_curve3.$$.csv || fail "the curve differs on 3 threads"
+
+check
+out=$("$sim" "${strategy[@]}" --threads 2 --curve /tmp/sim_curve1.$$.csv)
+python3 - "$out" /tmp/sim_curve1.$$.csv <<'PY' || fail "strategy JSON or curve wrong"
+import json, re, sys
+text = sys.argv[1]
+d = json.loads(text)
+for key in ("sessions", "wagered", "net", "edge", "ruined", "final_bankroll", "max_drawdown", "threads",
+            "interrupted", "hands", "shoes", "banker", "player", "tie"):
+    assert key in d, key
+assert d["sessions"] == 150 and d["threads"] == 2 and d["interrupted"] is False
+assert d["banker"] + d["player"] + d["tie"] == d["hands"] > 0
+assert 150 <= d["shoes"] <= 300
+p = d["final_bankroll"]
+assert p["p5"] <= p["p25"] <= p["p50"] <= p["p75"] <= p["p95"]
+assert abs(d["edge"] + d["net"] / d["wagered"]) < 1e-6
+# Money is printed with exactly two decimals.
+for key in ("wagered", "net", "max_drawdown"):
+    assert re.search(r'"%s": -?\d+\.\d\d[,}]' % key, text), key
+lines = open(sys.argv[2]).read().splitlines()
+assert lines[0] == "hand,p5,p25,p50,p75,p95", lines[0]
+# One line per hand index up to the longest session: at most 2 shoes of at most 102 hands.
+assert 2 * 60 <= len(lines) - 1 <= 2 * 102, len(lines)
+for number, line in enumerate(lines[1:], 1):
+    fields = line.split(",")
+    assert len(fields) == 6 and int(fields[0]) == number, line
+    values = [float(f) for f in fields[1:]]
+    assert values == sorted(values), line
+PY
+
+# Ctrl-C: the run stops and prints what it played, marked as interrupted.
+for run in "--threads 2" "--system paroli --sessions 100000000 --session-shoes 1 --threads 2"; do
+  check
+  # shellcheck disable=SC2086
+  "$sim" --shoes 9999999999999999999 $run >/tmp/sim_int.$$ 2>/dev/null &
+  pid=$!
+  sleep 0.4
+  kill -INT "$pid"
+  wait "$pid"; status=$?
+  [ "$status" -eq 130 ] || fail "'$run' interrupted exited $status, not 130"
+  python3 - "$(cat /tmp/sim_int.$$)" <<'PY' || fail "'$run' interrupted output wrong: $(cat /tmp/sim_int.$$)"
+import json, sys
+d = json.loads(sys.argv[1])
+assert d["interrupted"] is True
+assert d["shoes"] > 0 and d["banker"] + d["player"] + d["tie"] == d["hands"]
+PY
+done
+
+rm -f /tmp/sim_err.$$ /tmp/sim_int.$$ /tmp/sim_curve1.$$.csv /tmp/sim_curve3.$$.csv
 echo "$(( checks - failures )) passed, $failures failed"
 [ "$failures" -eq 0 ]

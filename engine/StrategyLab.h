@@ -1,0 +1,111 @@
+#pragma once
+
+// Whole shoes and betting sessions played on many threads, with no window: what the simulator and the
+// strategy window run.
+//
+// Every shoe is shuffled from the run's seed and its number in the run (Shoe::SetShoeSeed), and results
+// are added in session order, so a seed gives the same figures for any thread count. Shoe k of a plain
+// run is shoe k of SetSeed(seed); session s (0, 1, ...) of K shoes plays shoes s * K + 1 .. s * K + K.
+#include "BettingSystems.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace bacc {
+
+struct ShoeCounts {
+    std::uint64_t shoes = 0;
+    std::uint64_t hands = 0;
+    std::uint64_t banker = 0;
+    std::uint64_t player = 0;
+    std::uint64_t tie = 0;
+    std::uint64_t playerNaturals = 0;
+    std::uint64_t bankerNaturals = 0;
+
+    void Add(const ShoeCounts& other);
+    bool operator==(const ShoeCounts&) const = default;
+};
+
+struct RunControl {
+    // Set from anywhere (a signal handler, a Cancel button): the run stops within a shoe and returns what
+    // it has finished.
+    const std::atomic<bool>* cancel = nullptr;
+    // Called on the calling thread about ten times a second while the run lasts: shoes done, shoes to do.
+    std::function<void(std::uint64_t done, std::uint64_t total)> progress;
+};
+
+struct PlainRun {
+    int decks = 8;
+    std::uint64_t shoes = 10000;
+    std::uint64_t seed = 0;
+    unsigned threads = 1;
+};
+
+struct PlainResult {
+    ShoeCounts counts;
+    bool interrupted = false;
+};
+
+// Plays whole shoes without bets or records. Memory does not grow with the number of shoes.
+PlainResult RunShoes(const PlainRun& run, const RunControl& control = {});
+
+struct LabParameters {
+    SystemKind system = SystemKind::Flat;
+    BetSide side = BetSide::Banker;
+    TableLimits limits;
+    Cents bankroll = 1000 * CentsPerDollar;
+    int shoesPerSession = 1;
+    std::uint64_t sessions = 1000;
+    Cents stopWin = 0; // 0: none
+    Cents stopLoss = 0;
+    int decks = 8;
+    std::uint64_t seed = 0;
+    unsigned threads = 1;
+    bool curve = false;
+    // Full bankroll paths kept for this many first sessions.
+    int pathSessions = 5;
+};
+
+// The percentiles reported, by nearest rank: the smallest value with at least p % of the values at or
+// below it.
+inline constexpr std::array<int, 5> ReportedPercentiles{5, 25, 50, 75, 95};
+using Spread = std::array<Cents, 5>;
+
+struct LabResult {
+    ShoeCounts counts; // of the sessions finished
+    std::uint64_t sessions = 0;
+    Cents wagered = 0;
+    Cents net = 0;
+    std::uint64_t ruined = 0;
+    Spread finalBankroll{};
+    Cents medianMaxDrawdown = 0;
+    // curve[h]: the spread of the bankroll after hand h + 1 of a session, across sessions. A session
+    // that has ended counts with its final bankroll at every later hand. Empty unless asked for.
+    std::vector<Spread> curve;
+    // The bankroll after each hand of the first sessions, as long as each session lasted.
+    std::vector<std::vector<Cents>> paths;
+    bool interrupted = false;
+
+    // The house's edge on the money wagered: -net / wagered.
+    double Edge() const { return wagered > 0 ? -static_cast<double>(net) / static_cast<double>(wagered) : 0; }
+};
+
+// Sessions beyond this many are refused: each finished session keeps 16 bytes until the percentiles
+// are taken.
+inline constexpr std::uint64_t MaxLabSessions = 100'000'000;
+// The curve keeps one 32-bit bankroll in cents (saturated beyond about $21 million) per session and hand
+// index, at most this many in all (512 MiB): a run of more sessions than fit gets a curve over fewer hand
+// indexes. Taking its percentiles needs 16 more cells per session on each thread.
+inline constexpr std::uint64_t CurveCellBudget = std::uint64_t{1} << 27;
+
+// An upper bound on the hands of one shoe: every hand takes at least four cards.
+int MaxHandsPerShoe(int decks);
+// The hand indexes a curve of these parameters can hold.
+int CurveHands(const LabParameters& parameters);
+
+LabResult RunLab(const LabParameters& parameters, const RunControl& control = {});
+
+} // namespace bacc

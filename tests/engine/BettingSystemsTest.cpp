@@ -1,0 +1,276 @@
+#include "BettingSystems.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using bacc::BetSide;
+using bacc::Bettor;
+using bacc::Cents;
+using bacc::SystemKind;
+
+namespace {
+
+constexpr Cents Dollars(double dollars) {
+    return static_cast<Cents>(dollars * 100 + (dollars < 0 ? -0.5 : 0.5));
+}
+
+// A session worked by hand: the results of successive hands, the stake on the table at each hand
+// (0: the bankroll could not cover a bet, the session is ruined there) and the spots bet on.
+struct Worked {
+    const char* name;
+    SystemKind system;
+    BetSide side;
+    bacc::TableLimits limits;
+    double bankroll;
+    std::string results;
+    std::vector<int> stakes; // whole dollars
+    std::string spots;       // empty: not checked
+    double finalBankroll;
+    int wagered; // whole dollars
+};
+
+const bacc::TableLimits Ten{Dollars(10), Dollars(10), 0};
+
+const Worked Sessions[] = {
+    // A Banker win pays $9.50; the bet on a tie stands and is not wagered again.
+    {"FlatBanker",
+     SystemKind::Flat,
+     BetSide::Banker,
+     Ten,
+     1000,
+     "BPTPB",
+     {10, 10, 10, 10, 10},
+     "BBBBB",
+     999,
+     40},
+    {"MartingaleDoublesAfterLosses",
+     SystemKind::Martingale,
+     BetSide::Banker,
+     Ten,
+     1000,
+     "PPPBTB",
+     {10, 20, 40, 80, 10, 10},
+     "",
+     1015.5,
+     160},
+    {"ParoliBackToOneAfterThreeWins",
+     SystemKind::Paroli,
+     BetSide::Banker,
+     Ten,
+     1000,
+     "BBBBPB",
+     {10, 20, 40, 10, 20, 10},
+     "",
+     1065.5,
+     110},
+    {"DAlembertNeverBelowOneUnit",
+     SystemKind::DAlembert,
+     BetSide::Banker,
+     Ten,
+     1000,
+     "PPBTBBB",
+     {10, 20, 30, 20, 20, 10, 10},
+     "",
+     1036.5,
+     100},
+    {"FibonacciOneOnTwoBack",
+     SystemKind::Fibonacci,
+     BetSide::Banker,
+     Ten,
+     1000,
+     "PPPPBBPBB",
+     {10, 10, 20, 30, 50, 20, 10, 10, 10},
+     "",
+     1005.5,
+     170},
+    {"OneThreeTwoSixCycle",
+     SystemKind::OneThreeTwoSix,
+     BetSide::Banker,
+     Ten,
+     1000,
+     "BBBBBPB",
+     {10, 30, 20, 60, 10, 30, 10},
+     "",
+     1103,
+     170},
+    {"PlayerEvenMoney",
+     SystemKind::Martingale,
+     BetSide::Player,
+     Ten,
+     1000,
+     "BBP",
+     {10, 20, 40},
+     "PPP",
+     1010,
+     70},
+    // The Tie bet is settled every hand, so a tie advances its system.
+    {"TieSettledEveryHand",
+     SystemKind::Flat,
+     BetSide::Tie,
+     Ten,
+     1000,
+     "PBTT",
+     {10, 10, 10, 10},
+     "TTTT",
+     1140,
+     40},
+    {"TieAdvancesTheSystem",
+     SystemKind::Martingale,
+     BetSide::Tie,
+     Ten,
+     1000,
+     "PTP",
+     {10, 20, 10},
+     "",
+     1140,
+     40},
+    {"FollowTheLastDecided",
+     SystemKind::Flat,
+     BetSide::Follow,
+     Ten,
+     1000,
+     "PPBTB",
+     {10, 10, 10, 10, 10},
+     "BPPBB",
+     999.5,
+     40},
+    {"OppositeOfTheLastDecided",
+     SystemKind::Flat,
+     BetSide::Opposite,
+     Ten,
+     1000,
+     "PPBTB",
+     {10, 10, 10, 10, 10},
+     "PBBPP",
+     999.5,
+     40},
+    {"MaximumCapsTheProgression",
+     SystemKind::Martingale,
+     BetSide::Banker,
+     {Dollars(10), Dollars(10), Dollars(40)},
+     1000,
+     "PPPPB",
+     {10, 20, 40, 40, 40},
+     "",
+     928,
+     150},
+    {"MinimumRaisesSmallStakes",
+     SystemKind::Martingale,
+     BetSide::Banker,
+     {Dollars(10), Dollars(25), 0},
+     1000,
+     "PPB",
+     {25, 25, 40},
+     "",
+     988,
+     90},
+    // Short of the stake, the bet is cut to the whole dollars left; below the minimum, ruin.
+    {"RuinAfterACutBet",
+     SystemKind::Martingale,
+     BetSide::Banker,
+     Ten,
+     100.5,
+     "PPPPB",
+     {10, 20, 40, 30, 0},
+     "",
+     0.5,
+     100},
+    {"RuinWhenTheMinimumIsShort",
+     SystemKind::Martingale,
+     BetSide::Banker,
+     {Dollars(10), Dollars(35), 0},
+     100,
+     "PPP",
+     {35, 35, 0},
+     "",
+     30,
+     70},
+};
+
+class WorkedSession : public testing::TestWithParam<Worked> {};
+
+TEST_P(WorkedSession, StakesSpotsAndBankroll) {
+    const Worked& w = GetParam();
+    ASSERT_EQ(w.results.size(), w.stakes.size());
+    Bettor bettor(w.system, w.side, w.limits, Dollars(w.bankroll));
+    std::vector<int> stakes;
+    std::string spots;
+    for (char result : w.results) {
+        if (!bettor.PlaceBet()) {
+            stakes.push_back(0);
+            break;
+        }
+        ASSERT_EQ(bettor.Stake() % 100, 0);
+        stakes.push_back(static_cast<int>(bettor.Stake() / 100));
+        spots += bettor.Spot();
+        bettor.Settle(result);
+    }
+    stakes.resize(w.stakes.size());
+    EXPECT_EQ(stakes, w.stakes);
+    if (!w.spots.empty()) {
+        EXPECT_EQ(spots, w.spots);
+    }
+    EXPECT_EQ(bettor.Bankroll(), Dollars(w.finalBankroll));
+    EXPECT_EQ(bettor.Wagered(), Dollars(w.wagered));
+}
+
+INSTANTIATE_TEST_SUITE_P(HandWorked, WorkedSession, testing::ValuesIn(Sessions),
+                         [](const testing::TestParamInfo<Worked>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(Commission, BankerWinsAreExactToTheCent) {
+    for (const Cents dollars : {1, 3, 7, 19, 99, 1234567}) {
+        EXPECT_EQ(bacc::Winnings('B', dollars * 100), dollars * 95) << dollars;
+        EXPECT_EQ(bacc::Winnings('P', dollars * 100), dollars * 100);
+        EXPECT_EQ(bacc::Winnings('T', dollars * 100), dollars * 800);
+    }
+    // A hundred $1 Banker wins: $95.00, where rounding each payout to the dollar would give $100.
+    Bettor bettor(SystemKind::Flat, BetSide::Banker, {Dollars(1), Dollars(1), 0}, Dollars(50));
+    for (int hand = 0; hand < 100; ++hand) {
+        ASSERT_TRUE(bettor.PlaceBet());
+        ASSERT_TRUE(bettor.Settle('B'));
+    }
+    EXPECT_EQ(bettor.Bankroll(), Dollars(145));
+}
+
+TEST(Bettor, APushedBetStaysAndIsTakenBackAtTheEnd) {
+    Bettor bettor(SystemKind::Martingale, BetSide::Banker, Ten, Dollars(1000));
+    ASSERT_TRUE(bettor.PlaceBet());
+    EXPECT_FALSE(bettor.Settle('T'));
+    EXPECT_TRUE(bettor.Standing());
+    EXPECT_EQ(bettor.Wagered(), Dollars(10));
+    bettor.TakeBack();
+    EXPECT_FALSE(bettor.Standing());
+    EXPECT_EQ(bettor.Wagered(), 0);
+    EXPECT_EQ(bettor.Bankroll(), Dollars(1000));
+}
+
+TEST(Bettor, ALongLosingRunNeverOverflows) {
+    for (SystemKind kind : {SystemKind::Martingale, SystemKind::Fibonacci, SystemKind::DAlembert}) {
+        Bettor bettor(kind, BetSide::Banker, {Dollars(10), Dollars(10), Dollars(500)}, Dollars(1e12));
+        for (int hand = 0; hand < 200; ++hand) {
+            ASSERT_TRUE(bettor.PlaceBet());
+            ASSERT_LE(bettor.Stake(), Dollars(500));
+            ASSERT_GE(bettor.Stake(), Dollars(10));
+            bettor.Settle('P');
+        }
+    }
+}
+
+TEST(Names, EveryNameReadsBack) {
+    for (SystemKind kind : {SystemKind::Flat, SystemKind::Martingale, SystemKind::Paroli,
+                            SystemKind::DAlembert, SystemKind::Fibonacci, SystemKind::OneThreeTwoSix}) {
+        EXPECT_EQ(bacc::SystemNamed(bacc::NameOf(kind)), kind);
+    }
+    for (BetSide side :
+         {BetSide::Banker, BetSide::Player, BetSide::Tie, BetSide::Follow, BetSide::Opposite}) {
+        EXPECT_EQ(bacc::SideNamed(bacc::NameOf(side)), side);
+    }
+    EXPECT_EQ(bacc::SystemNamed("1326"), SystemKind::OneThreeTwoSix);
+    EXPECT_FALSE(bacc::SystemNamed("Martingale"));
+    EXPECT_FALSE(bacc::SideNamed(""));
+}
+
+} // namespace

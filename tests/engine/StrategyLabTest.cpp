@@ -1,0 +1,305 @@
+#include "StrategyLab.h"
+
+#include "Shoe.h"
+
+#include <algorithm>
+#include <atomic>
+#include <gtest/gtest.h>
+#include <vector>
+
+using bacc::Cents;
+using bacc::LabParameters;
+using bacc::LabResult;
+using bacc::SystemKind;
+
+namespace {
+
+struct CountingListener : bacc::ShoeListener {
+    int calls = 0;
+    void NewShoeStarted() override { ++calls; }
+    void AppendDealtCard(int) override { ++calls; }
+    void CountChanged() override { ++calls; }
+    void ProcessEvents() override { ++calls; }
+};
+
+bool SameHand(const bacc::HandState& a, const bacc::HandState& b) {
+    return a.SlotFace == b.SlotFace && a.SlotRank == b.SlotRank && a.PlayerTotal == b.PlayerTotal &&
+           a.BankerTotal == b.BankerTotal && a.PlayerTwoCardTotal == b.PlayerTwoCardTotal &&
+           a.BankerTwoCardTotal == b.BankerTwoCardTotal && a.PlayerNatural == b.PlayerNatural &&
+           a.BankerNatural == b.BankerNatural && a.PlayerDrew == b.PlayerDrew &&
+           a.BankerDrew == b.BankerDrew && a.HandResult == b.HandResult;
+}
+
+TEST(Recording, OffDealsTheSameHandsAndTellsNobody) {
+    for (int decks : {1, 8}) {
+        bacc::Shoe table, quiet;
+        CountingListener listener;
+        quiet.SetListener(&listener);
+        quiet.SetRecording(false);
+        table.SetSeed(77);
+        quiet.SetSeed(77);
+        table.DeckCount = quiet.DeckCount = decks;
+        for (int shoe = 0; shoe < 20; ++shoe) {
+            table.StartShoe();
+            quiet.StartShoe();
+            ASSERT_EQ(table.ShoeOrder, quiet.ShoeOrder);
+            ASSERT_EQ(table.NextCard, quiet.NextCard);
+            int hands = 0;
+            while (!table.EndOfShoe) {
+                table.DealHand();
+                quiet.DealHand();
+                ++hands;
+                ASSERT_TRUE(SameHand(table.Hand, quiet.Hand));
+                ASSERT_EQ(table.NextCard, quiet.NextCard);
+            }
+            EXPECT_LE(hands, bacc::MaxHandsPerShoe(decks));
+            ASSERT_TRUE(quiet.EndOfShoe);
+            EXPECT_EQ(quiet.CardsOut, 0);
+            EXPECT_GT(table.CardsOut, 0);
+        }
+        EXPECT_EQ(listener.calls, 0);
+    }
+}
+
+TEST(ShoeSeed, ShoeNumberKIsTheKthShoeOfTheSeededRun) {
+    bacc::Shoe run;
+    run.SetSeed(2024);
+    std::vector<std::vector<bacc::CardId>> orders;
+    for (int k = 1; k <= 9; ++k) {
+        run.NewShoe();
+        orders.push_back(run.ShoeOrder);
+    }
+    bacc::Shoe any;
+    any.SetRecording(false);
+    for (int k : {7, 1, 9, 3}) {
+        any.SetShoeSeed(2024, static_cast<std::uint64_t>(k));
+        any.NewShoe();
+        EXPECT_EQ(any.ShoeOrder, orders[static_cast<std::size_t>(k - 1)]) << "shoe " << k;
+        // The following shoe is the next one of the run.
+        if (k < 9) {
+            any.NewShoe();
+            EXPECT_EQ(any.ShoeOrder, orders[static_cast<std::size_t>(k)]);
+        }
+    }
+}
+
+TEST(PlainRun, AnyThreadCountGivesTheSequentialCounts) {
+    bacc::Shoe shoe;
+    shoe.SetSeed(31);
+    shoe.DeckCount = 6;
+    bacc::ShoeCounts sequential;
+    for (int s = 0; s < 300; ++s) {
+        shoe.StartShoe();
+        ++sequential.shoes;
+        while (!shoe.EndOfShoe) {
+            shoe.DealHand();
+            ++sequential.hands;
+            sequential.banker += shoe.Hand.HandResult == 'B';
+            sequential.player += shoe.Hand.HandResult == 'P';
+            sequential.tie += shoe.Hand.HandResult == 'T';
+            sequential.playerNaturals += shoe.Hand.PlayerNatural;
+            sequential.bankerNaturals += shoe.Hand.BankerNatural;
+        }
+    }
+    for (unsigned threads : {1u, 2u, 3u}) {
+        const bacc::PlainResult result = bacc::RunShoes({6, 300, 31, threads});
+        EXPECT_EQ(result.counts, sequential) << threads << " threads";
+        EXPECT_FALSE(result.interrupted);
+    }
+}
+
+LabParameters Martingale() {
+    LabParameters p;
+    p.system = SystemKind::Martingale;
+    p.side = bacc::BetSide::Follow;
+    p.limits = {1000, 1000, 16000};
+    p.bankroll = 50000;
+    p.shoesPerSession = 2;
+    p.sessions = 301;
+    p.stopWin = 20000;
+    p.decks = 6;
+    p.seed = 99;
+    p.curve = true;
+    p.pathSessions = 4;
+    return p;
+}
+
+void ExpectSame(const LabResult& a, const LabResult& b) {
+    EXPECT_EQ(a.counts, b.counts);
+    EXPECT_EQ(a.sessions, b.sessions);
+    EXPECT_EQ(a.wagered, b.wagered);
+    EXPECT_EQ(a.net, b.net);
+    EXPECT_EQ(a.ruined, b.ruined);
+    EXPECT_EQ(a.finalBankroll, b.finalBankroll);
+    EXPECT_EQ(a.medianMaxDrawdown, b.medianMaxDrawdown);
+    EXPECT_EQ(a.curve, b.curve);
+    EXPECT_EQ(a.paths, b.paths);
+}
+
+TEST(Lab, TheSameSeedGivesTheSameResultsOnOneOrThreeThreads) {
+    LabParameters p = Martingale();
+    p.threads = 1;
+    const LabResult one = bacc::RunLab(p);
+    p.threads = 3;
+    const LabResult three = bacc::RunLab(p);
+    ExpectSame(one, three);
+    EXPECT_EQ(one.sessions, 301u);
+    EXPECT_GT(one.ruined, 0u);
+    EXPECT_EQ(one.paths.size(), 4u);
+    ASSERT_FALSE(one.curve.empty());
+    // Another seed plays other shoes.
+    p.seed = 100;
+    EXPECT_NE(bacc::RunLab(p).counts, one.counts);
+}
+
+// Each session's shoes are the shoes s * K + 1 .. s * K + K of the plain run: flat bets on the Banker
+// with a bankroll that cannot run out win 95 % on every Banker hand and lose on every Player hand.
+TEST(Lab, FlatBankerNetAndWageredFollowFromTheHands) {
+    LabParameters p;
+    p.sessions = 40;
+    p.shoesPerSession = 3;
+    p.bankroll = 100'000'000;
+    p.seed = 5;
+    p.threads = 2;
+    const LabResult lab = bacc::RunLab(p);
+    const bacc::PlainResult plain = bacc::RunShoes({8, 120, 5, 1});
+    EXPECT_EQ(lab.counts, plain.counts);
+    EXPECT_EQ(lab.net,
+              static_cast<Cents>(plain.counts.banker) * 950 - static_cast<Cents>(plain.counts.player) * 1000);
+    EXPECT_EQ(lab.wagered, static_cast<Cents>(plain.counts.banker + plain.counts.player) * 1000);
+    EXPECT_EQ(lab.ruined, 0u);
+}
+
+// Percentiles by nearest rank, checked against the kept paths of every session; a session that has
+// ended keeps its final bankroll in the curve.
+TEST(Lab, CurveAndPercentilesFromThePaths) {
+    LabParameters p = Martingale();
+    p.sessions = 23;
+    p.pathSessions = 23;
+    p.threads = 2;
+    const LabResult lab = bacc::RunLab(p);
+    ASSERT_EQ(lab.paths.size(), 23u);
+    std::size_t longest = 0;
+    for (const auto& path : lab.paths) {
+        longest = std::max(longest, path.size());
+    }
+    ASSERT_EQ(lab.curve.size(), longest);
+    const auto nearestRank = [](std::vector<Cents> values, int percent) {
+        std::sort(values.begin(), values.end());
+        const std::size_t rank = std::max<std::size_t>((values.size() * percent + 99) / 100, 1);
+        return values[rank - 1];
+    };
+    for (std::size_t h = 0; h < longest; ++h) {
+        std::vector<Cents> column;
+        for (const auto& path : lab.paths) {
+            column.push_back(path[std::min(h, path.size() - 1)]);
+        }
+        for (std::size_t i = 0; i < 5; ++i) {
+            ASSERT_EQ(lab.curve[h][i], nearestRank(column, bacc::ReportedPercentiles[i])) << "hand " << h + 1;
+        }
+    }
+    std::vector<Cents> finals;
+    for (const auto& path : lab.paths) {
+        finals.push_back(path.back());
+    }
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(lab.finalBankroll[i], nearestRank(finals, bacc::ReportedPercentiles[i]));
+    }
+}
+
+struct Ending {
+    const char* name;
+    SystemKind system;
+    Cents bankroll, stopWin, stopLoss;
+};
+
+class SessionEnd : public testing::TestWithParam<Ending> {};
+
+// One long session ends at the first hand that reaches the stop, or at ruin, never earlier.
+TEST_P(SessionEnd, AtTheFirstHandThatReachesIt) {
+    const Ending& e = GetParam();
+    LabParameters p;
+    p.system = e.system;
+    p.bankroll = e.bankroll;
+    p.stopWin = e.stopWin;
+    p.stopLoss = e.stopLoss;
+    p.shoesPerSession = 40;
+    p.sessions = 1;
+    p.pathSessions = 1;
+    p.seed = 8;
+    const LabResult lab = bacc::RunLab(p);
+    ASSERT_EQ(lab.paths.size(), 1u);
+    const std::vector<Cents>& path = lab.paths[0];
+    ASSERT_FALSE(path.empty());
+    EXPECT_LT(lab.counts.shoes, 40u) << "the session should have ended early";
+    EXPECT_EQ(lab.counts.hands, path.size());
+    const auto reached = [&](Cents bankroll) {
+        return (e.stopWin > 0 && bankroll - e.bankroll >= e.stopWin) ||
+               (e.stopLoss > 0 && e.bankroll - bankroll >= e.stopLoss) || bankroll < 1000;
+    };
+    for (std::size_t h = 0; h + 1 < path.size(); ++h) {
+        ASSERT_FALSE(reached(path[h])) << "hand " << h + 1;
+    }
+    EXPECT_TRUE(reached(path.back()) || lab.ruined == 1);
+    EXPECT_EQ(lab.finalBankroll[2], path.back());
+    EXPECT_EQ(lab.ruined, e.stopWin == 0 && e.stopLoss == 0 ? 1u : 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stops, SessionEnd,
+                         testing::Values(Ending{"StopWin", SystemKind::Flat, 10'000'000, 3000, 0},
+                                         Ending{"StopLoss", SystemKind::Flat, 10'000'000, 0, 12000},
+                                         Ending{"Ruin", SystemKind::Martingale, 30000, 0, 0}),
+                         [](const testing::TestParamInfo<Ending>& info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(Lab, CancelledRunsReportWhatTheyFinished) {
+    std::atomic<bool> cancel{true};
+    bacc::RunControl control;
+    control.cancel = &cancel;
+    LabParameters p = Martingale();
+    p.threads = 2;
+    const LabResult none = bacc::RunLab(p, control);
+    EXPECT_TRUE(none.interrupted);
+    EXPECT_EQ(none.sessions, 0u);
+    EXPECT_TRUE(none.curve.empty());
+
+    // Cancelled from the progress report, part way through a run far too long to finish.
+    cancel = false;
+    int reports = 0;
+    control.progress = [&](std::uint64_t done, std::uint64_t total) {
+        EXPECT_LE(done, total);
+        ++reports;
+        cancel = true;
+    };
+    const bacc::PlainResult plain = bacc::RunShoes({8, 1'000'000'000, 3, 2}, control);
+    EXPECT_TRUE(plain.interrupted);
+    EXPECT_GT(plain.counts.shoes, 0u);
+    EXPECT_LT(plain.counts.shoes, 1'000'000'000u);
+    EXPECT_EQ(plain.counts.banker + plain.counts.player + plain.counts.tie, plain.counts.hands);
+    EXPECT_GE(reports, 1);
+
+    cancel = false;
+    p.sessions = 2'000'000;
+    p.curve = false;
+    const LabResult part = bacc::RunLab(p, control);
+    EXPECT_TRUE(part.interrupted);
+    EXPECT_GT(part.sessions, 0u);
+    EXPECT_LT(part.sessions, p.sessions);
+    EXPECT_GE(part.counts.shoes, part.sessions);
+    EXPECT_LE(part.counts.shoes, part.sessions * 2);
+}
+
+TEST(Lab, CurveMemoryIsBounded) {
+    LabParameters p;
+    p.curve = true;
+    p.sessions = 1'000'000;
+    EXPECT_EQ(bacc::CurveHands(p), bacc::MaxHandsPerShoe(8));
+    EXPECT_LE(p.sessions * static_cast<std::uint64_t>(bacc::CurveHands(p)), bacc::CurveCellBudget);
+    p.shoesPerSession = 10;
+    EXPECT_LE(p.sessions * static_cast<std::uint64_t>(bacc::CurveHands(p)), bacc::CurveCellBudget);
+    p.curve = false;
+    EXPECT_EQ(bacc::CurveHands(p), 0);
+}
+
+} // namespace
