@@ -81,10 +81,14 @@ void RunOnThreads(unsigned threads, const std::atomic<std::uint64_t>& done, std:
     }
 }
 
-void PlayOut(Shoe& shoe, ShoeCounts& counts) {
+// Deals a shoe to its end and counts its hands; before and after each hand the caller may look on.
+template <typename BeforeHand, typename AfterHand>
+void PlayOut(Shoe& shoe, ShoeCounts& counts, BeforeHand before, AfterHand after) {
     while (!shoe.EndOfShoe) {
+        before(shoe);
         shoe.DealHand();
         const HandState& hand = shoe.Hand;
+        after(hand.HandResult);
         ++counts.hands;
         counts.banker += hand.HandResult == 'B';
         counts.player += hand.HandResult == 'P';
@@ -93,6 +97,18 @@ void PlayOut(Shoe& shoe, ShoeCounts& counts) {
         counts.bankerNaturals += hand.BankerNatural;
     }
     ++counts.shoes;
+}
+
+void PlayOut(Shoe& shoe, ShoeCounts& counts) {
+    PlayOut(
+        shoe, counts, [](const Shoe&) {}, [](char) {});
+}
+
+// The odds of each hand are worked out from the cards left before it is dealt.
+void PlayOut(Shoe& shoe, ShoeCounts& counts, EdgeReport& edge) {
+    PlayOut(
+        shoe, counts, [&edge](const Shoe& s) { edge.BeforeHand(RemainingValues(s)); },
+        [&edge](char result) { edge.AfterHand(result); });
 }
 
 std::int32_t CurveCell(Cents bankroll) {
@@ -227,12 +243,14 @@ PlainResult RunShoes(const PlainRun& run, const RunControl& control) {
     std::atomic<std::uint64_t> next{0};
     std::atomic<std::uint64_t> done{0};
     std::vector<ShoeCounts> totals(threads);
+    std::vector<EdgeReport> edges(threads);
     RunOnThreads(threads, done, run.shoes, control, [&](unsigned t) {
         Shoe shoe;
         shoe.SetRecording(false);
         shoe.DeckCount = run.decks;
         // Counted locally: the threads' totals sit side by side in memory.
         ShoeCounts counts;
+        EdgeReport edge;
         for (bool more = true; more;) {
             const std::uint64_t first = next.fetch_add(chunk, std::memory_order_relaxed);
             if (first >= run.shoes) {
@@ -246,15 +264,21 @@ PlainResult RunShoes(const PlainRun& run, const RunControl& control) {
                 }
                 shoe.SetShoeSeed(run.seed, k + 1);
                 shoe.StartShoe();
-                PlayOut(shoe, counts);
+                if (run.edgeReport) {
+                    PlayOut(shoe, counts, edge);
+                } else {
+                    PlayOut(shoe, counts);
+                }
             }
             done.fetch_add(last - first, std::memory_order_relaxed);
         }
         totals[t] = counts;
+        edges[t] = edge;
     });
     PlainResult result;
-    for (const ShoeCounts& counts : totals) {
-        result.counts.Add(counts);
+    for (unsigned t = 0; t < threads; ++t) {
+        result.counts.Add(totals[t]);
+        result.edge.Merge(edges[t]);
     }
     result.interrupted = result.counts.shoes < run.shoes;
     return result;

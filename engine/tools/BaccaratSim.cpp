@@ -2,6 +2,7 @@
 // every core, and prints one JSON object: the outcome counts and the speed, and with --system the
 // results of betting sessions played with that system.
 #include "BettingSystems.h"
+#include "OddsCli.h"
 #include "StrategyLab.h"
 
 #include <array>
@@ -42,6 +43,10 @@ struct Arguments {
     Cents stopWin = 0;
     Cents stopLoss = 0;
     std::optional<std::string> curve;
+
+    bool odds = false;
+    std::optional<bacc::ValueCounts> counts;
+    bool edgeReport = false;
     // The first option given that only a strategy run takes, checked once all are read.
     std::optional<std::string_view> strategyOption;
 };
@@ -124,7 +129,7 @@ struct Option {
 
 constexpr std::uint64_t MaxCount = 9'999'999'999'999'999'999ULL;
 
-const std::array<Option, 15> Options{{
+const std::array<Option, 18> Options{{
     {"--decks", "N", "decks in the shoe: 1, 2, 4, 6 or 8 (default 8)", false,
      [](Arguments& a, std::string_view o, std::string_view t) {
          const std::optional<std::uint64_t> value = ParseWhole(t);
@@ -187,6 +192,21 @@ const std::array<Option, 15> Options{{
     {"--curve", "FILE.csv",
      "write the 5/25/50/75/95 percentiles of the bankroll after each hand, across sessions", true,
      [](Arguments& a, std::string_view, std::string_view t) { a.curve = std::string(t); }},
+    {"--odds", "", "print the exact odds of the first hand of a fresh shoe of --decks decks, and stop", false,
+     [](Arguments& a, std::string_view, std::string_view) { a.odds = true; }},
+    {"--counts", "C0,...,C9",
+     "with --odds: the cards left of each value 0 to 9 (0 = tens and court cards) instead of a fresh shoe",
+     false,
+     [](Arguments& a, std::string_view o, std::string_view t) {
+         a.counts = bacc::ParseCounts(t);
+         if (!a.counts) {
+             Bad(o, t, "ten whole numbers 0 to 416 separated by commas, at least 6 cards");
+         }
+     }},
+    {"--edge-report", "",
+     "without --system: count the hands on which a bet had positive expected value, and what betting one "
+     "unit on only those would have won",
+     false, [](Arguments& a, std::string_view, std::string_view) { a.edgeReport = true; }},
 }};
 
 void PrintHelp() {
@@ -225,6 +245,10 @@ Arguments Parse(int argc, char* argv[]) {
         if (!option) {
             Fail("unknown argument '" + std::string(name) + "'");
         }
+        if (option->value.empty()) {
+            option->apply(arguments, option->name, {});
+            continue;
+        }
         if (i + 1 >= argc) {
             Fail("missing value for " + std::string(name));
         }
@@ -232,6 +256,12 @@ Arguments Parse(int argc, char* argv[]) {
         if (option->strategy && option->name != "--system" && !arguments.strategyOption) {
             arguments.strategyOption = option->name;
         }
+    }
+    if (arguments.counts && !arguments.odds) {
+        Fail("--counts needs --odds");
+    }
+    if (arguments.edgeReport && arguments.system) {
+        Fail("--edge-report goes with a run without --system");
     }
     if (arguments.strategyOption && !arguments.system) {
         Fail(std::string(*arguments.strategyOption) + " needs --system");
@@ -336,6 +366,11 @@ std::string SpreadJson(const bacc::Spread& spread) {
 
 int main(int argc, char* argv[]) {
     const Arguments arguments = Parse(argc, argv);
+    if (arguments.odds) {
+        const bacc::ValueCounts cards = arguments.counts.value_or(bacc::FreshShoe(arguments.decks));
+        std::printf("%s\n", bacc::OddsJson(bacc::ExactOdds(cards)).c_str());
+        return 0;
+    }
     std::ofstream curve;
     if (arguments.curve) {
         curve.open(*arguments.curve);
@@ -362,8 +397,12 @@ int main(int argc, char* argv[]) {
         ProgressLine progress;
         if (!arguments.system) {
             const bacc::PlainResult result = bacc::RunShoes(
-                {arguments.decks, arguments.shoes, seed, arguments.threads}, progress.Control());
+                {arguments.decks, arguments.shoes, seed, arguments.threads, arguments.edgeReport},
+                progress.Control());
             json = CountsJson(arguments.decks, result.counts);
+            if (arguments.edgeReport) {
+                json += ", " + result.edge.JsonFields();
+            }
             wasInterrupted = result.interrupted;
             hands = result.counts.hands;
         } else {

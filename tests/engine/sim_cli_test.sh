@@ -68,12 +68,15 @@ expect_bad "--curve" --system flat --curve /nonexistent/dir/curve.csv
 expect_bad "99999999999999999999" --shoes 99999999999999999999
 expect_bad "--shoes" --system flat --shoes 9999999999999999999
 expect_bad "--sessions" --system flat --sessions 100000001
+expect_bad "--counts" --counts 0,0,0,0,0,0,0,0,4,4
+expect_bad "1,2,3" --odds --counts 1,2,3
+expect_bad "--edge-report" --system flat --edge-report
 
 check
 help=$("$sim" --help); status=$?
 [ "$status" -eq 0 ] || fail "--help exited $status"
 for option in --decks --shoes --seed --threads --system --side --unit --bankroll --min --max \
-              --session-shoes --sessions --stop-win --stop-loss --curve --help; do
+              --session-shoes --sessions --stop-win --stop-loss --curve --odds --counts --edge-report --help; do
   printf '%s' "$help" | grep -qF -- "$option" || fail "--help does not document $option"
 done
 
@@ -123,6 +126,27 @@ for number, line in enumerate(lines[1:], 1):
     assert len(fields) == 6 and int(fields[0]) == number, line
     values = [float(f) for f in fields[1:]]
     assert values == sorted(values), line
+PY
+
+# The exact odds: a fresh 6-deck shoe to the printed digit, and a composition of eights and nines.
+check
+[ "$("$sim" --odds --decks 6 | python3 -c 'import json,sys; d=json.load(sys.stdin); print(d["banker"], d["player"], d["tie"])')" \
+  = "0.458653 0.446279 0.095069" ] || fail "6-deck odds"
+check
+"$sim" --odds --counts 0,0,0,0,0,0,0,0,4,4 | python3 -c '
+import json, sys
+d = json.load(sys.stdin)
+assert d["cards"] == 8 and d["ev_tie"] > 0 and abs(d["banker"] + d["player"] + d["tie"] - 1) < 2e-6
+' || fail "odds of a composition"
+# The edge report counts every hand, and the same seed gives it on any thread count.
+check
+e1=$("$sim" --shoes 40 --seed 3 --edge-report --threads 1 | untimed)
+[ "$e1" = "$("$sim" --shoes 40 --seed 3 --edge-report --threads 2 | untimed)" ] || fail "edge report differs"
+python3 - "$e1}" <<'PY' || fail "edge report wrong: $e1"
+import json, sys
+d = json.loads(sys.argv[1])
+assert d["edge_hands"] == d["hands"] and 0 <= d["edge_positive_hands"] <= d["hands"]
+assert d["edge_banker_bets"] + d["edge_player_bets"] + d["edge_tie_bets"] == d["edge_positive_hands"]
 PY
 
 # Ctrl-C: the run stops and prints what it played, marked as interrupted.
