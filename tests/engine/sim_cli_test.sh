@@ -142,7 +142,8 @@ assert d["cards"] == 8 and d["ev_tie"] > 0 and abs(d["banker"] + d["player"] + d
 check
 e1=$("$sim" --shoes 40 --seed 3 --edge-report --threads 1 | untimed)
 [ "$e1" = "$("$sim" --shoes 40 --seed 3 --edge-report --threads 2 | untimed)" ] || fail "edge report differs"
-python3 - "$e1}" <<'PY' || fail "edge report wrong: $e1"
+# untimed() took the closing brace away with the timing keys.
+python3 - "${e1}}" <<'PY' || fail "edge report wrong: $e1"
 import json, sys
 d = json.loads(sys.argv[1])
 assert d["edge_hands"] == d["hands"] and 0 <= d["edge_positive_hands"] <= d["hands"]
