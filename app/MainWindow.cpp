@@ -16,6 +16,7 @@
 #include "ShoeOddsWindow.h"
 #include "StartScreen.h"
 #include "StatisticsWindow.h"
+#include "StrategyLabWindow.h"
 #include "TableWindow.h"
 #include "WebSite.h"
 
@@ -134,6 +135,8 @@ std::span<const MainWindow::Control> MainWindow::Controls() {
          nullptr, &Options::StatisticsShown, &M::mnuStatistics_Click, &M::prcStatistics},
         {Web, "mnuDravenholt", "&Dravenholt", nullptr, nullptr, nullptr, nullptr, nullptr,
          &M::mnuDravenholt_Click},
+        {Trainer, "mnuStrategyLab", "&Strategy Lab", nullptr, nullptr, nullptr, nullptr, nullptr,
+         &M::mnuStrategyLab_Click},
         {Trainer, "mnuShoeOdds", "Shoe &Odds", nullptr, nullptr, nullptr, nullptr, nullptr,
          &M::mnuShoeOdds_Click},
         {Trainer, "mnuRoads", "&Roads", nullptr, nullptr, nullptr, nullptr, nullptr, &M::mnuRoads_Click},
@@ -677,6 +680,10 @@ void MainWindow::mnuDravenholt_Click() {
 }
 
 // The trainer windows follow the running shoe; each opens at its stored place.
+void MainWindow::mnuStrategyLab_Click() {
+    OpenStrategyLab();
+}
+
 void MainWindow::mnuShoeOdds_Click() {
     OpenShoeOdds();
 }

@@ -47,6 +47,7 @@ public:
     void mnuHands_Click();
     void mnuStatistics_Click();
     void mnuDravenholt_Click();
+    void mnuStrategyLab_Click();
     void mnuShoeOdds_Click();
     void mnuRoads_Click();
     void mnuWindowTable_Click();

@@ -19,9 +19,9 @@ QPointer<RoadsWindow> openWindow;
 
 // Cell sizes in pixels: the bead plate and the big road in full cells, the derived roads in half cells
 // as casino boards draw them.
-constexpr int BigCell = 16;
-constexpr int SmallCell = 8;
-constexpr int LabelHeight = 15;
+constexpr int BigCell = 14;
+constexpr int SmallCell = 7;
+constexpr int LabelHeight = 14;
 constexpr int Gap = 6;
 
 struct Strip {
@@ -65,9 +65,12 @@ protected:
         painter.fillRect(rect(), Qt::white);
         painter.setRenderHint(QPainter::Antialiasing);
         int top = 0;
+        // The captions stay at the left edge of what is in view while the board scrolls.
+        const int captionLeft = visibleRegion().boundingRect().left() + 2;
         for (const Strip& strip : Strips()) {
             painter.setPen(Qt::black);
-            painter.drawText(QRect(2, top, width(), LabelHeight), Qt::AlignLeft | Qt::AlignVCenter,
+            painter.setFont(font());
+            painter.drawText(QRect(captionLeft, top, width(), LabelHeight), Qt::AlignLeft | Qt::AlignVCenter,
                              QString::fromLatin1(strip.caption));
             top += LabelHeight;
             DrawGrid(painter, top, strip.cell);
@@ -165,6 +168,8 @@ RoadsWindow::RoadsWindow(QWidget* parent)
     board_ = new Board(*this, scroll_);
     scroll_->setWidget(board_);
     scroll_->setWidgetResizable(false);
+    // The captions move with the view: the whole board is drawn again when it scrolls.
+    connect(scroll_->horizontalScrollBar(), &QScrollBar::valueChanged, board_, qOverload<>(&QWidget::update));
     layout->addWidget(scroll_);
     connect(&GameEvents::Instance(), &GameEvents::ShoeStarted, this, &RoadsWindow::Refresh);
     connect(&GameEvents::Instance(), &GameEvents::HandRecorded, this, &RoadsWindow::Refresh);

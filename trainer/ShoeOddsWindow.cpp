@@ -22,7 +22,7 @@ QLabel* Figure(const QString& name, QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(70);
+    label->setMinimumWidth(56);
     return label;
 }
 
@@ -32,34 +32,35 @@ ShoeOddsWindow::ShoeOddsWindow(QWidget* parent)
     : ChildWindow(QStringLiteral("frmShoeOdds"), QStringLiteral("frmShoeOdds"), false, parent) {
     SetCaption(QStringLiteral("Shoe Odds"));
     auto* grid = new QGridLayout(this);
-    grid->setContentsMargins(10, 8, 10, 8);
-    grid->setHorizontalSpacing(14);
+    grid->setContentsMargins(8, 6, 8, 6);
+    grid->setHorizontalSpacing(10);
     cardsLeft_ = Figure(QStringLiteral("lblCardsLeft"), this);
     penetration_ = Figure(QStringLiteral("lblPenetration"), this);
     grid->addWidget(new QLabel(QStringLiteral("Cards left:"), this), 0, 0);
     grid->addWidget(cardsLeft_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Dealt:"), this), 0, 2);
-    grid->addWidget(penetration_, 0, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Dealt:"), this), 1, 0);
+    grid->addWidget(penetration_, 1, 1);
 
     auto* chanceHeading = new QLabel(QStringLiteral("<b>Chance</b>"), this);
-    auto* valueHeading = new QLabel(QStringLiteral("<b>Worth per unit</b>"), this);
+    auto* valueHeading = new QLabel(QStringLiteral("<b>Worth</b>"), this);
     chanceHeading->setAlignment(Qt::AlignRight);
     valueHeading->setAlignment(Qt::AlignRight);
-    grid->addWidget(chanceHeading, 1, 1);
-    grid->addWidget(valueHeading, 1, 2, 1, 2);
+    valueHeading->setToolTip(QStringLiteral("What one unit bet wins or loses on average"));
+    grid->addWidget(chanceHeading, 2, 1);
+    grid->addWidget(valueHeading, 2, 2);
     const char* names[] = {"Banker", "Player", "Tie"};
     for (int i = 0; i < 3; ++i) {
         spot_[i] = new QLabel(QString::fromLatin1(names[i]), this);
         spot_[i]->setObjectName(QStringLiteral("lbl%1").arg(QLatin1String(names[i])));
         chance_[i] = Figure(QStringLiteral("lbl%1Chance").arg(QLatin1String(names[i])), this);
         value_[i] = Figure(QStringLiteral("lbl%1Value").arg(QLatin1String(names[i])), this);
-        grid->addWidget(spot_[i], 2 + i, 0);
-        grid->addWidget(chance_[i], 2 + i, 1);
-        grid->addWidget(value_[i], 2 + i, 2, 1, 2);
+        grid->addWidget(spot_[i], 3 + i, 0);
+        grid->addWidget(chance_[i], 3 + i, 1);
+        grid->addWidget(value_[i], 3 + i, 2);
     }
     natural_ = Figure(QStringLiteral("lblNatural"), this);
-    grid->addWidget(new QLabel(QStringLiteral("A natural:"), this), 5, 0);
-    grid->addWidget(natural_, 5, 1);
+    grid->addWidget(new QLabel(QStringLiteral("A natural:"), this), 6, 0);
+    grid->addWidget(natural_, 6, 1);
 
     connect(&GameEvents::Instance(), &GameEvents::ShoeStarted, this, &ShoeOddsWindow::Refresh);
     connect(&GameEvents::Instance(), &GameEvents::HandRecorded, this, &ShoeOddsWindow::Refresh);

@@ -11,6 +11,7 @@
 #include "Pause.h"
 #include "Shoe.h"
 #include "StartScreen.h"
+#include "StrategyLabWindow.h"
 #include "TableWindow.h"
 
 #include <cstdio>
@@ -18,9 +19,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTest>
 
 namespace bacc {
@@ -154,6 +157,31 @@ int Run() {
 
     Trigger(main, "mnuStatistics");
     Save(main, QStringLiteral("statistics.png"));
+    Trigger(main, "mnuStatistics");
+
+    // The trainer windows on the shoe just played, and a Martingale study in the strategy lab.
+    table->maisyk_Click();
+    for (int hand = 0; hand < 3; ++hand) {
+        table->HandsAtaTime->SetDigits(QStringLiteral("20"));
+        table->duokkortos_Click();
+    }
+    Trigger(main, "mnuShoeOdds");
+    Trigger(main, "mnuRoads");
+    Save(main, QStringLiteral("trainer-odds-and-roads.png"));
+    Trigger(main, "mnuStrategyLab");
+    StrategyLabWindow* lab = TheStrategyLab();
+    Named<QComboBox>(lab, "cboSystem")->setCurrentIndex(1);
+    Named<QSpinBox>(lab, "spnSessions")->setValue(10000);
+    Named<QSpinBox>(lab, "spnMaximum")->setValue(500);
+    Named<QSpinBox>(lab, "spnSeed")->setValue(7);
+    bool studied = false;
+    QObject::connect(lab, &StrategyLabWindow::Finished, lab, [&] { studied = true; });
+    lab->cmdRun_Click();
+    while (!studied) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    lab->Frame()->resize(1000, 600);
+    Save(main, QStringLiteral("strategy-lab.png"));
     SetPauseHook(nullptr);
     return 0;
 }
