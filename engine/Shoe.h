@@ -59,7 +59,7 @@ bool BankerDraws(int bankerTwoCardTotal, bool playerDrew, int playerThirdValue);
 // The shoe of the table and the hand state that is dealt from it.
 class Shoe {
 public:
-    // Shoe state, named as the game names it.
+    // Shoe state.
     int DeckCount = 8;                  // decks for the next shoe (options)
     int ShoeDecks = 0;                  // decks of the shoe in play, copied by the shuffle command
     int LastCardIndex = -1;             // DeckCount * 52 - 1 once a shoe is built
@@ -78,7 +78,7 @@ public:
 
     HandState Hand;
 
-    // Names the suit of a card and, as the game does, remembers its SuitNumber (1..4).
+    // Names the suit of a card and remembers its SuitNumber (1..4) for the count table.
     std::string_view SuitName(CardId id);
     void ResetDealtCount();
 

@@ -20,7 +20,7 @@ public:
     // Puts a number (or "") into the box.
     void SetDigits(const QString& digits);
     int DigitPositions() const { return digitPositions_; }
-    // Selects the digit positions, as the game does when a box gains the focus.
+    // Selects the digit positions; the boxes do it when they gain the focus.
     void SelectDigits();
 
 signals:

@@ -4,7 +4,7 @@
 //
 //   baccarat-screenshots OUTPUT_DIR
 //
-// It finds its settings file as the game does; scripts/screenshots.sh gives it a fresh copy of the
+// It finds its settings file the way the game finds it; scripts/screenshots.sh gives it a fresh copy of the
 // shipped defaults and a virtual display.
 #include "MainWindow.h"
 #include "MessageBox.h"
