@@ -192,19 +192,8 @@ void RoadsWindow::Refresh() {
     scroll_->horizontalScrollBar()->setValue(scroll_->horizontalScrollBar()->maximum());
 }
 
-bool RoadsWindow::Form_Unload() {
-    SavePosition();
-    return true;
-}
-
 RoadsWindow* OpenRoads() {
-    if (!openWindow) {
-        openWindow = new RoadsWindow();
-        openWindow->ShowInHost();
-        openWindow->RestorePosition();
-    }
-    openWindow->BringToFront();
-    return openWindow;
+    return OpenOnce(openWindow);
 }
 
 RoadsWindow* TheRoads() {

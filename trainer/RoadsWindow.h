@@ -22,9 +22,6 @@ public:
     const std::string& Results() const { return results_; }
     const Roads& Drawn() const { return roads_; }
 
-protected:
-    bool Form_Unload() override;
-
 private:
     class Board;
     std::string results_;

@@ -104,19 +104,8 @@ void ShoeOddsWindow::ShowOdds(const HandOdds& odds) {
     natural_->setText(odds.Valid ? Percent(odds.Natural) : QStringLiteral("-"));
 }
 
-bool ShoeOddsWindow::Form_Unload() {
-    SavePosition();
-    return true;
-}
-
 ShoeOddsWindow* OpenShoeOdds() {
-    if (!openWindow) {
-        openWindow = new ShoeOddsWindow();
-        openWindow->ShowInHost();
-        openWindow->RestorePosition();
-    }
-    openWindow->BringToFront();
-    return openWindow;
+    return OpenOnce(openWindow);
 }
 
 ShoeOddsWindow* TheShoeOdds() {

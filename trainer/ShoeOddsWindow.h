@@ -20,9 +20,6 @@ public:
 
     void Refresh();
 
-protected:
-    bool Form_Unload() override;
-
 private:
     void ShowOdds(const HandOdds& odds);
 

@@ -361,6 +361,21 @@ void StrategyLabWindow::cmdSave_Click() {
     }
 }
 
+// The spin boxes kept in the settings file, each under its key.
+const std::array<std::pair<QSpinBox * StrategyLabWindow::*, const char*>, 8>& StrategyLabWindow::KeptBoxes() {
+    static const std::array<std::pair<QSpinBox * StrategyLabWindow::*, const char*>, 8> boxes{{
+        {&StrategyLabWindow::unit_, "Unit"},
+        {&StrategyLabWindow::bankroll_, "Bankroll"},
+        {&StrategyLabWindow::minimum_, "Minimum"},
+        {&StrategyLabWindow::maximum_, "Maximum"},
+        {&StrategyLabWindow::sessions_, "Sessions"},
+        {&StrategyLabWindow::sessionShoes_, "SessionShoes"},
+        {&StrategyLabWindow::stopWin_, "StopWin"},
+        {&StrategyLabWindow::stopLoss_, "StopLoss"},
+    }};
+    return boxes;
+}
+
 void StrategyLabWindow::LoadChoices() {
     const auto number = [](const char* key, int fallback) {
         const QString stored = ReadIni(Section, QLatin1String(key));
@@ -373,15 +388,8 @@ void StrategyLabWindow::LoadChoices() {
     index(system_, number("System", 0));
     index(side_, number("Side", 0));
     index(decks_, number("Decks", 4));
-    for (auto [box, key] : {std::pair{unit_, "Unit"},
-                            {bankroll_, "Bankroll"},
-                            {minimum_, "Minimum"},
-                            {maximum_, "Maximum"},
-                            {sessions_, "Sessions"},
-                            {sessionShoes_, "SessionShoes"},
-                            {stopWin_, "StopWin"},
-                            {stopLoss_, "StopLoss"}}) {
-        box->setValue(number(key, box->value()));
+    for (const auto& [box, key] : KeptBoxes()) {
+        (this->*box)->setValue(number(key, (this->*box)->value()));
     }
 }
 
@@ -393,15 +401,8 @@ void StrategyLabWindow::StoreChoices() const {
     add("System", system_->currentIndex());
     add("Side", side_->currentIndex());
     add("Decks", decks_->currentIndex());
-    for (auto [box, key] : {std::pair{unit_, "Unit"},
-                            {bankroll_, "Bankroll"},
-                            {minimum_, "Minimum"},
-                            {maximum_, "Maximum"},
-                            {sessions_, "Sessions"},
-                            {sessionShoes_, "SessionShoes"},
-                            {stopWin_, "StopWin"},
-                            {stopLoss_, "StopLoss"}}) {
-        add(key, box->value());
+    for (const auto& [box, key] : KeptBoxes()) {
+        add(key, (this->*box)->value());
     }
     WriteIniValues(values);
 }
@@ -413,13 +414,7 @@ bool StrategyLabWindow::Form_Unload() {
 }
 
 StrategyLabWindow* OpenStrategyLab() {
-    if (!openWindow) {
-        openWindow = new StrategyLabWindow();
-        openWindow->ShowInHost();
-        openWindow->RestorePosition();
-    }
-    openWindow->BringToFront();
-    return openWindow;
+    return OpenOnce(openWindow);
 }
 
 StrategyLabWindow* TheStrategyLab() {

@@ -3,8 +3,10 @@
 #include "ChildWindow.h"
 #include "StrategyLab.h"
 
+#include <array>
 #include <atomic>
 #include <memory>
+#include <utility>
 
 #include <QFutureWatcher>
 
@@ -50,6 +52,7 @@ private:
     void ShowResult();
     void DrawChart();
     void cmdSave_Click();
+    static const std::array<std::pair<QSpinBox * StrategyLabWindow::*, const char*>, 8>& KeptBoxes();
 
     QComboBox* system_ = nullptr;
     QComboBox* side_ = nullptr;

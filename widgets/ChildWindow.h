@@ -52,6 +52,17 @@ private:
     QSize designSize_;
 };
 
+// Opens the one window of a kind at its stored place, or brings the open one to the front.
+template <typename Window> Window* OpenOnce(QPointer<Window>& open) {
+    if (!open) {
+        open = new Window();
+        open->ShowInHost();
+        open->RestorePosition();
+    }
+    open->BringToFront();
+    return open;
+}
+
 // A window coordinate stored in twips ("Top", "Left", "Height", "Width"): missing or not a number reads
 // as 0.
 int ReadTwips(const QString& section, const char* key);
