@@ -56,7 +56,17 @@ SeatRecords RecordsAfterHand(long long shownWinnings, long long handCents, std::
 }
 
 double CurrentMoney(std::string_view storedSteak, double shownWinnings) {
-    return LeadingNumber(storedSteak) + shownWinnings;
+    return CurrentMoney(LeadingNumber(storedSteak), shownWinnings);
+}
+
+double CurrentMoney(double steak, double shownWinnings) {
+    return steak + shownWinnings;
+}
+
+OpeningMoney MoneyAtOpening(std::string_view storedSteak, std::string_view storedWin) {
+    const double winnings = LeadingNumber(storedWin);
+    return {winnings,
+            static_cast<double>(RoundHalfAway(winnings) + RoundHalfAway(LeadingNumber(storedSteak)))};
 }
 
 long long SteakFieldAmount(std::string_view storedSteak) {

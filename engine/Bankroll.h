@@ -45,8 +45,22 @@ struct SeatRecords {
 SeatRecords RecordsAfterHand(long long shownWinnings, long long handCents, std::string_view storedTurnover,
                              long long dollarsInPlay);
 
-// Current money: the stored stake (leading-number rule) plus the shown winnings.
+// Current money: the stake (stored: leading-number rule) plus the shown winnings.
 double CurrentMoney(std::string_view storedSteak, double shownWinnings);
+double CurrentMoney(double steak, double shownWinnings);
+
+// The dollars a bet of so many units puts on the table.
+inline long long BetDollars(long long units, long long unitValue) {
+    return units * unitValue;
+}
+
+// The seat's money captions when the table opens: the stored winnings, and the stake and those
+// winnings each rounded to whole dollars before they are added.
+struct OpeningMoney {
+    double Winnings = 0;
+    double Total = 0;
+};
+OpeningMoney MoneyAtOpening(std::string_view storedSteak, std::string_view storedWin);
 
 // The amount the stake field shows for a stored stake (leading-number rule, whole dollars). The field
 // holds only digits, so an amount it cannot show is brought within 0 .. MaxSteakField rather than have

@@ -158,7 +158,7 @@ void StatisticsWindow::RefreshStatistics() {
         const QString win = ReadIni(section, QStringLiteral("Win"));
         SetSteakAmount(i, SteakFieldAmount(steak.toStdString()));
         lblWinningsStat_[i]->setText(StoredMoney(win));
-        lblCurrentMoney_[i]->setText(MoneyCaption(StoredAmount(steak) + StoredAmount(win)));
+        lblCurrentMoney_[i]->setText(MoneyCaption(CurrentMoney(steak.toStdString(), StoredAmount(win))));
         lblTurnover_[i]->setText(StoredMoney(ReadIni(section, QStringLiteral("Turnover"))));
     }
 }
@@ -197,10 +197,11 @@ void StatisticsWindow::mskSteak_LostFocus(int index) {
 void StatisticsWindow::StoreSteak(int index) {
     const double steak = static_cast<double>(mskSteak_[index]->Number());
     WriteIni(SeatStatsSection(index), QStringLiteral("Steak"), IniNumber(steak));
-    lblCurrentMoney_[index]->setText(MoneyCaption(steak + CaptionAmount(lblWinningsStat_[index]->text())));
+    lblCurrentMoney_[index]->setText(
+        MoneyCaption(CurrentMoney(steak, CaptionAmount(lblWinningsStat_[index]->text()))));
     if (TableMoney* table = CurrentTableMoney()) {
         table->SetPlayerTotalCaption(
-            index, MoneyCaption(steak + CaptionAmount(table->PlayerWinningsCaption(index))));
+            index, MoneyCaption(CurrentMoney(steak, CaptionAmount(table->PlayerWinningsCaption(index)))));
     }
 }
 

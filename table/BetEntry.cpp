@@ -177,7 +177,7 @@ void PlayerOrBankerLostFocus(TableWindow& table, FocusChecks& checks, BetSpot sp
         FocusChecks::ReturnFocusTo(box);
         return;
     }
-    const auto amount = static_cast<double>(unitValue * units);
+    const auto amount = static_cast<double>(BetDollars(units, unitValue));
     QLabel* value = table.BetValueLabel(spot, seat);
     value->setText(MoneyCaption(amount));
     if (amount == 0) {
@@ -225,7 +225,7 @@ void TableWindow::txtTieBet_LostFocus(int seat) {
         box->SetDigits(QString::number(saved));
         return;
     }
-    const auto amount = static_cast<double>(unitValue * units);
+    const auto amount = static_cast<double>(BetDollars(units, unitValue));
     txtTieBetValue[seat]->setText(MoneyCaption(amount));
     if (amount == 0) {
         txtTieBetValue[seat]->hide();
@@ -271,7 +271,7 @@ void AddUnits(TableWindow& table, BetSpot spot, int seat, int units) {
     }
     box->SetDigits(QString::number(newUnits));
     QLabel* value = table.BetValueLabel(spot, seat);
-    value->setText(MoneyCaption(static_cast<double>(unitValue * newUnits)));
+    value->setText(MoneyCaption(static_cast<double>(BetDollars(newUnits, unitValue))));
     value->show();
     if (spot != BetSpot::Tie) {
         table.BetBox(OtherSide(spot), seat)->SetDigits(QString::fromLatin1(DefaultBet));

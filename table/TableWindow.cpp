@@ -630,13 +630,10 @@ void TableWindow::Form_Load() {
 void TableWindow::LoadMoneyCaptions() {
     for (int seat = 0; seat < SeatCount; ++seat) {
         const QString section = SeatStatsSection(seat);
-        const double stake = static_cast<double>(
-            RoundHalfAway(LeadingNumber(ReadIni(section, QStringLiteral("Steak")).toStdString())));
-        const double winnings = LeadingNumber(ReadIni(section, QStringLiteral("Win")).toStdString());
-        const std::string winningsCaption = FormatMoney(winnings);
-        lblPlayerWinnings[seat]->setText(QString::fromStdString(winningsCaption));
-        lblPlayerTotal[seat]->setText(
-            QString::fromStdString(FormatMoney(MoneyValue(winningsCaption) + stake)));
+        const OpeningMoney money = MoneyAtOpening(ReadIni(section, QStringLiteral("Steak")).toStdString(),
+                                                  ReadIni(section, QStringLiteral("Win")).toStdString());
+        lblPlayerWinnings[seat]->setText(MoneyCaption(money.Winnings));
+        lblPlayerTotal[seat]->setText(MoneyCaption(money.Total));
     }
 }
 
