@@ -223,67 +223,45 @@ std::string EditStaysInItsSection(const std::string& beforeText, const std::stri
                                          (after[a] == before[b] + "\n" ||
                                           (before[b].back() != '\r' && after[a] == before[b] + "\r\n")));
     };
+    // The lines kept from the start and from the end leave the changed ones, [p, b) and [p, a).
+    size_t p = 0;
+    while (p < before.size() && p < after.size() && same(p, p)) {
+        ++p;
+    }
+    size_t b = before.size();
+    size_t a = after.size();
+    while (b > p && a > p && same(b - 1, a - 1)) {
+        --b;
+        --a;
+    }
     size_t header = 0;
     while (header < before.size() && HeaderName(before[header]) != Folded(section)) {
         ++header;
-    }
-    if (header == before.size()) {
-        if (after.size() != before.size() + 2) {
-            return "a new section must add exactly two lines";
-        }
-        for (size_t i = 0; i < before.size(); ++i) {
-            if (!same(i, i)) {
-                return "line " + std::to_string(i) + " changed when a section was added";
-            }
-        }
-        return LineText(after[header]) == "[" + section + "]" &&
-                       LineText(after[header + 1]) == key + "=" + value
-                   ? ""
-                   : "the added section is not the one written";
     }
     size_t end = header + 1;
     while (end < before.size() && !HeaderName(before[end])) {
         ++end;
     }
-    const size_t tail = before.size() - end;
-    if (after.size() < before.size() || after.size() > before.size() + 1) {
-        return "more than one line added or lines removed";
+    const std::string line = key + "=" + value;
+    if (header == before.size()) {
+        return p == before.size() && a == p + 2 && LineText(after[p]) == "[" + section + "]" &&
+                       LineText(after[p + 1]) == line
+                   ? ""
+                   : "not just the section added at the end";
     }
-    for (size_t i = 0; i <= header; ++i) {
-        if (!same(i, i)) {
-            return "line " + std::to_string(i) + " before the edited section changed";
-        }
-    }
-    for (size_t i = 0; i < tail; ++i) {
-        if (!same(end + i, after.size() - tail + i)) {
-            return "line " + std::to_string(end + i) + " after the edited section changed";
-        }
-    }
-    // Within the section: lines kept from its start and from its end leave one changed or added line.
-    size_t from = header + 1;
-    while (from < end && from < after.size() - tail && same(from, from)) {
-        ++from;
-    }
-    size_t backB = end;
-    size_t backA = after.size() - tail;
-    while (backB > from && backA > from && same(backB - 1, backA - 1)) {
-        --backB;
-        --backA;
-    }
-    if (backA == from && backB == from) {
+    if (a == p && b == p) {
         return "";
     }
-    if (backA - from != 1 || backB - from > 1) {
-        return "more than one line of the section changed";
+    if (a != p + 1 || b > p + 1 || p <= header || p + (b - p) > end) {
+        return "more than the key's line in its section changed";
     }
-    const std::string written = LineText(after[from]);
-    if (backB == from) {
-        return written == key + "=" + value ? "" : "the added line is not key=value";
+    if (b == p) {
+        return LineText(after[p]) == line ? "" : "the added line is not key=value";
     }
-    const std::string old = LineText(before[from]);
+    const std::string old = LineText(before[p]);
     const size_t equals = old.find('=');
     return equals != std::string::npos && Folded(old.substr(0, equals)) == Folded(key) &&
-                   written == old.substr(0, equals + 1) + value
+                   LineText(after[p]) == old.substr(0, equals + 1) + value
                ? ""
                : "a line other than the key's was replaced";
 }
@@ -311,179 +289,86 @@ private slots:
     }
 
     // Private-profile reading: names without regard to case, "No" when missing, the value exactly as
-    // after the first "=", cut to 99 characters and at a NUL, the first occurrence winning.
+    // after the first "=", cut to 99 characters and at a NUL, the first occurrence winning. Each probe
+    // is "section|key|value".
     void reads_data() {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("value");
-        const QByteArray options = "[Card Options]\nCard Face Up=False\n[Player1Stats]\nSteak= 1000\n";
-        QTest::newRow("case") << options << "card options"
-                              << "CARD FACE UP"
-                              << "False";
-        QTest::newRow("case 2") << options << "PLAYER1STATS"
-                                << "steak"
-                                << " 1000";
+        QTest::addColumn<QStringList>("probes");
+        QTest::newRow("case") << QByteArray("[Card Options]\nCard Face Up=False\n[P1]\nSteak= 1000\n")
+                              << QStringList{"card options|CARD FACE UP|False", "p1|STEAK| 1000", "P1|Win|No",
+                                             "Reveal|Steak|No", "||No"};
         QTest::newRow("Latin-1 case")
-            << QByteArray("[\xC4pfel]\n\xC9t\xE9=1\n") << QString::fromLatin1("\xE4PFEL")
-            << QString::fromLatin1("\xC9T\xC9") << "1";
-        QTest::newRow("no key") << options << "Card Options"
-                                << "Other"
-                                << "No";
-        QTest::newRow("no section") << options << "Reveal"
-                                    << "Arrows"
-                                    << "No";
-        QTest::newRow("empty names") << options << ""
-                                     << ""
-                                     << "No";
-        QTest::newRow("empty file") << QByteArray() << "S"
-                                    << "K"
-                                    << "No";
-        const QByteArray values =
-            "[S]\nName = Ann \nEmpty=\nTwo=a=b\n  Indented  =x\nK=first\nK=second\n[s]\nL=2\n";
-        QTest::newRow("blanks kept") << values << "S"
-                                     << "Name"
-                                     << " Ann ";
-        QTest::newRow("empty value") << values << "S"
-                                     << "Empty"
-                                     << "";
-        QTest::newRow("second equals") << values << "S"
-                                       << "Two"
-                                       << "a=b";
-        QTest::newRow("indented name") << values << "S"
-                                       << "Indented"
-                                       << "x";
-        QTest::newRow("first key wins") << values << "S"
-                                        << "K"
-                                        << "first";
-        QTest::newRow("first section wins") << values << "S"
-                                            << "L"
-                                            << "No";
-        QTest::newRow("99 characters") << "[S]\nLong=" + QByteArray(120, 'v') + "\nAfter=1\n"
-                                       << "S"
-                                       << "Long" << QString(99, 'v');
-        QTest::newRow("after a long value") << "[S]\nLong=" + QByteArray(120, 'v') + "\nAfter=1\n"
-                                            << "S"
-                                            << "After"
-                                            << "1";
-        QTest::newRow("NUL ends a value") << QByteArray("[S]\nA=ab\0cd\n", 12) << "S"
-                                          << "A"
-                                          << "ab";
-        const QByteArray broken = "Orphan=1\n[S]\njust text\n[not closed\nK=2\n";
-        QTest::newRow("key before any section") << broken << ""
-                                                << "Orphan"
-                                                << "No";
-        QTest::newRow("line without equals") << broken << "S"
-                                             << "just text"
-                                             << "No";
-        QTest::newRow("unclosed header ends S") << broken << "S"
-                                                << "K"
-                                                << "No";
-        QTest::newRow("unclosed header") << broken << "not closed"
-                                         << "K"
-                                         << "2";
-        QTest::newRow("CRLF") << QByteArray("[Deal]\r\nDelay=True\r\n") << "deal"
-                              << "delay"
-                              << "True";
-        QTest::newRow("lone CR last line") << QByteArray("[S]\r\nA=1\r") << "S"
-                                           << "A"
-                                           << "1";
-        QTest::newRow("CR CR last line") << QByteArray("[S]\nA=abc\r\r") << "S"
-                                         << "A"
-                                         << "abc\r";
+            << QByteArray("[\xC4pfel]\n\xC9t\xE9=1\n") << QStringList{"äPFEL|ÉTÉ|1"};
+        QTest::newRow("empty file") << QByteArray() << QStringList{"S|K|No"};
+        QTest::newRow("values") << QByteArray("[S]\nName = Ann \nE=\nTwo=a=b\n  In  =x\nK=1\nK=2\n[s]\nL=3\n")
+                                << QStringList{"S|Name| Ann ", "S|E|",  "S|Two|a=b",
+                                               "S|In|x",       "S|K|1", "S|L|No"};
+        QTest::newRow("long") << "[S]\nLong=" + QByteArray(120, 'v') + "\nAfter=1\n"
+                              << QStringList{"S|Long|" + QString(99, 'v'), "S|After|1"};
+        QTest::newRow("NUL") << QByteArray("[S]\nA=ab\0cd\n", 12) << QStringList{"S|A|ab"};
+        QTest::newRow("broken lines")
+            << QByteArray("Orphan=1\n[S]\njust text\n[not closed\nK=2\n")
+            << QStringList{"|Orphan|No", "S|just text|No", "S|K|No", "not closed|K|2"};
+        QTest::newRow("CRLF") << QByteArray("[Deal]\r\nDelay=True\r\n") << QStringList{"deal|delay|True"};
+        QTest::newRow("lone CR last line") << QByteArray("[S]\r\nA=1\r") << QStringList{"S|A|1"};
+        QTest::newRow("CR CR last line") << QByteArray("[S]\nA=abc\r\r") << QStringList{"S|A|abc\r"};
     }
 
     void reads() {
         QFETCH(QByteArray, file);
-        QFETCH(QString, section);
-        QFETCH(QString, key);
-        QFETCH(QString, value);
+        QFETCH(QStringList, probes);
         UseFile(file);
-        QCOMPARE(ReadIni(section, key), value);
+        for (const QString& probe : probes) {
+            QCOMPARE(probe.section('|', 0, 1) + '|' +
+                         ReadIni(probe.section('|', 0, 0), probe.section('|', 1, 1)),
+                     probe);
+        }
     }
 
-    // One write: only the key's line changes or is added, every other byte stays, new lines follow the
-    // file's line ends, and a value cannot add lines.
+    // Writes, each "section|key|value": only the key's line changes or is added at the end of its
+    // section, every other byte stays, new lines follow the file's line ends, and a value cannot add lines.
     void writes_data() {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("value");
+        QTest::addColumn<QStringList>("writes");
         QTest::addColumn<QByteArray>("expected");
-        const QByteArray odd = "; settings\n\n[MDIForm1]\nTop= 0\n  Left = 15 ; note\nunknown line\n"
-                               "[frmMarkCard]\nWeird\tKey=\t\t tabs \n# hash\n";
-        QByteArray replaced = odd;
-        replaced.replace("  Left = 15 ; note\n", "  Left = 300\n");
-        QTest::newRow("replace in place") << odd << "MDIForm1"
-                                          << "left"
-                                          << " 300" << replaced;
-        QTest::newRow("same value") << odd << "frmmarkcard"
-                                    << "weird\tkey"
-                                    << "\t\t tabs " << odd;
-        QTest::newRow("new key after the section's last")
-            << QByteArray("[D]\nDelay=True\n\n[R]\n") << "D"
-            << "A"
-            << "F" << QByteArray("[D]\nDelay=True\nA=F\n\n[R]\n");
-        QTest::newRow("new section ends the file") << odd << "Shoe Size"
-                                                   << "Decks"
-                                                   << " 8" << odd + "[Shoe Size]\nDecks= 8\n";
-        QTest::newRow("empty section") << QByteArray("[Empty]\n[Next]\nk=v\n") << "Empty"
-                                       << "First"
-                                       << "1" << QByteArray("[Empty]\nFirst=1\n[Next]\nk=v\n");
-        QTest::newRow("empty file") << QByteArray() << "S"
-                                    << "K"
-                                    << "v" << QByteArray("[S]\nK=v\n");
-        QTest::newRow("CRLF") << QByteArray("[O]\r\nA=1\r\n\r\n[D]\r\n") << "O"
-                              << "B"
-                              << "2" << QByteArray("[O]\r\nA=1\r\nB=2\r\n\r\n[D]\r\n");
-        QTest::newRow("CRLF new section") << QByteArray("[O]\r\nA=1\r\n") << "R"
-                                          << "B"
-                                          << "2" << QByteArray("[O]\r\nA=1\r\n[R]\r\nB=2\r\n");
-        QTest::newRow("no final line end") << QByteArray("[S]\nA=1") << "S"
-                                           << "B"
-                                           << "2" << QByteArray("[S]\nA=1\nB=2");
-        QTest::newRow("no final line end, new section") << QByteArray("[S]\nA=1") << "T"
-                                                        << "C"
-                                                        << "3" << QByteArray("[S]\nA=1\n[T]\nC=3\n");
-        QTest::newRow("lone CR last line") << QByteArray("[S]\r\nA=1\r") << "S"
-                                           << "B"
-                                           << "2" << QByteArray("[S]\r\nA=1\r\nB=2\r");
-        QTest::newRow("CR CR last line") << QByteArray("[S]\nA=abc\r\r") << "S"
-                                         << "B"
-                                         << "2" << QByteArray("[S]\nA=abc\r\r\nB=2\r");
-        const QByteArray twice = "[S]\nK=first\nK=second\n[s]\nK=third\n";
-        QTest::newRow("first key replaced") << twice << "S"
-                                            << "k"
-                                            << "new" << QByteArray("[S]\nK=new\nK=second\n[s]\nK=third\n");
-        QTest::newRow("added to the first section")
-            << twice << "s"
-            << "L"
-            << "x" << QByteArray("[S]\nK=first\nK=second\nL=x\n[s]\nK=third\n");
-        QTest::newRow("orphan key") << QByteArray("Orphan=1\n[S]\n[T\n") << "S"
-                                    << "Orphan"
-                                    << "9" << QByteArray("Orphan=1\n[S]\nOrphan=9\n[T\n");
-        QTest::newRow("NUL kept") << QByteArray("[S]\nA=ab\0cd\nB=2\n", 16) << "S"
-                                  << "B"
-                                  << "3" << QByteArray("[S]\nA=ab\0cd\nB=3\n", 16);
-        QTest::newRow("150 characters written")
-            << QByteArray("[S]\n") << "S"
-            << "W" << QString(150, 'w') << "[S]\nW=" + QByteArray(150, 'w') + "\n";
-        QTest::newRow("no line injection") << QByteArray("[S]\nA=1\n") << "S"
-                                           << "A"
-                                           << "x\r\n[Injected]\nC=1" << QByteArray("[S]\nA=x\n");
-        QTest::newRow("line feed cuts") << QByteArray("[S]\n") << "S"
-                                        << "A"
-                                        << "two\nlines" << QByteArray("[S]\nA=two\n");
+        QTest::newRow("in place")
+            << QByteArray("; c\n\n[F]\nTop= 0\n  Left = 15 ; note\nodd line\n[G]\nW\tK=\t x \n")
+            << QStringList{"f|left| 300", "G|w\tk|\t x ", "Shoe Size|Decks| 8"}
+            << QByteArray("; c\n\n[F]\nTop= 0\n  Left = 300\nodd line\n[G]\nW\tK=\t x \n"
+                          "[Shoe Size]\nDecks= 8\n");
+        QTest::newRow("added") << QByteArray("[D]\nDelay=True\n\n[E]\n[R]\nA=1\n")
+                               << QStringList{"D|Anim|False", "E|First|1", "R|Other|x"}
+                               << QByteArray(
+                                      "[D]\nDelay=True\nAnim=False\n\n[E]\nFirst=1\n[R]\nA=1\nOther=x\n");
+        QTest::newRow("empty file") << QByteArray() << QStringList{"S|K|v"} << QByteArray("[S]\nK=v\n");
+        QTest::newRow("CRLF") << QByteArray("[O]\r\nA=1\r\n\r\n[D]\r\n") << QStringList{"O|B|2", "R|C|3"}
+                              << QByteArray("[O]\r\nA=1\r\nB=2\r\n\r\n[D]\r\n[R]\r\nC=3\r\n");
+        QTest::newRow("no final line end") << QByteArray("[S]\nA=1") << QStringList{"S|B|2", "T|C|3"}
+                                           << QByteArray("[S]\nA=1\nB=2\n[T]\nC=3\n");
+        QTest::newRow("lone CR last line")
+            << QByteArray("[S]\r\nA=1\r") << QStringList{"S|B|2"} << QByteArray("[S]\r\nA=1\r\nB=2\r");
+        QTest::newRow("CR CR last line")
+            << QByteArray("[S]\nA=abc\r\r") << QStringList{"S|B|2"} << QByteArray("[S]\nA=abc\r\r\nB=2\r");
+        QTest::newRow("first wins") << QByteArray("[S]\nK=1\nK=2\n[s]\nK=3\n")
+                                    << QStringList{"S|k|new", "s|L|x"}
+                                    << QByteArray("[S]\nK=new\nK=2\nL=x\n[s]\nK=3\n");
+        QTest::newRow("odd bytes kept")
+            << QByteArray("Orphan=1\n[S]\nA=ab\0cd\nB=2\n[T\n", 28) << QStringList{"S|B|3", "S|Orphan|9"}
+            << QByteArray("Orphan=1\n[S]\nA=ab\0cd\nB=3\nOrphan=9\n[T\n", 37);
+        QTest::newRow("no line injection")
+            << QByteArray("[S]\nA=1\n")
+            << QStringList{"S|A|x\r\n[Injected]\nC=1", "S|B|two\nlines", "S|W|" + QString(150, 'w')}
+            << "[S]\nA=x\nB=two\nW=" + QByteArray(150, 'w') + "\n";
     }
 
     void writes() {
         QFETCH(QByteArray, file);
-        QFETCH(QString, section);
-        QFETCH(QString, key);
-        QFETCH(QString, value);
+        QFETCH(QStringList, writes);
         QFETCH(QByteArray, expected);
         UseFile(file);
-        WriteIni(section, key, value);
+        for (const QString& write : writes) {
+            WriteIni(write.section('|', 0, 0), write.section('|', 1, 1), write.section('|', 2));
+        }
         QCOMPARE(ReadBytes(path_), expected);
     }
 
