@@ -153,17 +153,6 @@ private:
     std::vector<std::string> used_;
 };
 
-// Control and high bytes shown as escapes, for failure messages.
-std::string Escaped(const std::string& text) {
-    std::string shown;
-    for (const char c : text) {
-        char code[8];
-        std::snprintf(code, sizeof code, "\\x%02X", static_cast<unsigned char>(c));
-        shown += c >= 0x20 && c < 0x7F ? std::string(1, c) : std::string(code);
-    }
-    return shown;
-}
-
 // The lines of a file, each with its line feed; the last may have none.
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -418,7 +407,10 @@ private slots:
                 const std::string value = make.Value();
                 const std::string edited = ini::Edit(content, section, key, value);
                 const std::string fault = EditStaysInItsSection(content, edited, section, key, value);
-                QVERIFY2(fault.empty(), (fault + ": " + Escaped(content) + " -> " + Escaped(edited)).c_str());
+                QVERIFY2(fault.empty(),
+                         (QByteArray::fromStdString(fault + ": ") +
+                          QByteArray::fromStdString(content + " -> " + edited).toPercentEncoding())
+                             .constData());
                 const std::optional<std::string> readBack = ini::Lookup(edited, section, key);
                 QVERIFY(readBack == value.substr(0, std::min(value.find('\0'), ini::MaxValueLength)));
                 for (const auto& [s, k] : probes) {
@@ -514,39 +506,6 @@ private slots:
         qInfo("%d kills, progress before %d, counter %lld, %d whole temporary files left", kills, advanced,
               previous, leftovers);
         QVERIFY(advanced > kills / 2);
-    }
-
-    // The start-up clean-up removes only this user's regular files named as temporary files are.
-    void startUpRemovesOnlyLeftoverTemporaryFiles() {
-        UseFile("[S]\nK=1\n");
-        // "+": removed; "/": a directory; "@": a link to the settings file; "!": another user's.
-        const QStringList entries = {
-            "+BACCARAT.INI.tmp-Ab3dE9", "+BACCARAT.INI.Qw12Er",     "BACCARAT.INI.tmp-Ab3dE",
-            "BACCARAT.INI.tmp-Ab_dE9",  "BACCARAT.INI.lock",        "OTHER.INI.tmp-Ab3dE9",
-            "/BACCARAT.INI.tmp-Dir123", "@BACCARAT.INI.tmp-Lnk123", "!BACCARAT.INI.tmp-Own123"};
-        for (const QString& entry : entries) {
-            const QString path = dir_.filePath(entry.mid(entry[0].isLetter() ? 0 : 1));
-            if (entry[0] == '/') {
-                QVERIFY(QDir().mkdir(path));
-            } else if (entry[0] == '@') {
-                QVERIFY(QFile::link(path_, path));
-            } else {
-                WriteBytes(path, "");
-            }
-            if (entry[0] == '!' && geteuid() == 0) {
-                QCOMPARE(::chown(QFile::encodeName(path).constData(), 4321, 4321), 0);
-            }
-        }
-        RemoveLeftoverTemporaryFiles();
-        for (const QString& entry : entries) {
-            struct stat info {};
-            const QString name = entry.mid(entry[0].isLetter() ? 0 : 1);
-            const bool present = ::lstat(QFile::encodeName(dir_.filePath(name)).constData(), &info) == 0;
-            QVERIFY2(present == (entry[0] != '+' && (entry[0] != '!' || geteuid() == 0)), qPrintable(name));
-            QDir(dir_.filePath(name)).removeRecursively();
-            QFile::remove(dir_.filePath(name));
-        }
-        QCOMPARE(ReadBytes(path_), QByteArray("[S]\nK=1\n"));
     }
 
     // Something other than a regular file, or a file over the limit, at the settings file's path: reads
