@@ -2,11 +2,8 @@
 
 #include "RecordingPresenter.h"
 
-#include <functional>
-
 #include <QAbstractButton>
 #include <QApplication>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -14,103 +11,76 @@
 
 using namespace bacc;
 
-namespace {
-
-// Runs check on the modal box once it is up, then closes it with close.
-void WhenBoxShows(const std::function<void(QMessageBox*)>& check,
-                  const std::function<void(QMessageBox*)>& close) {
-    QTimer::singleShot(0, [check, close] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            QFAIL("no message box is showing");
-        }
-        check(box);
-        close(box);
-    });
-}
-
-} // namespace
-
 class MessageBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The seam: every request is recorded with its caption, icon and buttons and answered from the
+    // queue (Ok once it is empty); the real boxes come back when the recorder goes.
     void presenterSeesEveryRequestAndAnswers() {
-        test::RecordingPresenter presenter;
-        presenter.QueueAnswer(MsgResult::Cancel);
-        QCOMPARE(ShowMessage("Sure?", MsgIcon::Exclamation, MsgButtons::OkCancel), MsgResult::Cancel);
-        QCOMPARE(ShowMessage("Done", MsgIcon::Information), MsgResult::Ok); // queue empty: Ok
-        QCOMPARE(ShowMessage("Web", MsgIcon::None, MsgButtons::Ok, nullptr, "Other caption"), MsgResult::Ok);
-        QCOMPARE(presenter.Count(), 3);
-        QCOMPARE(presenter.Texts(), (QStringList{"Sure?", "Done", "Web"}));
-        const MessageRequest first = presenter.Requests().first();
-        QCOMPARE(first.Caption, QString("Quorrel Baccarat"));
-        QCOMPARE(first.Icon, MsgIcon::Exclamation);
-        QCOMPARE(first.Buttons, MsgButtons::OkCancel);
-        QCOMPARE(presenter.Last().Caption, QString("Other caption"));
-        QCOMPARE(presenter.Requests()[1].Icon, MsgIcon::Information);
-    }
-
-    void realBoxCarriesCaptionTextAndIcon() {
-        const struct {
-            MsgIcon icon;
-            QMessageBox::Icon shown;
-        } icons[] = {{MsgIcon::None, QMessageBox::NoIcon},
-                     {MsgIcon::Exclamation, QMessageBox::Warning},
-                     {MsgIcon::Information, QMessageBox::Information},
-                     {MsgIcon::Critical, QMessageBox::Critical}};
-        for (const auto& entry : icons) {
-            bool checked = false;
-            WhenBoxShows(
-                [&](QMessageBox* box) {
-                    QCOMPARE(box->windowTitle(), QString("Quorrel Baccarat"));
-                    QCOMPARE(box->text(), QString("Must wait for deal to end."));
-                    QCOMPARE(box->icon(), entry.shown);
-                    QCOMPARE(box->buttons().size(), 1);
-                    QCOMPARE(box->standardButton(box->defaultButton()), QMessageBox::Ok);
-                    checked = true;
-                },
-                [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
-            QCOMPARE(ShowMessage("Must wait for deal to end.", entry.icon), MsgResult::Ok);
-            QVERIFY(checked);
-        }
-    }
-
-    void questionsDefaultToCancel() {
-        bool checked = false;
-        WhenBoxShows(
-            [&](QMessageBox* box) {
-                QCOMPARE(box->buttons().size(), 2);
-                QCOMPARE(box->standardButton(box->defaultButton()), QMessageBox::Cancel);
-                checked = true;
-            },
-            [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); });
-        QCOMPARE(ShowMessage("Start a new shoe?", MsgIcon::Exclamation, MsgButtons::OkCancel),
-                 MsgResult::Cancel);
-        QVERIFY(checked);
-
-        WhenBoxShows([](QMessageBox*) {}, [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
-        QCOMPARE(ShowMessage("Start a new shoe?", MsgIcon::None, MsgButtons::OkCancel), MsgResult::Cancel);
-
-        WhenBoxShows([](QMessageBox*) {}, [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
-        QCOMPARE(ShowMessage("Start a new shoe?", MsgIcon::None, MsgButtons::OkCancel), MsgResult::Ok);
-
-        // Escape on a box with only OK is OK.
-        WhenBoxShows([](QMessageBox*) {}, [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
-        QCOMPARE(ShowMessage("Hands dealt"), MsgResult::Ok);
-    }
-
-    void presenterIsRestoredWhenTheRecorderGoes() {
         {
             test::RecordingPresenter presenter;
-            ShowMessage("recorded");
-            QCOMPARE(presenter.Count(), 1);
+            presenter.QueueAnswer(MsgResult::Cancel);
+            QCOMPARE(ShowMessage("Sure?", MsgIcon::Exclamation, MsgButtons::OkCancel), MsgResult::Cancel);
+            QCOMPARE(ShowMessage("Web", MsgIcon::Information, MsgButtons::Ok, nullptr, "Other"),
+                     MsgResult::Ok);
+            QCOMPARE(presenter.Texts(), (QStringList{"Sure?", "Web"}));
+            const MessageRequest first = presenter.Requests().first();
+            QCOMPARE(first.Caption + ' ' + presenter.Last().Caption, QString("Quorrel Baccarat Other"));
+            QCOMPARE(first.Icon, MsgIcon::Exclamation);
+            QCOMPARE(first.Buttons, MsgButtons::OkCancel);
+            QCOMPARE(presenter.Last().Icon, MsgIcon::Information);
         }
-        bool shown = false;
-        WhenBoxShows([&](QMessageBox* box) { shown = box->text() == "real"; },
-                     [](QMessageBox* box) { box->button(QMessageBox::Ok)->click(); });
-        ShowMessage("real");
-        QVERIFY(shown);
+        QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
+        QCOMPARE(ShowMessage("real"), MsgResult::Ok);
+    }
+
+    // The real box: caption, text and icon; questions default to Cancel, and Escape cancels them.
+    void realBox_data() {
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<bool>("question");
+        QTest::addColumn<int>("key"); // 0: click OK
+        QTest::addColumn<int>("result");
+        const int ok = static_cast<int>(MsgResult::Ok);
+        const int cancel = static_cast<int>(MsgResult::Cancel);
+        QTest::newRow("none") << int(MsgIcon::None) << int(QMessageBox::NoIcon) << false << 0 << ok;
+        QTest::newRow("warning") << int(MsgIcon::Exclamation) << int(QMessageBox::Warning) << false << 0
+                                 << ok;
+        QTest::newRow("information") << int(MsgIcon::Information) << int(QMessageBox::Information) << false
+                                     << int(Qt::Key_Escape) << ok;
+        QTest::newRow("critical") << int(MsgIcon::Critical) << int(QMessageBox::Critical) << false << 0 << ok;
+        QTest::newRow("question, Return")
+            << int(MsgIcon::None) << int(QMessageBox::NoIcon) << true << int(Qt::Key_Return) << cancel;
+        QTest::newRow("question, Escape")
+            << int(MsgIcon::None) << int(QMessageBox::NoIcon) << true << int(Qt::Key_Escape) << cancel;
+        QTest::newRow("question, OK") << int(MsgIcon::None) << int(QMessageBox::NoIcon) << true << 0 << ok;
+    }
+
+    void realBox() {
+        QFETCH(int, icon);
+        QFETCH(int, shown);
+        QFETCH(bool, question);
+        QFETCH(int, key);
+        QFETCH(int, result);
+        QString seen;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            seen = QStringLiteral("%1|%2|%3|%4|%5")
+                       .arg(box->windowTitle(), box->text())
+                       .arg(box->icon())
+                       .arg(box->buttons().size())
+                       .arg(box->standardButton(box->defaultButton()));
+            key == 0 ? box->button(QMessageBox::Ok)->click() : QTest::keyClick(box, Qt::Key(key));
+        });
+        QCOMPARE(static_cast<int>(ShowMessage("Must wait.", MsgIcon(icon),
+                                              question ? MsgButtons::OkCancel : MsgButtons::Ok)),
+                 result);
+        QCOMPARE(seen, QStringLiteral("Quorrel Baccarat|Must wait.|%1|%2|%3")
+                           .arg(shown)
+                           .arg(question ? 2 : 1)
+                           .arg(question ? QMessageBox::Cancel : QMessageBox::Ok));
     }
 };
 
