@@ -35,52 +35,45 @@ private slots:
         QCOMPARE(ShowMessage("real"), MsgResult::Ok);
     }
 
-    // The real box: caption, text and icon; questions default to Cancel, and Escape cancels them.
+    // The real box: its caption, text, icon, button count and default, and the answer; questions
+    // default to Cancel, and Escape cancels them. A key of 0 clicks OK.
     void realBox_data() {
-        QTest::addColumn<int>("icon");
-        QTest::addColumn<int>("shown");
-        QTest::addColumn<bool>("question");
-        QTest::addColumn<int>("key"); // 0: click OK
-        QTest::addColumn<int>("result");
-        const int ok = static_cast<int>(MsgResult::Ok);
-        const int cancel = static_cast<int>(MsgResult::Cancel);
-        QTest::newRow("none") << int(MsgIcon::None) << int(QMessageBox::NoIcon) << false << 0 << ok;
-        QTest::newRow("warning") << int(MsgIcon::Exclamation) << int(QMessageBox::Warning) << false << 0
-                                 << ok;
-        QTest::newRow("information") << int(MsgIcon::Information) << int(QMessageBox::Information) << false
-                                     << int(Qt::Key_Escape) << ok;
-        QTest::newRow("critical") << int(MsgIcon::Critical) << int(QMessageBox::Critical) << false << 0 << ok;
+        QTest::addColumn<MsgIcon>("icon");
+        QTest::addColumn<MsgButtons>("buttons");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("seen");
+        const MsgButtons ok = MsgButtons::Ok;
+        const MsgButtons question = MsgButtons::OkCancel;
+        QTest::newRow("none") << MsgIcon::None << ok << 0 << "0|1|Ok|Ok";
+        QTest::newRow("warning") << MsgIcon::Exclamation << ok << 0 << "2|1|Ok|Ok";
+        QTest::newRow("information") << MsgIcon::Information << ok << int(Qt::Key_Escape) << "1|1|Ok|Ok";
+        QTest::newRow("critical") << MsgIcon::Critical << ok << 0 << "3|1|Ok|Ok";
         QTest::newRow("question, Return")
-            << int(MsgIcon::None) << int(QMessageBox::NoIcon) << true << int(Qt::Key_Return) << cancel;
+            << MsgIcon::None << question << int(Qt::Key_Return) << "0|2|Cancel|Cancel";
         QTest::newRow("question, Escape")
-            << int(MsgIcon::None) << int(QMessageBox::NoIcon) << true << int(Qt::Key_Escape) << cancel;
-        QTest::newRow("question, OK") << int(MsgIcon::None) << int(QMessageBox::NoIcon) << true << 0 << ok;
+            << MsgIcon::None << question << int(Qt::Key_Escape) << "0|2|Cancel|Cancel";
+        QTest::newRow("question, OK") << MsgIcon::None << question << 0 << "0|2|Cancel|Ok";
     }
 
     void realBox() {
-        QFETCH(int, icon);
-        QFETCH(int, shown);
-        QFETCH(bool, question);
+        QFETCH(MsgIcon, icon);
+        QFETCH(MsgButtons, buttons);
         QFETCH(int, key);
-        QFETCH(int, result);
-        QString seen;
+        QFETCH(QString, seen);
+        const auto name = [](bool cancel) { return QString(cancel ? "Cancel" : "Ok"); };
+        QString shown;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box != nullptr);
-            seen = QStringLiteral("%1|%2|%3|%4|%5")
-                       .arg(box->windowTitle(), box->text())
-                       .arg(box->icon())
-                       .arg(box->buttons().size())
-                       .arg(box->standardButton(box->defaultButton()));
+            shown = QStringLiteral("%1|%2|%3|%4|%5|")
+                        .arg(box->windowTitle(), box->text())
+                        .arg(box->icon())
+                        .arg(box->buttons().size())
+                        .arg(name(box->standardButton(box->defaultButton()) == QMessageBox::Cancel));
             key == 0 ? box->button(QMessageBox::Ok)->click() : QTest::keyClick(box, Qt::Key(key));
         });
-        QCOMPARE(static_cast<int>(ShowMessage("Must wait.", MsgIcon(icon),
-                                              question ? MsgButtons::OkCancel : MsgButtons::Ok)),
-                 result);
-        QCOMPARE(seen, QStringLiteral("Quorrel Baccarat|Must wait.|%1|%2|%3")
-                           .arg(shown)
-                           .arg(question ? 2 : 1)
-                           .arg(question ? QMessageBox::Cancel : QMessageBox::Ok));
+        shown += name(ShowMessage("Must wait.", icon, buttons) == MsgResult::Cancel);
+        QCOMPARE(shown, "Quorrel Baccarat|Must wait.|" + seen);
     }
 };
 
