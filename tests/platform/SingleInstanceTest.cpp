@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -129,36 +130,51 @@ private slots:
         QCOMPARE(settings.readAll(), QByteArray("[S]\nK=1\n"));
     }
 
-    // A copy holds the lock but cannot be reached: nobody listens, or the socket there is a stranger's.
-    // The later copy does not run and says why.
+    // A copy holds the lock but cannot be reached: nobody listens, the socket there is a stranger's, or
+    // the program's own socket directory is open to others, which that copy refused, not changed, while
+    // its lock still holds. The later copy does not run and says why.
     void anUnreachableCopyIsReported_data() {
-        QTest::addColumn<bool>("strangersSocket");
-        QTest::newRow("nobody listens") << false;
-        QTest::newRow("a socket of another user") << true;
+        QTest::addColumn<QString>("why");
+        for (const char* why : {"nobody listens", "a stranger's socket", "an open directory"}) {
+            QTest::newRow(why) << QString(why);
+        }
     }
 
     void anUnreachableCopyIsReported() {
-        QFETCH(bool, strangersSocket);
-        const QString socketPath = [this] {
+        QFETCH(QString, why);
+        const QString own = OwnSocketDirectory();
+        QDir(own).removeRecursively();
+        const QString socketPath = [this] { // the directory is made private on the way
             SingleInstance probe(ini_);
             return probe.IsFirst() ? probe.SocketPath() : QString();
         }();
-        QVERIFY(!socketPath.isEmpty());
+        QVERIFY(!socketPath.isEmpty() && IsPrivateDirectory(own));
         QLocalServer stranger;
-        if (strangersSocket) {
+        if (why == "a stranger's socket") {
             if (geteuid() != 0) {
                 QSKIP("only the superuser can give a socket to another user");
             }
             QVERIFY(stranger.listen(socketPath));
             QCOMPARE(::chown(QFile::encodeName(socketPath).constData(), 4321, 4321), 0);
         }
-        const int lock = ::open(QFile::encodeName(ini_ + ".lock").constData(), O_RDWR | O_CLOEXEC);
-        QCOMPARE(::flock(lock, LOCK_EX | LOCK_NB), 0);
+        std::optional<SingleInstance> first;
+        int lock = -1;
+        if (why == "an open directory") {
+            QCOMPARE(Chmod(own, 0777), 0);
+            first.emplace(ini_);
+            QVERIFY(first->IsFirst() && first->HoldsLock() && first->SocketPath().isEmpty());
+        } else {
+            lock = ::open(QFile::encodeName(ini_ + ".lock").constData(), O_RDWR | O_CLOEXEC);
+            QCOMPARE(::flock(lock, LOCK_EX | LOCK_NB), 0);
+        }
         const QByteArray output = RunToEnd(ini_, ":1");
         ::close(lock);
         QVERIFY2(output.startsWith("second\t") && output.contains("Quorrel Baccarat is already running."),
                  output);
         QVERIFY(!stranger.hasPendingConnections());
+        QCOMPARE(QFileInfo(own).permissions() & QFile::WriteOther,
+                 first ? QFile::WriteOther : QFileDevice::Permissions());
+        QCOMPARE(Chmod(own, 0700), 0);
     }
 
     // The socket's directory must be this user's alone: a real directory, no access for anyone else.
@@ -195,24 +211,6 @@ private slots:
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(path));
         QCOMPARE(InstanceSocketDirectories().value(0) == path, isPrivate);
         qunsetenv("XDG_RUNTIME_DIR");
-    }
-
-    // The program's own directory is made private; one found open to others is refused, not changed,
-    // and the guard still holds without a socket.
-    void anOpenSocketDirectoryIsNotUsed() {
-        const QString own = OwnSocketDirectory();
-        QDir(own).removeRecursively();
-        QVERIFY(SingleInstance(ini_).IsFirst());
-        QVERIFY(IsPrivateDirectory(own));
-        QCOMPARE(Chmod(own, 0777), 0);
-        SingleInstance first(ini_);
-        QVERIFY(first.IsFirst());
-        QVERIFY(first.HoldsLock());
-        QCOMPARE(first.SocketPath(), QString());
-        QCOMPARE(QFileInfo(own).permissions() & QFile::WriteOther, QFile::WriteOther);
-        const QByteArray output = RunToEnd(ini_, ":2");
-        QVERIFY2(output.startsWith("second\t") && output.contains("already running"), output);
-        QCOMPARE(Chmod(own, 0700), 0);
     }
 };
 
