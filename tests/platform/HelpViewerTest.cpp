@@ -30,16 +30,11 @@ QString SmallScreenConfig() {
         QStringLiteral("helpviewertest-screen-%1.json").arg(QCoreApplication::applicationPid()));
 }
 void UseSmallScreen() {
-    if (qgetenv("QT_QPA_PLATFORM") != "offscreen") {
-        return;
-    }
-    const QString config = SmallScreenConfig();
-    QFile file(config);
-    if (file.open(QIODevice::WriteOnly)) {
+    QFile file(SmallScreenConfig());
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && file.open(QIODevice::WriteOnly) &&
         file.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1024, "height": 560,)"
-                   R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-        file.close();
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+                   R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") > 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(file.fileName()));
     }
 }
 Q_CONSTRUCTOR_FUNCTION(UseSmallScreen)
@@ -69,12 +64,21 @@ private slots:
         QVERIFY(HelpBrowser() == nullptr);
     }
 
-    // Contents at the top, a topic scrolled to, an unknown topic at the contents; one window reused.
-    void opensAtItsTopic() {
+    // Contents at the top, a topic scrolled to, an unknown topic at the contents; one window reused,
+    // beside its owner, and where the screen is too small, at its top.
+    void opensAtItsTopicOnTheScreen() {
         test::RecordingPresenter presenter;
-        ShowHelpContext(StartScreenHelpTopic);
+        QWidget owner;
+        owner.resize(300, 200);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        ShowHelpContext(StartScreenHelpTopic, &owner);
         QTextBrowser* browser = HelpBrowser();
         QVERIFY(browser != nullptr && browser->window()->isVisible());
+        const QRect available = owner.screen()->availableGeometry();
+        const QWidget* help = browser->window();
+        QVERIFY(help->height() <= available.height() || help->pos().y() == available.top());
+        QVERIFY(help->pos().y() >= available.top() && help->pos().x() >= available.left());
         QCOMPARE(browser->source().toLocalFile(), dir_.filePath("BACCARAT.HLP"));
         QCOMPARE(browser->source().fragment(), QString("start-screen"));
         QTRY_VERIFY(browser->verticalScrollBar()->value() > 100);
@@ -86,20 +90,6 @@ private slots:
         ShowHelpContext(999);
         QCOMPARE(browser->source().fragment(), QString("contents"));
         QCOMPARE(presenter.Count(), 0);
-    }
-
-    void aWindowTallerThanTheScreenKeepsItsTopOnIt() {
-        QWidget owner;
-        owner.resize(300, 200);
-        owner.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&owner));
-        ShowHelpContents(&owner);
-        QWidget* help = HelpWindow();
-        QVERIFY(help != nullptr);
-        const QRect available = owner.screen()->availableGeometry();
-        // Beside its owner, and where the screen is too small, at its top.
-        QVERIFY(help->height() <= available.height() || help->pos().y() == available.top());
-        QVERIFY(help->pos().y() >= available.top() && help->pos().x() >= available.left());
     }
 
     void aMissingHelpFileIsReported() {
