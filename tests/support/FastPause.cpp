@@ -22,12 +22,4 @@ void FastPause::Pause(double seconds) {
     }
 }
 
-double FastPause::Total() const {
-    double total = 0.0;
-    for (double seconds : durations_) {
-        total += seconds;
-    }
-    return total;
-}
-
 } // namespace bacc::test

@@ -25,7 +25,6 @@ public:
 
     const QList<double>& Durations() const { return durations_; }
     int Count() const { return static_cast<int>(durations_.size()); }
-    double Total() const;
     void Clear() { durations_.clear(); }
 
 private:

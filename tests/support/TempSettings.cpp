@@ -6,15 +6,20 @@
 
 namespace bacc::test {
 
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
 QString ShippedIniPath() {
     return QStringLiteral(BACCARAT_SOURCE_DIR "/resources/BACCARAT.INI");
 }
 
-TempSettings::TempSettings() : path_(dir_.filePath(QStringLiteral("BACCARAT.INI"))) {
-    QFile::copy(ShippedIniPath(), path_);
-    QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
-    SetIniPath(path_);
-}
+TempSettings::TempSettings() : TempSettings(ReadAll(ShippedIniPath())) {}
 
 TempSettings::TempSettings(const QByteArray& contents)
     : path_(dir_.filePath(QStringLiteral("BACCARAT.INI"))) {
@@ -30,8 +35,7 @@ TempSettings::~TempSettings() {
 }
 
 QByteArray TempSettings::Contents() const {
-    QFile file(path_);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return ReadAll(path_);
 }
 
 } // namespace bacc::test

@@ -16,7 +16,6 @@ public:
     TempSettings(const TempSettings&) = delete;
     TempSettings& operator=(const TempSettings&) = delete;
 
-    QString Path() const { return path_; }
     QByteArray Contents() const;
 
 private:
