@@ -46,7 +46,6 @@ public:
         return outcome;
     }
 
-private:
     // cards[0..n) taken so far in dealing order: P1, B1, P2, B2, then third cards.
     void Deal(int n, std::array<int, 6> cards, double weight, Outcome& outcome) {
         const int needed = CardsNeeded(cards, n);
@@ -111,6 +110,7 @@ private:
         }
     }
 
+private:
     std::array<int, 10> counts_{};
     int remaining_ = 0;
 };
