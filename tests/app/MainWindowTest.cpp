@@ -1,6 +1,5 @@
 #include "MainWindow.h"
 
-#include "AboutBox.h"
 #include "CardsDealtWindow.h"
 #include "FastPause.h"
 #include "IniFile.h"
@@ -13,19 +12,15 @@
 #include "TableWindow.h"
 #include "TempSettings.h"
 #include "Twips.h"
-#include "WebSite.h"
 
 #include <functional>
 #include <memory>
 
 #include <QAction>
-#include <QActionGroup>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRandomGenerator>
 #include <QTimer>
 #include <QToolBar>
 #include <QtTest>
@@ -268,24 +263,6 @@ private slots:
         ExpectReveal(false);
     }
 
-    // The shoe sizes are one choice: radio items of one exclusive group; choosing the chosen one again
-    // leaves it chosen, from the menu and from the buttons.
-    void shoeSizesAreOneChoice() {
-        QVERIFY(Open());
-        QActionGroup* group = Item("mnuShoeSizeDecks(0)")->actionGroup();
-        QVERIFY(group);
-        QCOMPARE(group->exclusionPolicy(), QActionGroup::ExclusionPolicy::Exclusive);
-        QCOMPARE(group->actions().size(), 5);
-        for (int round = 0; round < 2; ++round) {
-            Item("mnuShoeSizeDecks(1)")->trigger();
-            ExpectDecks(2, 1);
-        }
-        for (int round = 0; round < 2; ++round) {
-            Button("Decks6")->trigger();
-            ExpectDecks(6, 3);
-        }
-    }
-
     // In a running shoe a new shoe size or Player colour is asked about first; Cancel keeps the old one.
     void changesInARunningShoeAreAskedAbout() {
         QVERIFY(Open());
@@ -308,27 +285,25 @@ private slots:
         ExpectOption(PlayerBlueCase, false, QStringLiteral("confirmed"));
         TheShoe().EndOfShoe = true; // nothing is asked at the end of the shoe
         Button("Decks1")->trigger();
+        Button("Decks1")->trigger(); // the chosen size chosen again stays chosen
         Button("PlayerBlue")->trigger();
         ExpectDecks(1, 0);
         QCOMPARE(presenter_->Count(), 6);
     }
 
+    // Shoe sizes the menu has no item for are kept; text, 9 or nothing is 8 decks; only "False" is off.
     void whatTheFileHolds_data() {
         QTest::addColumn<QByteArray>("from");
         QTest::addColumn<QByteArray>("to");
         QTest::addColumn<int>("decks");
         QTest::addColumn<int>("menuIndex");
         QTest::newRow("2") << QByteArray("Decks= 8") << QByteArray("Decks= 2") << 2 << 1;
-        QTest::newRow("3 is kept but not shown")
-            << QByteArray("Decks= 8") << QByteArray("Decks= 3") << 3 << -1;
-        QTest::newRow("7 is kept but not shown")
-            << QByteArray("Decks= 8") << QByteArray("Decks=7") << 7 << -1;
+        QTest::newRow("3") << QByteArray("Decks= 8") << QByteArray("Decks= 3") << 3 << -1;
         QTest::newRow("text") << QByteArray("Decks= 8") << QByteArray("Decks=abc") << 8 << 4;
         QTest::newRow("9") << QByteArray("Decks= 8") << QByteArray("Decks= 9") << 8 << 4;
         QTest::newRow("missing") << QByteArray("Decks= 8") << QByteArray() << 8 << 4;
-        QTest::newRow("lower-case false is on")
-            << QByteArray("Card Face Up=True") << QByteArray("Card Face Up=false") << 8 << 4;
-        QTest::newRow("reveal by hands") << QByteArray("Arrows=True") << QByteArray("Arrows=False") << 8 << 4;
+        QTest::newRow("false") << QByteArray("Card Face Up=True") << QByteArray("Card Face Up=false") << 8
+                               << 4;
     }
     void whatTheFileHolds() {
         QFETCH(QByteArray, from);
@@ -339,34 +314,11 @@ private slots:
         QVERIFY(Open());
         ExpectDecks(decks, menuIndex);
         QCOMPARE(window_->PressedDeckButton() != nullptr, menuIndex >= 0);
-        QVERIFY(Settings().CardFaceUp);
-        QVERIFY(Button("CardFaceUp")->isChecked());
-        if (to.startsWith("Arrows")) {
-            ExpectReveal(false);
-        }
+        QVERIFY(Settings().CardFaceUp && Button("CardFaceUp")->isChecked());
         if (decks == 3) { // the size the next shuffle builds
             TheShoe().NewShoe();
             QCOMPARE(TheShoe().LastCardIndex, 3 * 52 - 1);
         }
-    }
-
-    // A settings file of random bytes holds no option: each reads as on, the shoe as 8 decks, and every
-    // window opens at its design size where the file put no usable one.
-    void settingsFileOfRandomBytes() {
-        QByteArray noise(4096, Qt::Uninitialized);
-        QRandomGenerator generator(20240601);
-        for (char& byte : noise) {
-            byte = static_cast<char>(generator.bounded(256));
-        }
-        UseSettings(noise);
-        QVERIFY(Open());
-        for (const OptionCase& option : OptionCases) {
-            QVERIFY2(Settings().*option.flag && Button(option.key)->isChecked(), option.key);
-        }
-        ExpectDecks(8, 4);
-        QVERIFY(Settings().RevealArrows);
-        QCOMPARE(window_->size(), MainWindow::DesignSize());
-        QCOMPARE(TheTable()->Frame()->size(), TheTable()->DesignFrameSize());
     }
 
     // The close box of the statistics window turns the option off as choosing it again would, so the
@@ -394,16 +346,14 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("section");
         QTest::addColumn<int>("which");
-        QTest::newRow("table") << "mnuWindowTable"
-                               << "frmBaccTable" << 0;
-        QTest::newRow("marking card") << "mnuWindowMarkCard"
-                                      << "frmMarkCard" << 1;
-        QTest::newRow("cards dealt") << "mnuWindowCardsDealt"
-                                     << "frmCardsDealt" << 2;
-        QTest::newRow("cards dealt count") << "mnuWindowCardsDealtCount"
-                                           << "frmCardsDealtCount" << 3;
-        QTest::newRow("statistics") << "mnuWindowStatistics"
-                                    << "frmStatistics" << 4;
+        const char* const rows[][2] = {{"mnuWindowTable", "frmBaccTable"},
+                                       {"mnuWindowMarkCard", "frmMarkCard"},
+                                       {"mnuWindowCardsDealt", "frmCardsDealt"},
+                                       {"mnuWindowCardsDealtCount", "frmCardsDealtCount"},
+                                       {"mnuWindowStatistics", "frmStatistics"}};
+        for (int which = 0; which < 5; ++which) {
+            QTest::newRow(rows[which][1]) << rows[which][0] << rows[which][1] << which;
+        }
     }
     void windowMenuBringsWindowsBack() {
         QFETCH(QString, item);
@@ -488,24 +438,6 @@ private slots:
         QCOMPARE(Stored(section, "Left"), QStringLiteral(" 300"));
         QCOMPARE(Stored(section, "Height"), QString::number(Twips(design.height())).prepend(' '));
         QCOMPARE(Stored(section, "Width"), QString::number(Twips(design.width())).prepend(' '));
-    }
-
-    // About, Web and Help open what they name.
-    void aboutWebAndHelpMenus() {
-        QVERIFY(Open());
-        QStringList opened;
-        SetUrlOpener([&](const QString& address) {
-            opened << address;
-            return 42;
-        });
-        Item("mnuDravenholt")->trigger();
-        SetUrlOpener({});
-        QCOMPARE(opened, QStringList({MakerWebSite}));
-        Item("mnuContents")->trigger(); // no help file beside the settings file: the box says so
-        QVERIFY(presenter_->Last().Text.startsWith("The Help file for Quorrel Baccarat cannot be found"));
-        Item("mnuAbout")->trigger();
-        QCOMPARE(TheAboutBox()->findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version 2.1"));
-        TheAboutBox()->close();
     }
 
     // Exit, or the close box, during a deal is refused like closing the table, and closes nothing.
