@@ -26,13 +26,6 @@ inline constexpr const char* BankerTable[8] = {
 
 class Enumerator {
 public:
-    explicit Enumerator(int decks) {
-        for (int v = 1; v <= 9; ++v) {
-            counts_[v] = 4 * decks;
-        }
-        counts_[0] = 16 * decks;
-        remaining_ = 52 * decks;
-    }
     // Any composition: counts of the values 0..9.
     explicit Enumerator(const std::array<int, 10>& counts) : counts_(counts) {
         for (int count : counts_) {

@@ -2,6 +2,7 @@
 // standard errors of the exact one. Five to twenty seconds on two cores: labelled long, left out of the
 // default run.
 #include "ExactOdds.h"
+#include "ShoeOdds.h"
 #include "StrategyLab.h"
 
 #include <cmath>
@@ -14,7 +15,7 @@ namespace {
 class FlatEdge : public testing::TestWithParam<bacc::BetSide> {};
 
 TEST_P(FlatEdge, WithinFourStandardErrorsOfTheExactEdge) {
-    const exact::Outcome odds = exact::Enumerator(8).Run();
+    const exact::Outcome odds = exact::Enumerator(bacc::FreshShoe(8)).Run();
     const bacc::BetSide side = GetParam();
     bacc::LabParameters p;
     p.side = side;

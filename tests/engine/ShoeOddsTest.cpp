@@ -86,7 +86,7 @@ class FreshShoeOdds : public testing::TestWithParam<int> {};
 
 TEST_P(FreshShoeOdds, MatchTheIndependentEnumeration) {
     const int decks = GetParam();
-    ExpectMatches(ExactOdds(bacc::FreshShoe(decks)), exact::Enumerator(decks).Run());
+    ExpectMatches(ExactOdds(bacc::FreshShoe(decks)), exact::Enumerator(bacc::FreshShoe(decks)).Run());
     EXPECT_EQ(ExactOdds(bacc::FreshShoe(decks)).Cards, 52 * decks);
 }
 

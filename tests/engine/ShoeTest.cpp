@@ -11,12 +11,6 @@
 using bacc::Shoe;
 using testshoe::StartStackedShoe;
 
-// A count row of 21 characters: the label, then the counts (at most 8) in columns 6, 9, 12 and 15.
-TEST(CountRows, KeepTheirColumns) {
-    EXPECT_EQ(bacc::CountRowText({"Queen", {0, 1, 0, 2, 8}}), "Queen1  0  2  8      ");
-    EXPECT_EQ(bacc::CountRowText({"10", {0, 3, 4, 5, 6}}), "10   3  4  5  6      ");
-}
-
 struct BurnCase {
     bacc::CardId first; // spades 0-12, clubs, diamonds, hearts
     int burnt;

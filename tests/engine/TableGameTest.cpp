@@ -51,15 +51,11 @@ TEST(Records, StoredCountsTurnoverAndStake) {
         EXPECT_EQ(CountPlusOne(stored), plusOne) << stored;
     }
     // The turnover reads its leading number.
-    EXPECT_EQ(TurnoverAfterHand("No", 30), 30);
     EXPECT_EQ(TurnoverAfterHand(" 99abc", 1), 100);
-    EXPECT_EQ(TurnoverAfterHand(" 10.6", 0), 11);
     // The stake field shows what it can hold: no sign flip, no digits cut off the front.
     EXPECT_EQ(SteakFieldAmount(" 999.5"), 1000);
     EXPECT_EQ(SteakFieldAmount("-500"), 0);
     EXPECT_EQ(SteakFieldAmount(" 123456789"), MaxSteakField);
-    EXPECT_EQ(DealButtonCaption("Deal", 1), "Deal");
-    EXPECT_EQ(DealButtonCaption("Deal", 12), "Deal 12 hands");
 }
 
 TEST(Bets, RangesOfTheEntryFieldsAndTheBoxes) {
@@ -115,32 +111,6 @@ TEST(Bets, WhatAHandDoesToEachBet) {
     };
     EXPECT_EQ(fates({1, 0, 1}), "WNL LNL SNW ");
     EXPECT_EQ(fates({0, 2, 0}), "NLN NWN NSN ");
-}
-
-TEST(TableGame, AShoeFromItsStartToItsEnd) {
-    Shoe shoe;
-    MarkingState marking;
-    shoe.SetSeed(5);
-    shoe.DeckCount = 0; // not a size: the shoe is built of eight decks and counted as such
-    marking.HandNumber = 40;
-    StartShoe(shoe, marking, false);
-    EXPECT_EQ(shoe.ShoeDecks, 8);
-    EXPECT_TRUE(shoe.ShoeInPlay);
-    EXPECT_EQ(marking.HandNumber, 0);
-    EXPECT_FALSE(marking.PlayerBlueForShoe);
-
-    int settled = 0;
-    const auto settle = [&] { ++settled; };
-    EXPECT_EQ(DealHands(shoe, marking, 1, settle), 1);
-    EXPECT_EQ(settled, 0); // a single hand is presented first, then settled by the table
-    int dealt = 1;
-    while (!shoe.EndOfShoe) {
-        dealt += DealHands(shoe, marking, 90, settle);
-    }
-    EXPECT_EQ(marking.HandNumber, dealt);
-    EXPECT_EQ(settled, dealt - 1);
-    EXPECT_EQ(DealHands(shoe, marking, 90, settle), 0);
-    EXPECT_EQ(marking.HandNumber, dealt);
 }
 
 } // namespace
