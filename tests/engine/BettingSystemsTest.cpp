@@ -31,28 +31,29 @@ struct Worked {
 
 using enum SystemKind;
 using enum BetSide;
-const bacc::TableLimits Ten{Dollars(10), Dollars(10), 0};
+const bacc::TableLimits Ten{Dollars(10), Dollars(10), 0}, Max40{Dollars(10), Dollars(10), Dollars(40)},
+    Min25{Dollars(10), Dollars(25), 0}, Min35{Dollars(10), Dollars(35), 0};
 
 // clang-format off
 const Worked Sessions[] = {
     // A Banker win pays $9.50; the bet on a tie stands and is not wagered again.
     {"FlatBanker", Flat, Banker, Ten, 1000, "BPTPB", "10 10 10 10 10", "BBBBB", 999, 40},
-    {"MartingaleDoublesAfterLosses", Martingale, Banker, Ten, 1000, "PPPBTB", "10 20 40 80 10 10", "", 1015.5, 160},
-    {"ParoliBackToOneAfterThreeWins", Paroli, Banker, Ten, 1000, "BBBBPB", "10 20 40 10 20 10", "", 1065.5, 110},
-    {"DAlembertNeverBelowOneUnit", DAlembert, Banker, Ten, 1000, "PPBTBBB", "10 20 30 20 20 10 10", "", 1036.5, 100},
-    {"FibonacciOneOnTwoBack", Fibonacci, Banker, Ten, 1000, "PPPPBBPBB", "10 10 20 30 50 20 10 10 10", "", 1005.5, 170},
-    {"OneThreeTwoSixCycle", OneThreeTwoSix, Banker, Ten, 1000, "BBBBBPB", "10 30 20 60 10 30 10", "", 1103, 170},
+    {"MartingaleDoubles", Martingale, Banker, Ten, 1000, "PPPBTB", "10 20 40 80 10 10", "", 1015.5, 160},
+    {"ParoliThreeWins", Paroli, Banker, Ten, 1000, "BBBBPB", "10 20 40 10 20 10", "", 1065.5, 110},
+    {"DAlembertFloor", DAlembert, Banker, Ten, 1000, "PPBTBBB", "10 20 30 20 20 10 10", "", 1036.5, 100},
+    {"Fibonacci", Fibonacci, Banker, Ten, 1000, "PPPPBBPBB", "10 10 20 30 50 20 10 10 10", "", 1005.5, 170},
+    {"OneThreeTwoSix", OneThreeTwoSix, Banker, Ten, 1000, "BBBBBPB", "10 30 20 60 10 30 10", "", 1103, 170},
     {"PlayerEvenMoney", Martingale, Player, Ten, 1000, "BBP", "10 20 40", "PPP", 1010, 70},
     // The Tie bet is settled every hand, so a tie advances its system.
     {"TieSettledEveryHand", Flat, Tie, Ten, 1000, "PBTT", "10 10 10 10", "TTTT", 1140, 40},
     {"TieAdvancesTheSystem", Martingale, Tie, Ten, 1000, "PTP", "10 20 10", "", 1140, 40},
     {"FollowTheLastDecided", Flat, Follow, Ten, 1000, "PPBTB", "10 10 10 10 10", "BPPBB", 999.5, 40},
-    {"OppositeOfTheLastDecided", Flat, Opposite, Ten, 1000, "PPBTB", "10 10 10 10 10", "PBBPP", 999.5, 40},
-    {"MaximumCapsTheProgression", Martingale, Banker, {Dollars(10), Dollars(10), Dollars(40)}, 1000, "PPPPB", "10 20 40 40 40", "", 928, 150},
-    {"MinimumRaisesSmallStakes", Martingale, Banker, {Dollars(10), Dollars(25), 0}, 1000, "PPB", "25 25 40", "", 988, 90},
+    {"OppositeOfTheLast", Flat, Opposite, Ten, 1000, "PPBTB", "10 10 10 10 10", "PBBPP", 999.5, 40},
+    {"MaximumCaps", Martingale, Banker, Max40, 1000, "PPPPB", "10 20 40 40 40", "", 928, 150},
+    {"MinimumRaises", Martingale, Banker, Min25, 1000, "PPB", "25 25 40", "", 988, 90},
     // Short of the stake, the bet is cut to the whole dollars left; below the minimum, ruin.
     {"RuinAfterACutBet", Martingale, Banker, Ten, 100.5, "PPPPB", "10 20 40 30 0", "", 0.5, 100},
-    {"RuinWhenTheMinimumIsShort", Martingale, Banker, {Dollars(10), Dollars(35), 0}, 100, "PPP", "35 35 0", "", 30, 70},
+    {"RuinShortOfTheMinimum", Martingale, Banker, Min35, 100, "PPP", "35 35 0", "", 30, 70},
 };
 // clang-format on
 
@@ -125,12 +126,10 @@ TEST(Bettor, ALongLosingRunNeverOverflows) {
 }
 
 TEST(Names, EveryNameReadsBack) {
-    for (SystemKind kind : {SystemKind::Flat, SystemKind::Martingale, SystemKind::Paroli,
-                            SystemKind::DAlembert, SystemKind::Fibonacci, SystemKind::OneThreeTwoSix}) {
+    for (SystemKind kind : {Flat, Martingale, Paroli, DAlembert, Fibonacci, OneThreeTwoSix}) {
         EXPECT_EQ(bacc::SystemNamed(bacc::NameOf(kind)), kind);
     }
-    for (BetSide side :
-         {BetSide::Banker, BetSide::Player, BetSide::Tie, BetSide::Follow, BetSide::Opposite}) {
+    for (BetSide side : {Banker, Player, Tie, Follow, Opposite}) {
         EXPECT_EQ(bacc::SideNamed(bacc::NameOf(side)), side);
     }
     EXPECT_EQ(bacc::SystemNamed("1326"), SystemKind::OneThreeTwoSix);

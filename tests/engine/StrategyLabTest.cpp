@@ -3,7 +3,6 @@
 #include "Shoe.h"
 
 #include <algorithm>
-#include <atomic>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -30,54 +29,43 @@ bool SameHand(const bacc::HandState& a, const bacc::HandState& b) {
            a.BankerDrew == b.BankerDrew && a.HandResult == b.HandResult;
 }
 
-TEST(Recording, OffDealsTheSameHandsAndTellsNobody) {
-    for (int decks : {1, 8}) {
-        bacc::Shoe table, quiet;
-        CountingListener listener;
-        quiet.SetListener(&listener);
-        quiet.SetRecording(false);
-        table.SetSeed(77);
-        quiet.SetSeed(77);
-        table.DeckCount = quiet.DeckCount = decks;
-        for (int shoe = 0; shoe < 20; ++shoe) {
-            table.StartShoe();
-            quiet.StartShoe();
-            ASSERT_EQ(table.ShoeOrder, quiet.ShoeOrder);
-            ASSERT_EQ(table.NextCard, quiet.NextCard);
-            int hands = 0;
-            while (!table.EndOfShoe) {
-                table.DealHand();
-                quiet.DealHand();
-                ++hands;
-                ASSERT_TRUE(SameHand(table.Hand, quiet.Hand));
-                ASSERT_EQ(table.NextCard, quiet.NextCard);
-            }
-            EXPECT_LE(hands, bacc::MaxHandsPerShoe(decks));
-            EXPECT_EQ(quiet.CardsOut, 0);
-            EXPECT_GT(table.CardsOut, 0);
-        }
-        EXPECT_EQ(listener.calls, 0);
-    }
-}
-
-TEST(PlainRun, AnyThreadCountGivesTheSequentialCounts) {
-    bacc::Shoe shoe;
-    shoe.SetSeed(31);
-    shoe.DeckCount = 6;
+// A shoe that records nothing deals the hands of one that does, and tells no listener; the plain run
+// counts the same hands on any number of threads.
+TEST(Recording, OffDealsTheSameHandsAndAnyThreadCountCountsThem) {
+    bacc::Shoe table, quiet;
+    CountingListener listener;
+    quiet.SetListener(&listener);
+    quiet.SetRecording(false);
+    table.SetSeed(31);
+    quiet.SetSeed(31);
+    table.DeckCount = quiet.DeckCount = 6;
     bacc::ShoeCounts sequential;
-    for (int s = 0; s < 300; ++s) {
-        shoe.StartShoe();
+    for (int shoe = 0; shoe < 300; ++shoe) {
+        table.StartShoe();
+        quiet.StartShoe();
+        ASSERT_EQ(table.ShoeOrder, quiet.ShoeOrder);
+        ASSERT_EQ(table.NextCard, quiet.NextCard);
         ++sequential.shoes;
-        while (!shoe.EndOfShoe) {
-            shoe.DealHand();
+        const std::uint64_t before = sequential.hands;
+        while (!table.EndOfShoe) {
+            table.DealHand();
+            quiet.DealHand();
+            ASSERT_TRUE(SameHand(table.Hand, quiet.Hand));
+            ASSERT_EQ(table.NextCard, quiet.NextCard);
+            const bacc::HandState& h = quiet.Hand;
             ++sequential.hands;
-            sequential.banker += shoe.Hand.HandResult == 'B';
-            sequential.player += shoe.Hand.HandResult == 'P';
-            sequential.tie += shoe.Hand.HandResult == 'T';
-            sequential.playerNaturals += shoe.Hand.PlayerNatural;
-            sequential.bankerNaturals += shoe.Hand.BankerNatural;
+            ++(h.HandResult == 'B'   ? sequential.banker
+               : h.HandResult == 'P' ? sequential.player
+                                     : sequential.tie);
+            sequential.playerNaturals += h.PlayerNatural;
+            sequential.bankerNaturals += h.BankerNatural;
         }
+        EXPECT_LE(sequential.hands - before, static_cast<std::uint64_t>(bacc::MaxHandsPerShoe(6)));
+        ASSERT_TRUE(quiet.EndOfShoe);
+        EXPECT_EQ(quiet.CardsOut, 0);
     }
+    EXPECT_GT(table.CardsOut, 0);
+    EXPECT_EQ(listener.calls, 0);
     for (unsigned threads : {1u, 2u, 3u}) {
         const bacc::PlainResult result = bacc::RunShoes({6, 300, 31, threads});
         EXPECT_EQ(result.counts, sequential) << threads << " threads";
@@ -86,19 +74,17 @@ TEST(PlainRun, AnyThreadCountGivesTheSequentialCounts) {
 }
 
 LabParameters Martingale() {
-    LabParameters p;
-    p.system = SystemKind::Martingale;
-    p.side = bacc::BetSide::Follow;
-    p.limits = {1000, 1000, 16000};
-    p.bankroll = 50000;
-    p.shoesPerSession = 2;
-    p.sessions = 301;
-    p.stopWin = 20000;
-    p.decks = 6;
-    p.seed = 99;
-    p.curve = true;
-    p.pathSessions = 4;
-    return p;
+    return {.system = SystemKind::Martingale,
+            .side = bacc::BetSide::Follow,
+            .limits = {1000, 1000, 16000},
+            .bankroll = 50000,
+            .shoesPerSession = 2,
+            .sessions = 301,
+            .stopWin = 20000,
+            .decks = 6,
+            .seed = 99,
+            .curve = true,
+            .pathSessions = 4};
 }
 
 void ExpectSame(const LabResult& a, const LabResult& b) {
@@ -222,32 +208,5 @@ INSTANTIATE_TEST_SUITE_P(Stops, SessionEnd,
                          [](const testing::TestParamInfo<Ending>& info) {
                              return std::string(info.param.name);
                          });
-
-// Cancelled before the start, nothing is done; cancelled from the progress report, part way through a run
-// far too long to finish, the finished part is reported.
-TEST(Lab, CancelledRunsReportWhatTheyFinished) {
-    std::atomic<bool> cancel{true};
-    bacc::RunControl control;
-    control.cancel = &cancel;
-    LabParameters p = Martingale();
-    p.threads = 2;
-    const LabResult none = bacc::RunLab(p, control);
-    EXPECT_TRUE(none.interrupted && none.sessions == 0 && none.curve.empty());
-
-    control.progress = [&](std::uint64_t, std::uint64_t) { cancel = true; };
-    cancel = false;
-    const bacc::PlainResult plain = bacc::RunShoes({8, 1'000'000'000, 3, 2}, control);
-    EXPECT_TRUE(plain.interrupted);
-    EXPECT_GT(plain.counts.shoes, 0u);
-    EXPECT_EQ(plain.counts.banker + plain.counts.player + plain.counts.tie, plain.counts.hands);
-    cancel = false;
-    p.sessions = 2'000'000;
-    p.curve = false;
-    const LabResult part = bacc::RunLab(p, control);
-    EXPECT_TRUE(part.interrupted);
-    EXPECT_GT(part.sessions, 0u);
-    EXPECT_GE(part.counts.shoes, part.sessions);
-    EXPECT_LE(part.counts.shoes, part.sessions * 2);
-}
 
 } // namespace

@@ -72,9 +72,6 @@ TEST(Bets, RangesOfTheEntryFieldsAndTheBoxes) {
         EXPECT_FALSE(RangeOf(c.field).Holds(c.below));
         EXPECT_FALSE(RangeOf(c.field).Holds(c.above));
     }
-    // An add past what a box's digits hold is not made.
-    EXPECT_EQ(BoxCapacity(BetSpot::Tie), 99);
-    EXPECT_EQ(BoxCapacity(BetSpot::Banker), 999);
 }
 
 TEST(Bets, ExtraDollarsAndTheFundsCheck) {
