@@ -30,42 +30,38 @@ void ExpectMatches(const HandOdds& odds, const exact::Outcome& expected, double 
 
 // Every deal of distinct cards, card by card. A deal of k cards stands for (N - k) ... (N - 5) orderings
 // of six cards, so the sums are whole numbers, exact in a double, over N (N - 1) ... (N - 5).
-void TakeCards(const std::vector<int>& cards, std::vector<bool>& used, std::array<int, 6>& dealt, int k,
-               exact::Outcome& sum) {
-    if (exact::Enumerator::CardsNeeded(dealt, k) == k) {
-        double orderings = 1;
-        for (int j = k; j < 6; ++j) {
-            orderings *= static_cast<double>(cards.size()) - j;
-        }
-        exact::Enumerator::Settle(dealt, k, orderings, sum);
-        return;
-    }
-    for (std::size_t c = 0; c < cards.size(); ++c) {
-        if (!used[c]) {
-            used[c] = true;
-            dealt[static_cast<std::size_t>(k)] = cards[c];
-            TakeCards(cards, used, dealt, k + 1, sum);
-            used[c] = false;
-        }
-    }
-}
-
 exact::Outcome CardByCard(const ValueCounts& counts) {
     std::vector<int> cards;
     for (int v = 0; v < 10; ++v) {
         cards.insert(cards.end(), static_cast<std::size_t>(counts[static_cast<std::size_t>(v)]), v);
     }
+    const auto orderings = [n = static_cast<double>(cards.size())](int from) {
+        double product = 1;
+        for (int j = from; j < 6; ++j) {
+            product *= n - j;
+        }
+        return product;
+    };
     std::vector<bool> used(cards.size(), false);
     std::array<int, 6> dealt{};
     exact::Outcome sum;
-    TakeCards(cards, used, dealt, 0, sum);
-    double all = 1;
-    for (int j = 0; j < 6; ++j) {
-        all *= static_cast<double>(cards.size()) - j;
-    }
+    const auto take = [&](auto&& self, int k) -> void {
+        if (exact::Enumerator::CardsNeeded(dealt, k) == k) {
+            return exact::Enumerator::Settle(dealt, k, orderings(k), sum);
+        }
+        for (std::size_t c = 0; c < cards.size(); ++c) {
+            if (!used[c]) {
+                used[c] = true;
+                dealt[static_cast<std::size_t>(k)] = cards[c];
+                self(self, k + 1);
+                used[c] = false;
+            }
+        }
+    };
+    take(take, 0);
     for (double* x :
          {&sum.banker, &sum.player, &sum.tie, &sum.playerNatural, &sum.bankerNatural, &sum.natural}) {
-        *x /= all;
+        *x /= orderings(0);
     }
     return sum;
 }
