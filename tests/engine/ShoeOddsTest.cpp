@@ -197,27 +197,6 @@ TEST(EdgeReport, SettlesTheBestPositiveBetOfEachHand) {
     EXPECT_DOUBLE_EQ(report.WonUnits(), 7.95 + 0.95 + 8);
 }
 
-TEST(EdgeReport, MergingGivesTheSameTotalsInAnyOrder) {
-    bacc::EdgeReport a, b, c;
-    for (int k = 0; k < 30; ++k) {
-        a.BeforeHand(WithValues(0.003, -0.02, -0.1));
-        a.AfterHand(k % 3 == 0 ? 'P' : 'B');
-    }
-    b.BeforeHand(WithValues(-1, -1, 0.2));
-    b.AfterHand('T');
-    c.AfterHand('P');
-    bacc::EdgeReport abc = a, cba = c;
-    abc.Merge(b);
-    abc.Merge(c);
-    cba.Merge(b);
-    cba.Merge(a);
-    EXPECT_EQ(abc.JsonFields(), cba.JsonFields());
-    EXPECT_EQ(abc.Hands(), 32u);
-    EXPECT_EQ(abc.PositiveHands(), 31u);
-    // 20 Banker wins at 0.95, 10 losses, a tie at 8.
-    EXPECT_DOUBLE_EQ(abc.WonUnits(), 20 * 0.95 - 10 + 8);
-}
-
 TEST(ParseCounts, AcceptsTenWholeNumbersOnly) {
     EXPECT_EQ(bacc::ParseCounts("128,32,32,32,32,32,32,32,32,32"), bacc::FreshShoe(8));
     EXPECT_EQ(bacc::ParseCounts("416,0,0,0,0,0,0,0,0,0"), (ValueCounts{416, 0, 0, 0, 0, 0, 0, 0, 0, 0}));

@@ -92,23 +92,5 @@ TEST(Bets, ExtraDollarsAndTheFundsCheck) {
     EXPECT_TRUE(FundsCover(100, 30, -10));
 }
 
-TEST(Bets, WhatAHandDoesToEachBet) {
-    // The fates of the Player, Banker and Tie bets on a Player win, a Banker win and a tie: N no bet,
-    // W wins, L loses, S stands.
-    const auto fates = [](SeatBets bets) {
-        std::string text;
-        for (char result : {'P', 'B', 'T'}) {
-            const SeatFates f = FatesOf(bets, result);
-            for (BetFate fate : {f.Player, f.Banker, f.Tie}) {
-                text += "NWLS"[static_cast<int>(fate)];
-            }
-            text += ' ';
-        }
-        return text;
-    };
-    EXPECT_EQ(fates({1, 0, 1}), "WNL LNL SNW ");
-    EXPECT_EQ(fates({0, 2, 0}), "NLN NWN NSN ");
-}
-
 } // namespace
 } // namespace bacc
