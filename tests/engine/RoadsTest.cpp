@@ -5,8 +5,6 @@
 #include <optional>
 #include <string>
 
-using bacc::RoadMark;
-
 namespace {
 
 // A whole road as RoadText prints it, from its top rows; rows not given are empty.
@@ -86,22 +84,6 @@ INSTANTIATE_TEST_SUITE_P(
                  Grid({"PB...", ".B...", ".B...", ".B...", ".B...", ".BBBB"}),
                  Grid({"UR.", ".R.", ".R.", ".R.", ".R.", ".RR"}), None, None}),
     [](const testing::TestParamInfo<RoadCase>& info) { return std::string(info.param.name); });
-
-TEST(Roads, FirstEntryOfEachDerivedRoad) {
-    // Columns of one cell each: big eye boy begins with column 3, small road with 4, cockroach pig with 5.
-    struct Case {
-        const char* results;
-        std::size_t bigEyeBoy, smallRoad, cockroachPig;
-    };
-    for (const Case& c :
-         {Case{"BP", 0, 0, 0}, Case{"BPB", 1, 0, 0}, Case{"BPBP", 2, 1, 0}, Case{"BPBPB", 3, 2, 1},
-          Case{"BPP", 1, 0, 0}, Case{"BPPB", 2, 0, 0}, Case{"BPPBB", 3, 1, 0}}) {
-        const bacc::Roads roads = bacc::BuildRoads(c.results);
-        EXPECT_EQ(roads.DerivedMarks[0].size(), c.bigEyeBoy) << c.results;
-        EXPECT_EQ(roads.DerivedMarks[1].size(), c.smallRoad) << c.results;
-        EXPECT_EQ(roads.DerivedMarks[2].size(), c.cockroachPig) << c.results;
-    }
-}
 
 // Ties are counted on the cell before them, in the dragon tail too; an unknown result is skipped.
 TEST(Roads, TiesAreCountedOnTheirCell) {

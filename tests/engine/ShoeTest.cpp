@@ -4,7 +4,6 @@
 #include "ShoeTestSupport.h"
 
 #include <algorithm>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <numeric>
 

@@ -43,15 +43,13 @@ TEST(Winnings, HandMoneyInCentsRoundsHalvesAwayFromZeroWhenAdded) {
     EXPECT_EQ(WinningsAfterHand(-10, 50), -10); // -9.50 rounds away from zero
 }
 
-TEST(Records, StoredCountsTurnoverAndStake) {
+TEST(Records, StoredCountsAndStake) {
     // A count plus one: the whole text must be a number, else it starts again from 0.
     const std::pair<const char*, long long> counts[] = {{" 12", 13},     {" 0", 1},   {"No", 1}, {"", 1},
                                                         {" 7 hands", 1}, {" 2.5", 4}, {"-3", -2}};
     for (const auto& [stored, plusOne] : counts) {
         EXPECT_EQ(CountPlusOne(stored), plusOne) << stored;
     }
-    // The turnover reads its leading number.
-    EXPECT_EQ(TurnoverAfterHand(" 99abc", 1), 100);
     // The stake field shows what it can hold: no sign flip, no digits cut off the front.
     EXPECT_EQ(SteakFieldAmount(" 999.5"), 1000);
     EXPECT_EQ(SteakFieldAmount("-500"), 0);
