@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -47,12 +46,8 @@ private:
 
     // Whether the game holds the lock, waiting up to 20 seconds for it to start.
     bool HeldByTheGame(QProcess& game) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!LockHeld() && clock.elapsed() < 20000 && game.state() == QProcess::Running) {
-            QTest::qWait(20);
-        }
-        return LockHeld() && game.state() == QProcess::Running;
+        return QTest::qWaitFor([&] { return LockHeld() || game.state() != QProcess::Running; }, 20000) &&
+               LockHeld() && game.state() == QProcess::Running;
     }
 
 private slots:

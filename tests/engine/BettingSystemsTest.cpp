@@ -15,200 +15,66 @@ constexpr Cents Dollars(double dollars) {
     return static_cast<Cents>(dollars * 100 + (dollars < 0 ? -0.5 : 0.5));
 }
 
-// A session worked by hand: the results of successive hands, the stake on the table at each hand
-// (0: the bankroll could not cover a bet, the session is ruined there) and the spots bet on.
+// A session worked by hand: the results of successive hands, the whole-dollar stakes on the table at each
+// hand (0: the bankroll could not cover a bet, the session is ruined there), the spots bet on (empty: not
+// checked), the final bankroll and the whole dollars wagered.
 struct Worked {
     const char* name;
     SystemKind system;
     BetSide side;
     bacc::TableLimits limits;
     double bankroll;
-    std::string results;
-    std::vector<int> stakes; // whole dollars
-    std::string spots;       // empty: not checked
+    const char *results, *stakes, *spots;
     double finalBankroll;
-    int wagered; // whole dollars
+    int wagered;
 };
 
-const bacc::TableLimits Ten{Dollars(10), Dollars(10), 0};
+using enum SystemKind;
+using enum BetSide;
+const bacc::TableLimits Ten{Dollars(10), Dollars(10), 0}, Max40{Dollars(10), Dollars(10), Dollars(40)},
+    Min25{Dollars(10), Dollars(25), 0}, Min35{Dollars(10), Dollars(35), 0};
 
+// clang-format off
 const Worked Sessions[] = {
     // A Banker win pays $9.50; the bet on a tie stands and is not wagered again.
-    {"FlatBanker",
-     SystemKind::Flat,
-     BetSide::Banker,
-     Ten,
-     1000,
-     "BPTPB",
-     {10, 10, 10, 10, 10},
-     "BBBBB",
-     999,
-     40},
-    {"MartingaleDoublesAfterLosses",
-     SystemKind::Martingale,
-     BetSide::Banker,
-     Ten,
-     1000,
-     "PPPBTB",
-     {10, 20, 40, 80, 10, 10},
-     "",
-     1015.5,
-     160},
-    {"ParoliBackToOneAfterThreeWins",
-     SystemKind::Paroli,
-     BetSide::Banker,
-     Ten,
-     1000,
-     "BBBBPB",
-     {10, 20, 40, 10, 20, 10},
-     "",
-     1065.5,
-     110},
-    {"DAlembertNeverBelowOneUnit",
-     SystemKind::DAlembert,
-     BetSide::Banker,
-     Ten,
-     1000,
-     "PPBTBBB",
-     {10, 20, 30, 20, 20, 10, 10},
-     "",
-     1036.5,
-     100},
-    {"FibonacciOneOnTwoBack",
-     SystemKind::Fibonacci,
-     BetSide::Banker,
-     Ten,
-     1000,
-     "PPPPBBPBB",
-     {10, 10, 20, 30, 50, 20, 10, 10, 10},
-     "",
-     1005.5,
-     170},
-    {"OneThreeTwoSixCycle",
-     SystemKind::OneThreeTwoSix,
-     BetSide::Banker,
-     Ten,
-     1000,
-     "BBBBBPB",
-     {10, 30, 20, 60, 10, 30, 10},
-     "",
-     1103,
-     170},
-    {"PlayerEvenMoney",
-     SystemKind::Martingale,
-     BetSide::Player,
-     Ten,
-     1000,
-     "BBP",
-     {10, 20, 40},
-     "PPP",
-     1010,
-     70},
+    {"FlatBanker", Flat, Banker, Ten, 1000, "BPTPB", "10 10 10 10 10", "BBBBB", 999, 40},
+    {"MartingaleDoubles", Martingale, Banker, Ten, 1000, "PPPBTB", "10 20 40 80 10 10", "", 1015.5, 160},
+    {"ParoliThreeWins", Paroli, Banker, Ten, 1000, "BBBBPB", "10 20 40 10 20 10", "", 1065.5, 110},
+    {"DAlembertFloor", DAlembert, Banker, Ten, 1000, "PPBTBBB", "10 20 30 20 20 10 10", "", 1036.5, 100},
+    {"Fibonacci", Fibonacci, Banker, Ten, 1000, "PPPPBBPBB", "10 10 20 30 50 20 10 10 10", "", 1005.5, 170},
+    {"OneThreeTwoSix", OneThreeTwoSix, Banker, Ten, 1000, "BBBBBPB", "10 30 20 60 10 30 10", "", 1103, 170},
+    {"PlayerEvenMoney", Martingale, Player, Ten, 1000, "BBP", "10 20 40", "PPP", 1010, 70},
     // The Tie bet is settled every hand, so a tie advances its system.
-    {"TieSettledEveryHand",
-     SystemKind::Flat,
-     BetSide::Tie,
-     Ten,
-     1000,
-     "PBTT",
-     {10, 10, 10, 10},
-     "TTTT",
-     1140,
-     40},
-    {"TieAdvancesTheSystem",
-     SystemKind::Martingale,
-     BetSide::Tie,
-     Ten,
-     1000,
-     "PTP",
-     {10, 20, 10},
-     "",
-     1140,
-     40},
-    {"FollowTheLastDecided",
-     SystemKind::Flat,
-     BetSide::Follow,
-     Ten,
-     1000,
-     "PPBTB",
-     {10, 10, 10, 10, 10},
-     "BPPBB",
-     999.5,
-     40},
-    {"OppositeOfTheLastDecided",
-     SystemKind::Flat,
-     BetSide::Opposite,
-     Ten,
-     1000,
-     "PPBTB",
-     {10, 10, 10, 10, 10},
-     "PBBPP",
-     999.5,
-     40},
-    {"MaximumCapsTheProgression",
-     SystemKind::Martingale,
-     BetSide::Banker,
-     {Dollars(10), Dollars(10), Dollars(40)},
-     1000,
-     "PPPPB",
-     {10, 20, 40, 40, 40},
-     "",
-     928,
-     150},
-    {"MinimumRaisesSmallStakes",
-     SystemKind::Martingale,
-     BetSide::Banker,
-     {Dollars(10), Dollars(25), 0},
-     1000,
-     "PPB",
-     {25, 25, 40},
-     "",
-     988,
-     90},
+    {"TieSettledEveryHand", Flat, Tie, Ten, 1000, "PBTT", "10 10 10 10", "TTTT", 1140, 40},
+    {"TieAdvancesTheSystem", Martingale, Tie, Ten, 1000, "PTP", "10 20 10", "", 1140, 40},
+    {"FollowTheLastDecided", Flat, Follow, Ten, 1000, "PPBTB", "10 10 10 10 10", "BPPBB", 999.5, 40},
+    {"OppositeOfTheLast", Flat, Opposite, Ten, 1000, "PPBTB", "10 10 10 10 10", "PBBPP", 999.5, 40},
+    {"MaximumCaps", Martingale, Banker, Max40, 1000, "PPPPB", "10 20 40 40 40", "", 928, 150},
+    {"MinimumRaises", Martingale, Banker, Min25, 1000, "PPB", "25 25 40", "", 988, 90},
     // Short of the stake, the bet is cut to the whole dollars left; below the minimum, ruin.
-    {"RuinAfterACutBet",
-     SystemKind::Martingale,
-     BetSide::Banker,
-     Ten,
-     100.5,
-     "PPPPB",
-     {10, 20, 40, 30, 0},
-     "",
-     0.5,
-     100},
-    {"RuinWhenTheMinimumIsShort",
-     SystemKind::Martingale,
-     BetSide::Banker,
-     {Dollars(10), Dollars(35), 0},
-     100,
-     "PPP",
-     {35, 35, 0},
-     "",
-     30,
-     70},
+    {"RuinAfterACutBet", Martingale, Banker, Ten, 100.5, "PPPPB", "10 20 40 30 0", "", 0.5, 100},
+    {"RuinShortOfTheMinimum", Martingale, Banker, Min35, 100, "PPP", "35 35 0", "", 30, 70},
 };
+// clang-format on
 
 class WorkedSession : public testing::TestWithParam<Worked> {};
 
 TEST_P(WorkedSession, StakesSpotsAndBankroll) {
     const Worked& w = GetParam();
-    ASSERT_EQ(w.results.size(), w.stakes.size());
     Bettor bettor(w.system, w.side, w.limits, Dollars(w.bankroll));
-    std::vector<int> stakes;
-    std::string spots;
-    for (char result : w.results) {
+    std::string stakes, spots;
+    for (const char* result = w.results; *result; ++result) {
         if (!bettor.PlaceBet()) {
-            stakes.push_back(0);
+            stakes += "0";
             break;
         }
         ASSERT_EQ(bettor.Stake() % 100, 0);
-        stakes.push_back(static_cast<int>(bettor.Stake() / 100));
+        stakes += std::to_string(bettor.Stake() / 100) + (result[1] ? " " : "");
         spots += bettor.Spot();
-        bettor.Settle(result);
+        bettor.Settle(*result);
     }
-    stakes.resize(w.stakes.size());
     EXPECT_EQ(stakes, w.stakes);
-    if (!w.spots.empty()) {
+    if (*w.spots) {
         EXPECT_EQ(spots, w.spots);
     }
     EXPECT_EQ(bettor.Bankroll(), Dollars(w.finalBankroll));
@@ -260,12 +126,10 @@ TEST(Bettor, ALongLosingRunNeverOverflows) {
 }
 
 TEST(Names, EveryNameReadsBack) {
-    for (SystemKind kind : {SystemKind::Flat, SystemKind::Martingale, SystemKind::Paroli,
-                            SystemKind::DAlembert, SystemKind::Fibonacci, SystemKind::OneThreeTwoSix}) {
+    for (SystemKind kind : {Flat, Martingale, Paroli, DAlembert, Fibonacci, OneThreeTwoSix}) {
         EXPECT_EQ(bacc::SystemNamed(bacc::NameOf(kind)), kind);
     }
-    for (BetSide side :
-         {BetSide::Banker, BetSide::Player, BetSide::Tie, BetSide::Follow, BetSide::Opposite}) {
+    for (BetSide side : {Banker, Player, Tie, Follow, Opposite}) {
         EXPECT_EQ(bacc::SideNamed(bacc::NameOf(side)), side);
     }
     EXPECT_EQ(bacc::SystemNamed("1326"), SystemKind::OneThreeTwoSix);

@@ -26,13 +26,6 @@ inline constexpr const char* BankerTable[8] = {
 
 class Enumerator {
 public:
-    explicit Enumerator(int decks) {
-        for (int v = 1; v <= 9; ++v) {
-            counts_[v] = 4 * decks;
-        }
-        counts_[0] = 16 * decks;
-        remaining_ = 52 * decks;
-    }
     // Any composition: counts of the values 0..9.
     explicit Enumerator(const std::array<int, 10>& counts) : counts_(counts) {
         for (int count : counts_) {
@@ -46,11 +39,9 @@ public:
         return outcome;
     }
 
-private:
     // cards[0..n) taken so far in dealing order: P1, B1, P2, B2, then third cards.
     void Deal(int n, std::array<int, 6> cards, double weight, Outcome& outcome) {
-        const int needed = CardsNeeded(cards, n);
-        if (n == needed) {
+        if (CardsNeeded(cards, n) == n) {
             Settle(cards, n, weight, outcome);
             return;
         }
@@ -73,23 +64,18 @@ private:
         if (n < 4) {
             return 4;
         }
-        const int player = (c[0] + c[2]) % 10;
-        const int banker = (c[1] + c[3]) % 10;
+        const int player = (c[0] + c[2]) % 10, banker = (c[1] + c[3]) % 10;
         if (player >= 8 || banker >= 8) {
             return 4;
         }
-        if (player <= 5) {
-            if (n < 5) {
-                return 5;
-            }
-            return BankerTable[banker][1 + c[4]] == 'D' ? 6 : 5;
+        if (player <= 5) { // the Player draws, then the Banker by the Player's third card
+            return n < 5 || BankerTable[banker][1 + c[4]] == 'S' ? 5 : 6;
         }
         return BankerTable[banker][0] == 'D' ? 5 : 4;
     }
 
     static void Settle(const std::array<int, 6>& c, int n, double weight, Outcome& outcome) {
-        int player = (c[0] + c[2]) % 10;
-        int banker = (c[1] + c[3]) % 10;
+        int player = (c[0] + c[2]) % 10, banker = (c[1] + c[3]) % 10;
         outcome.playerNatural += player >= 8 ? weight : 0;
         outcome.bankerNatural += banker >= 8 ? weight : 0;
         outcome.natural += player >= 8 || banker >= 8 ? weight : 0;
@@ -102,15 +88,10 @@ private:
         } else if (n == 5) {
             banker = (banker + c[4]) % 10;
         }
-        if (player > banker) {
-            outcome.player += weight;
-        } else if (banker > player) {
-            outcome.banker += weight;
-        } else {
-            outcome.tie += weight;
-        }
+        (player > banker ? outcome.player : banker > player ? outcome.banker : outcome.tie) += weight;
     }
 
+private:
     std::array<int, 10> counts_{};
     int remaining_ = 0;
 };

@@ -67,52 +67,41 @@ TEST_P(MarkedShoe, GivesItsCard) {
 const MarkOptions Score{true, false}, Naturals{false, true};
 const HandOutcome BankerNatural{'B', 3, 8, false, true};
 
-INSTANTIATE_TEST_SUITE_P(
-    Shoes, MarkedShoe,
-    testing::Values(
-        // PLAYER 2's bets are settled but never marked.
-        ShoeCase{"AStreakEndsItsColumn",
-                 true,
-                 {{'B'}, {'B'}, {'P'}, {'P', {0, 2, 0}, {}, {}, 2}},
-                 "0,1 B '' unset red\n0,2 B '' unset red\n1,1 P '' unset navy\nunits 0 totals"},
-        // Ties take rows of their own; a new column starts without them.
-        ShoeCase{"Ties",
-                 true,
-                 {{'B'}, {'T'}, {'T'}, {'P'}, {'T'}, {'P'}},
-                 "0,1 B '' unset red\n0,2 T '' unset green\n0,3 T '' unset green\n1,1 P '' unset navy\n"
-                 "1,2 T '' unset green\n1,3 P '' unset navy\nunits 0 totals"},
-        ShoeCase{"OpeningTieThenPlayer",
-                 true,
-                 {{'T'}, {'P'}},
-                 "0,1 T '' unset green\n0,2 P '' unset navy\nunits 0 totals"},
-        ShoeCase{"OpeningTieThenBanker",
-                 false,
-                 {{'T'}, {'B'}},
-                 "0,1 T '' unset green\n1,1 B '' unset navy\nunits 0 totals"},
-        // A column's total keeps its last non-zero value when the running total comes back to zero; a
-        // hand without a bet leaves its text and colour alone.
-        ShoeCase{
-            "UnitsAndColumnTotals",
-            true,
-            {{'B', {0, 3, 1}}, {'P', {0, 2, 0}}, {'P', {0, 1, 0}}, {'P', {1, 0, 0}}, {'P'}, {'B', {0, 0, 1}}},
-            "0,1 B '2' plain red\n1,1 P '2' red navy\n1,2 P '1' red navy\n1,3 P '1' plain navy\n"
-            "1,4 P '' unset navy\n2,1 B '1' red red\nunits -1 totals 0:2 1:-1 2:-1"},
-        // A Tie bet pays 8 to 1; score mode shows the winner's total first.
-        ShoeCase{"TextsOfTiesAndScores",
-                 true,
-                 {{'T', {0, 0, 2}, {}, {'T', 6, 6}},
-                  {'T', {0, 0, 2}, Score, {'T', 6, 6}},
-                  {'B', {}, Score, {'B', 5, 7}},
-                  {'P', {}, Score, {'P', 9, 2, true, false}}},
-                 "0,1 T '16' plain green\n0,2 T '6' plain green\n1,1 B '75' unset red\n"
-                 "2,1 P '92' unset navy\nunits 32 totals 0:32 1:32 2:32"},
-        ShoeCase{"NaturalsAreOvalOnlyWhenShown",
-                 true,
-                 {{'B', {}, Naturals, BankerNatural},
-                  {'B', {}, {}, BankerNatural},
-                  {'B', {}, Naturals, {'B', 3, 7}}},
-                 "0,1 B '' unset red oval\n0,2 B '' unset red\n0,3 B '' unset red\nunits 0 totals"}),
-    [](const testing::TestParamInfo<ShoeCase>& info) { return std::string(info.param.name); });
+// clang-format off
+const ShoeCase Shoes[] = {
+    // PLAYER 2's bets are settled but never marked.
+    {"AStreakEndsItsColumn", true, {{'B'}, {'B'}, {'P'}, {'P', {0, 2, 0}, {}, {}, 2}},
+     "0,1 B '' unset red\n0,2 B '' unset red\n1,1 P '' unset navy\nunits 0 totals"},
+    // Ties take rows of their own; a new column starts without them.
+    {"Ties", true, {{'B'}, {'T'}, {'T'}, {'P'}, {'T'}, {'P'}},
+     "0,1 B '' unset red\n0,2 T '' unset green\n0,3 T '' unset green\n1,1 P '' unset navy\n"
+     "1,2 T '' unset green\n1,3 P '' unset navy\nunits 0 totals"},
+    {"OpeningTieThenPlayer", true, {{'T'}, {'P'}},
+     "0,1 T '' unset green\n0,2 P '' unset navy\nunits 0 totals"},
+    {"OpeningTieThenBanker", false, {{'T'}, {'B'}},
+     "0,1 T '' unset green\n1,1 B '' unset navy\nunits 0 totals"},
+    // A column's total keeps its last non-zero value when the running total comes back to zero; a hand
+    // without a bet leaves its text and colour alone.
+    {"UnitsAndColumnTotals", true,
+     {{'B', {0, 3, 1}}, {'P', {0, 2, 0}}, {'P', {0, 1, 0}}, {'P', {1, 0, 0}}, {'P'}, {'B', {0, 0, 1}}},
+     "0,1 B '2' plain red\n1,1 P '2' red navy\n1,2 P '1' red navy\n1,3 P '1' plain navy\n"
+     "1,4 P '' unset navy\n2,1 B '1' red red\nunits -1 totals 0:2 1:-1 2:-1"},
+    // A Tie bet pays 8 to 1; score mode shows the winner's total first.
+    {"TextsOfTiesAndScores", true,
+     {{'T', {0, 0, 2}, {}, {'T', 6, 6}}, {'T', {0, 0, 2}, Score, {'T', 6, 6}}, {'B', {}, Score, {'B', 5, 7}},
+      {'P', {}, Score, {'P', 9, 2, true, false}}},
+     "0,1 T '16' plain green\n0,2 T '6' plain green\n1,1 B '75' unset red\n"
+     "2,1 P '92' unset navy\nunits 32 totals 0:32 1:32 2:32"},
+    {"NaturalsAreOvalOnlyWhenShown", true,
+     {{'B', {}, Naturals, BankerNatural}, {'B', {}, {}, BankerNatural}, {'B', {}, Naturals, {'B', 3, 7}}},
+     "0,1 B '' unset red oval\n0,2 B '' unset red\n0,3 B '' unset red\nunits 0 totals"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Shoes, MarkedShoe, testing::ValuesIn(Shoes),
+                         [](const testing::TestParamInfo<ShoeCase>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST(Marking, HeaderLettersAlternateFromTheFirstStreakMark) {
     const auto header = [](const char* results) {

@@ -4,29 +4,31 @@
 // (and deck) that still has that rank; the rest of the shoe follows in id order.
 #include "Shoe.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
 namespace testshoe {
 
 inline std::vector<bacc::CardId> OrderStartingWith(const std::vector<int>& ranks, int decks = 1) {
-    const int size = 52 * decks;
-    std::vector<bool> used(static_cast<std::size_t>(size), false);
+    const auto size = static_cast<bacc::CardId>(52 * decks);
     std::vector<bacc::CardId> order;
+    const auto taken = [&](bacc::CardId id) {
+        return std::find(order.begin(), order.end(), id) != order.end();
+    };
     for (int rank : ranks) {
-        int id = rank - 1;
-        while (id < size && used[static_cast<std::size_t>(id)]) {
+        auto id = static_cast<bacc::CardId>(rank - 1);
+        while (id < size && taken(id)) {
             id += 13;
         }
         if (id >= size) {
             throw std::logic_error("rank used up");
         }
-        used[static_cast<std::size_t>(id)] = true;
-        order.push_back(static_cast<bacc::CardId>(id));
+        order.push_back(id);
     }
-    for (int id = 0; id < size; ++id) {
-        if (!used[static_cast<std::size_t>(id)]) {
-            order.push_back(static_cast<bacc::CardId>(id));
+    for (bacc::CardId id = 0; id < size; ++id) {
+        if (!taken(id)) {
+            order.push_back(id);
         }
     }
     return order;

@@ -43,23 +43,17 @@ TEST(Winnings, HandMoneyInCentsRoundsHalvesAwayFromZeroWhenAdded) {
     EXPECT_EQ(WinningsAfterHand(-10, 50), -10); // -9.50 rounds away from zero
 }
 
-TEST(Records, StoredCountsTurnoverAndStake) {
+TEST(Records, StoredCountsAndStake) {
     // A count plus one: the whole text must be a number, else it starts again from 0.
     const std::pair<const char*, long long> counts[] = {{" 12", 13},     {" 0", 1},   {"No", 1}, {"", 1},
                                                         {" 7 hands", 1}, {" 2.5", 4}, {"-3", -2}};
     for (const auto& [stored, plusOne] : counts) {
         EXPECT_EQ(CountPlusOne(stored), plusOne) << stored;
     }
-    // The turnover reads its leading number.
-    EXPECT_EQ(TurnoverAfterHand("No", 30), 30);
-    EXPECT_EQ(TurnoverAfterHand(" 99abc", 1), 100);
-    EXPECT_EQ(TurnoverAfterHand(" 10.6", 0), 11);
     // The stake field shows what it can hold: no sign flip, no digits cut off the front.
     EXPECT_EQ(SteakFieldAmount(" 999.5"), 1000);
     EXPECT_EQ(SteakFieldAmount("-500"), 0);
     EXPECT_EQ(SteakFieldAmount(" 123456789"), MaxSteakField);
-    EXPECT_EQ(DealButtonCaption("Deal", 1), "Deal");
-    EXPECT_EQ(DealButtonCaption("Deal", 12), "Deal 12 hands");
 }
 
 TEST(Bets, RangesOfTheEntryFieldsAndTheBoxes) {
@@ -76,9 +70,6 @@ TEST(Bets, RangesOfTheEntryFieldsAndTheBoxes) {
         EXPECT_FALSE(RangeOf(c.field).Holds(c.below));
         EXPECT_FALSE(RangeOf(c.field).Holds(c.above));
     }
-    // An add past what a box's digits hold is not made.
-    EXPECT_EQ(BoxCapacity(BetSpot::Tie), 99);
-    EXPECT_EQ(BoxCapacity(BetSpot::Banker), 999);
 }
 
 TEST(Bets, ExtraDollarsAndTheFundsCheck) {
@@ -97,50 +88,6 @@ TEST(Bets, ExtraDollarsAndTheFundsCheck) {
     EXPECT_TRUE(FundsCover(100, 60, 40));
     EXPECT_FALSE(FundsCover(100, 60, 41));
     EXPECT_TRUE(FundsCover(100, 30, -10));
-}
-
-TEST(Bets, WhatAHandDoesToEachBet) {
-    // The fates of the Player, Banker and Tie bets on a Player win, a Banker win and a tie: N no bet,
-    // W wins, L loses, S stands.
-    const auto fates = [](SeatBets bets) {
-        std::string text;
-        for (char result : {'P', 'B', 'T'}) {
-            const SeatFates f = FatesOf(bets, result);
-            for (BetFate fate : {f.Player, f.Banker, f.Tie}) {
-                text += "NWLS"[static_cast<int>(fate)];
-            }
-            text += ' ';
-        }
-        return text;
-    };
-    EXPECT_EQ(fates({1, 0, 1}), "WNL LNL SNW ");
-    EXPECT_EQ(fates({0, 2, 0}), "NLN NWN NSN ");
-}
-
-TEST(TableGame, AShoeFromItsStartToItsEnd) {
-    Shoe shoe;
-    MarkingState marking;
-    shoe.SetSeed(5);
-    shoe.DeckCount = 0; // not a size: the shoe is built of eight decks and counted as such
-    marking.HandNumber = 40;
-    StartShoe(shoe, marking, false);
-    EXPECT_EQ(shoe.ShoeDecks, 8);
-    EXPECT_TRUE(shoe.ShoeInPlay);
-    EXPECT_EQ(marking.HandNumber, 0);
-    EXPECT_FALSE(marking.PlayerBlueForShoe);
-
-    int settled = 0;
-    const auto settle = [&] { ++settled; };
-    EXPECT_EQ(DealHands(shoe, marking, 1, settle), 1);
-    EXPECT_EQ(settled, 0); // a single hand is presented first, then settled by the table
-    int dealt = 1;
-    while (!shoe.EndOfShoe) {
-        dealt += DealHands(shoe, marking, 90, settle);
-    }
-    EXPECT_EQ(marking.HandNumber, dealt);
-    EXPECT_EQ(settled, dealt - 1);
-    EXPECT_EQ(DealHands(shoe, marking, 90, settle), 0);
-    EXPECT_EQ(marking.HandNumber, dealt);
 }
 
 } // namespace
