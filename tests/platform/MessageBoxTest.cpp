@@ -15,26 +15,6 @@ class MessageBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The seam: every request is recorded with its caption, icon and buttons and answered from the
-    // queue (Ok once it is empty); the real boxes come back when the recorder goes.
-    void presenterSeesEveryRequestAndAnswers() {
-        {
-            test::RecordingPresenter presenter;
-            presenter.QueueAnswer(MsgResult::Cancel);
-            QCOMPARE(ShowMessage("Sure?", MsgIcon::Exclamation, MsgButtons::OkCancel), MsgResult::Cancel);
-            QCOMPARE(ShowMessage("Web", MsgIcon::Information, MsgButtons::Ok, nullptr, "Other"),
-                     MsgResult::Ok);
-            QCOMPARE(presenter.Texts(), (QStringList{"Sure?", "Web"}));
-            const MessageRequest first = presenter.Requests().first();
-            QCOMPARE(first.Caption + ' ' + presenter.Last().Caption, QString("Quorrel Baccarat Other"));
-            QCOMPARE(first.Icon, MsgIcon::Exclamation);
-            QCOMPARE(first.Buttons, MsgButtons::OkCancel);
-            QCOMPARE(presenter.Last().Icon, MsgIcon::Information);
-        }
-        QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape); });
-        QCOMPARE(ShowMessage("real"), MsgResult::Ok);
-    }
-
     // The real box: its caption, text, icon, button count and default, and the answer; questions
     // default to Cancel, and Escape cancels them. A key of 0 clicks OK.
     void realBox_data() {

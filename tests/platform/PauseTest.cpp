@@ -53,20 +53,6 @@ private slots:
         }
     }
 
-    // The seam replaces the wait and records it; the real clock comes back with it gone.
-    void theHookReplacesTheWait() {
-        QElapsedTimer clock;
-        clock.start();
-        {
-            test::FastPause fast;
-            Pause(5);
-            Pause(0.5);
-            QCOMPARE(fast.Durations(), (QList<double>{5, 0.5}));
-        }
-        QVERIFY(clock.elapsed() < 1000);
-        QVERIFY(Timed(0.02) >= 21);
-    }
-
     // Last: once the application is told to quit, nested event loops refuse to run for the rest of
     // the process. Pause must then still wait, without spinning.
     void waitsWhileTheApplicationQuits() {
