@@ -3,6 +3,7 @@
 #include "Shoe.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <tuple>
 #include <vector>
@@ -153,6 +154,8 @@ struct Ending {
     const char* name;
     SystemKind system;
     Cents bankroll, stopWin, stopLoss;
+    // Even-money Player bets move the bankroll in whole units, so a stop is met exactly, never passed.
+    bacc::BetSide side = bacc::BetSide::Player;
 };
 
 class SessionEnd : public testing::TestWithParam<Ending> {};
@@ -162,6 +165,7 @@ TEST_P(SessionEnd, AtTheFirstHandThatReachesIt) {
     const Ending& e = GetParam();
     LabParameters p;
     p.system = e.system;
+    p.side = e.side;
     p.bankroll = e.bankroll;
     p.stopWin = e.stopWin;
     p.stopLoss = e.stopLoss;
@@ -183,6 +187,9 @@ TEST_P(SessionEnd, AtTheFirstHandThatReachesIt) {
         ASSERT_FALSE(reached(path[h])) << "hand " << h + 1;
     }
     EXPECT_TRUE(reached(path.back()) || lab.ruined == 1);
+    if (e.stopWin > 0 || e.stopLoss > 0) {
+        EXPECT_EQ(std::abs(path.back() - e.bankroll), std::max(e.stopWin, e.stopLoss));
+    }
     EXPECT_EQ(lab.finalBankroll[2], path.back());
     EXPECT_EQ(lab.ruined, e.stopWin == 0 && e.stopLoss == 0 ? 1u : 0u);
 }
