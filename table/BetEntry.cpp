@@ -270,6 +270,9 @@ void AddUnits(TableWindow& table, BetSpot spot, int seat, int units) {
         return;
     }
     box->SetDigits(QString::number(newUnits));
+    // The box already has the focus: a refused entry typed next goes back to this bet, not to the one
+    // before the add, which its value label no longer shows.
+    table.SavedBet = static_cast<std::int16_t>(newUnits);
     QLabel* value = table.BetValueLabel(spot, seat);
     value->setText(MoneyCaption(static_cast<double>(BetDollars(newUnits, unitValue))));
     value->show();
