@@ -87,14 +87,8 @@ void PlayOut(Shoe& shoe, ShoeCounts& counts, BeforeHand before, AfterHand after)
     while (!shoe.EndOfShoe) {
         before(shoe);
         shoe.DealHand();
-        const HandState& hand = shoe.Hand;
-        after(hand.HandResult);
-        ++counts.hands;
-        counts.banker += hand.HandResult == 'B';
-        counts.player += hand.HandResult == 'P';
-        counts.tie += hand.HandResult == 'T';
-        counts.playerNaturals += hand.PlayerNatural;
-        counts.bankerNaturals += hand.BankerNatural;
+        after(shoe.Hand.HandResult);
+        counts.Count(shoe.Hand);
     }
     ++counts.shoes;
 }
@@ -188,12 +182,7 @@ bool PlaySession(const LabParameters& p, std::uint64_t session, Shoe& shoe, cons
             }
             shoe.DealHand();
             const HandState& h = shoe.Hand;
-            ++counts.hands;
-            counts.banker += h.HandResult == 'B';
-            counts.player += h.HandResult == 'P';
-            counts.tie += h.HandResult == 'T';
-            counts.playerNaturals += h.PlayerNatural;
-            counts.bankerNaturals += h.BankerNatural;
+            counts.Count(h);
             const bool decided = bettor.Settle(h.HandResult);
             const Cents bankroll = bettor.Bankroll();
             peak = std::max(peak, bankroll);

@@ -7,6 +7,7 @@
 // are added in session order, so a seed gives the same figures for any thread count. Shoe k of a plain
 // run is shoe k of SetSeed(seed); session s (0, 1, ...) of K shoes plays shoes s * K + 1 .. s * K + K.
 #include "BettingSystems.h"
+#include "Shoe.h"
 #include "ShoeOdds.h"
 
 #include <array>
@@ -27,6 +28,15 @@ struct ShoeCounts {
     std::uint64_t bankerNaturals = 0;
 
     void Add(const ShoeCounts& other);
+    // Counts one hand dealt.
+    void Count(const HandState& hand) {
+        ++hands;
+        banker += hand.HandResult == 'B';
+        player += hand.HandResult == 'P';
+        tie += hand.HandResult == 'T';
+        playerNaturals += hand.PlayerNatural;
+        bankerNaturals += hand.BankerNatural;
+    }
     bool operator==(const ShoeCounts&) const = default;
 };
 
