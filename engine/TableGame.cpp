@@ -1,6 +1,13 @@
 #include "TableGame.h"
 
+#include "GameListener.h"
+
 namespace bacc {
+
+GameListeners& TheGameListeners() {
+    static GameListeners listeners;
+    return listeners;
+}
 
 void StartShoe(Shoe& shoe, MarkingState& marking, bool playerBlue) {
     shoe.StartShoe();
