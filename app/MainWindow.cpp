@@ -4,6 +4,7 @@
 #include "Artwork.h"
 #include "CardsDealtWindow.h"
 #include "ChildWindow.h"
+#include "CoachWindow.h"
 #include "HelpViewer.h"
 #include "IniFile.h"
 #include "MarkingCardWindow.h"
@@ -140,6 +141,7 @@ std::span<const MainWindow::Control> MainWindow::Controls() {
         {Trainer, "mnuShoeOdds", "Shoe &Odds", nullptr, nullptr, nullptr, nullptr, nullptr,
          &M::mnuShoeOdds_Click},
         {Trainer, "mnuRoads", "&Roads", nullptr, nullptr, nullptr, nullptr, nullptr, &M::mnuRoads_Click},
+        {Trainer, "mnuCoach", "&Coach", nullptr, nullptr, nullptr, nullptr, nullptr, &M::mnuCoach_Click},
         {Window, "mnuWindowTable", "Table", nullptr, nullptr, nullptr, nullptr, nullptr,
          &M::mnuWindowTable_Click},
         {Window, "mnuWindowMarkCard", "Marking Card", nullptr, nullptr, nullptr, nullptr, nullptr,
@@ -690,6 +692,10 @@ void MainWindow::mnuShoeOdds_Click() {
 
 void MainWindow::mnuRoads_Click() {
     OpenRoads();
+}
+
+void MainWindow::mnuCoach_Click() {
+    OpenCoach();
 }
 
 // The Window menu shows a window as its own opening does and brings it to the front. The cards-dealt

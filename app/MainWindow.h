@@ -50,6 +50,7 @@ public:
     void mnuStrategyLab_Click();
     void mnuShoeOdds_Click();
     void mnuRoads_Click();
+    void mnuCoach_Click();
     void mnuWindowTable_Click();
     void mnuWindowMarkCard_Click();
     void mnuWindowCardsDealt_Click();

@@ -182,7 +182,7 @@ private slots:
                 "mnuArrows=&Arrows to reveal cards mnuHands=&Hands to reveal cards mnuSep3=- "
                 "mnuStatistics=&Statistics "
                 "mnuWeb=&Web: mnuDravenholt=&Dravenholt "
-                "mnuTrainer=&Trainer: mnuStrategyLab=&Strategy Lab mnuShoeOdds=Shoe &Odds mnuRoads=&Roads "
+                "mnuTrainer=&Trainer: mnuStrategyLab=&Strategy Lab mnuShoeOdds=Shoe &Odds mnuRoads=&Roads mnuCoach=&Coach "
                 "mnuWindow=&Window: mnuWindowTable=Table mnuWindowMarkCard=Marking Card "
                 "mnuWindowCardsDealt=Cards Dealt mnuWindowCardsDealtCount=Cards Dealt Count "
                 "mnuWindowStatistics=Statistics "
