@@ -114,22 +114,6 @@ TEST(Coach, ChoiceIsTheCostAgainstTheBestBetOfTheHand) {
     EXPECT_NEAR(coach.Seat(1).ChoiceCost(), 0, 1e-9); // Banker was the best bet
 }
 
-TEST(Coach, ACertainResultIsNoLuck) {
-    bacc::Shoe shoe;
-    testshoe::StartStackedShoe(shoe, ShoeEndingInZeros());
-    shoe.NextCard = 42;
-    bacc::Coach coach;
-    coach.Add(PlayHand(shoe, {{{{0, 0, 1}, 5}, {{0, 0, 0}, 5}}}));
-    EXPECT_EQ(coach.Seat(0).Actual(), 4000);
-    EXPECT_NEAR(coach.Seat(0).Variance(), 0, 1e-6);
-    EXPECT_EQ(coach.Seat(0).LuckDeviations(), 0);
-    EXPECT_EQ(coach.Seat(0).BestEdge(), -8);      // the tie was the best bet, +800 %
-    EXPECT_EQ(coach.Seat(1).Points().size(), 1u); // a seat without bets still follows the hands
-    coach.Reset();
-    EXPECT_EQ(coach.Hands(), 0);
-    EXPECT_EQ(coach.Seat(0).Points().size(), 0u);
-}
-
 // Eight-deck shoes dealt as the table deals them; one seat bets Banker, and Tie whenever the odds
 // favour it, the other alternates Player and Tie. Luck summed over the hands is within four standard
 // errors of zero.
