@@ -1,8 +1,7 @@
 #include "RoadsWindow.h"
 
-#include "GameEvents.h"
-#include "Marking.h"
 #include "Palette.h"
+#include "TableGame.h"
 
 #include <algorithm>
 
@@ -171,20 +170,17 @@ RoadsWindow::RoadsWindow(QWidget* parent)
     // The captions move with the view: the whole board is drawn again when it scrolls.
     connect(scroll_->horizontalScrollBar(), &QScrollBar::valueChanged, board_, qOverload<>(&QWidget::update));
     layout->addWidget(scroll_);
-    connect(&GameEvents::Instance(), &GameEvents::ShoeStarted, this, &RoadsWindow::Refresh);
-    connect(&GameEvents::Instance(), &GameEvents::HandRecorded, this, &RoadsWindow::Refresh);
+    TheGameListeners().Add(this);
     Refresh();
     SetDesignSize(QSize(36 * BigCell + 24, board_->sizeHint().height() + 20));
 }
 
+RoadsWindow::~RoadsWindow() {
+    TheGameListeners().Remove(this);
+}
+
 void RoadsWindow::Refresh() {
-    results_.clear();
-    const MarkingState& marking = TheMarking();
-    const auto hands =
-        std::min<std::size_t>(marking.Marks.size(), static_cast<std::size_t>(marking.HandNumber));
-    for (std::size_t k = 0; k < hands; ++k) {
-        results_ += marking.Marks[k].Result;
-    }
+    results_ = TheTableGame().SeenResults();
     roads_ = BuildRoads(results_);
     board_->resize(board_->sizeHint());
     board_->update();
