@@ -147,21 +147,7 @@ protected:
 private:
     int CaptionHeight() const { return fontMetrics().height() + 4; }
 
-    const RoadGrid& Grid(Road road) const {
-        const Roads& roads = window_.Drawn();
-        switch (road) {
-        case BeadPlate:
-            return roads.BeadPlate;
-        case BigRoad:
-            return roads.BigRoad;
-        case BigEyeBoy:
-            return roads.Of(DerivedRoad::BigEyeBoy);
-        case SmallRoad:
-            return roads.Of(DerivedRoad::SmallRoad);
-        default:
-            return roads.Of(DerivedRoad::CockroachPig);
-        }
-    }
+    const RoadGrid& Grid(Road road) const { return window_.Grid(road); }
 
     // A road's caption row at (left, top), its cells under it in whole columns, and its scroll bar
     // beside the caption.
@@ -403,6 +389,17 @@ void RoadsWindow::ShowRoads() {
                                             .arg(trends_.ExpectedColumns, 0, 'f', 1)
                                             .arg(trends_.ColumnsDeviation, 0, 'f', 1)
                                       : none);
+}
+
+const RoadGrid& RoadsWindow::Grid(Road road) const {
+    switch (road) {
+    case BeadPlate:
+        return roads_.BeadPlate;
+    case BigRoad:
+        return roads_.BigRoad;
+    default:
+        return roads_.Derived[static_cast<std::size_t>(road - BigEyeBoy)];
+    }
 }
 
 QRect RoadsWindow::RoadArea(Road road) const {

@@ -29,6 +29,7 @@ public:
     // The roads in the order the board lays them out; the scroll bar of each is "hsb" + its name
     // without spaces.
     enum Road { BeadPlate, BigRoad, BigEyeBoy, SmallRoad, CockroachPig, RoadCount };
+    const RoadGrid& Grid(Road road) const;
     // Where a road's cells are drawn on the board, and the size of one cell.
     QRect RoadArea(Road road) const;
     int CellSize(Road road) const;

@@ -21,36 +21,26 @@ namespace bacc {
 class RoadsPlayTest : public QObject {
     Q_OBJECT
 
-    static constexpr RoadsWindow::Road AllRoads[] = {RoadsWindow::BeadPlate, RoadsWindow::BigRoad,
-                                                     RoadsWindow::BigEyeBoy, RoadsWindow::SmallRoad,
-                                                     RoadsWindow::CockroachPig};
-    static const char* BarName(RoadsWindow::Road road) {
-        static const char* const names[] = {"hsbBeadPlate", "hsbBigRoad", "hsbBigEyeBoy", "hsbSmallRoad",
-                                            "hsbCockroachPig"};
-        return names[road];
-    }
-    static const RoadGrid& Grid(const Roads& roads, RoadsWindow::Road road) {
-        switch (road) {
-        case RoadsWindow::BeadPlate:
-            return roads.BeadPlate;
-        case RoadsWindow::BigRoad:
-            return roads.BigRoad;
-        default:
-            return roads.Derived[static_cast<std::size_t>(road - RoadsWindow::BigEyeBoy)];
-        }
-    }
+    // Each road and its scroll bar.
+    static constexpr std::pair<RoadsWindow::Road, const char*> Bars[] = {
+        {RoadsWindow::BeadPlate, "hsbBeadPlate"},
+        {RoadsWindow::BigRoad, "hsbBigRoad"},
+        {RoadsWindow::BigEyeBoy, "hsbBigEyeBoy"},
+        {RoadsWindow::SmallRoad, "hsbSmallRoad"},
+        {RoadsWindow::CockroachPig, "hsbCockroachPig"}};
+
     // Each road shows whole cells inside the board, and its newest column with the one after it.
     static void ExpectNewestColumnsInView(RoadsWindow* window) {
         QWidget* board = window->findChild<QWidget*>(QStringLiteral("RoadsBoard"));
-        for (RoadsWindow::Road road : AllRoads) {
-            const auto* bar = window->findChild<QScrollBar*>(QLatin1String(BarName(road)));
+        for (const auto& [road, name] : Bars) {
+            const auto* bar = window->findChild<QScrollBar*>(QLatin1String(name));
             const QRect area = window->RoadArea(road);
             const int cell = window->CellSize(road);
-            QVERIFY2(board->rect().contains(area), BarName(road));
+            QVERIFY2(board->rect().contains(area), name);
             QCOMPARE(area.width() % cell, 0);
             QCOMPARE(bar->pageStep(), area.width() / cell);
-            const int next = Grid(window->Drawn(), road).Columns;
-            QVERIFY2(bar->value() <= next - 1 && next < bar->value() + bar->pageStep(), BarName(road));
+            const int next = window->Grid(road).Columns;
+            QVERIFY2(bar->value() <= next - 1 && next < bar->value() + bar->pageStep(), name);
             QCOMPARE(bar->isVisible(), bar->value() > 0);
             // The columns left over are fewer than one.
             if (road == RoadsWindow::BigRoad) {
