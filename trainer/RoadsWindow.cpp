@@ -324,9 +324,6 @@ RoadsWindow::RoadsWindow(QWidget* parent)
     auto* figures = new QGridLayout;
     figures->setHorizontalSpacing(12);
     figures->setVerticalSpacing(1);
-    const QString runTip = QStringLiteral(
-        "Worked out exactly: the chance that this many hands, each a Banker win with the shoe's own "
-        "Banker share, hold a run at least this long somewhere");
     decided_ = Figure("lblRunChanceHeading", this);
     auto* runHeading = new QLabel(QStringLiteral("Longest run"), this);
     runHeading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -342,9 +339,6 @@ RoadsWindow::RoadsWindow(QWidget* parent)
     figures->addWidget(new QLabel(QStringLiteral("Player"), this), 2, 0);
     figures->addWidget(playerRun_, 2, 1);
     figures->addWidget(playerChance_, 2, 2);
-    for (QLabel* label : {decided_, bankerChance_, playerChance_}) {
-        label->setToolTip(runTip);
-    }
     columns_ = Figure("lblColumns", this);
     expectedColumns_ = Figure("lblExpectedColumns", this);
     expectedColumns_->setToolTip(QStringLiteral(
@@ -380,6 +374,16 @@ void RoadsWindow::ShowRoads() {
     const bool decided = trends_.Decided > 0;
     decided_->setText(QStringLiteral("Chance in %1 hands").arg(trends_.Decided));
     const QString none = QStringLiteral("-");
+    const QString runTip =
+        decided ? QStringLiteral(
+                      "Worked out exactly: the chance that %1 hands, each won by Banker as often as in this "
+                      "shoe (%2), hold a run at least this long somewhere")
+                      .arg(trends_.Decided)
+                      .arg(Percent(static_cast<double>(trends_.Banker) / trends_.Decided))
+                : QString();
+    for (QLabel* label : {decided_, bankerChance_, playerChance_}) {
+        label->setToolTip(runTip);
+    }
     bankerRun_->setText(QString::number(trends_.LongestBanker));
     playerRun_->setText(QString::number(trends_.LongestPlayer));
     bankerChance_->setText(trends_.LongestBanker > 0 ? Percent(trends_.BankerRunChance) : none);
