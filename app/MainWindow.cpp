@@ -155,6 +155,8 @@ std::span<const MainWindow::Control> MainWindow::Controls() {
          &M::mnuWindowShoeOdds_Click},
         {Window, "mnuWindowRoads", "Roads", nullptr, nullptr, nullptr, nullptr, nullptr,
          &M::mnuWindowRoads_Click},
+        {Window, "mnuWindowCoach", "Coach", nullptr, nullptr, nullptr, nullptr, nullptr,
+         &M::mnuWindowCoach_Click},
         {Help, "mnuContents", "&Contents and Index", nullptr, nullptr, nullptr, nullptr, nullptr,
          &M::mnuContents_Click},
         {Help, "mnuSep2", nullptr},
@@ -390,7 +392,7 @@ bool MainWindow::MDIForm_Unload() {
     }
     CloseStatistics();
     for (ChildWindow* trainer :
-         std::initializer_list<ChildWindow*>{TheStrategyLab(), TheShoeOdds(), TheRoads()}) {
+         std::initializer_list<ChildWindow*>{TheStrategyLab(), TheShoeOdds(), TheRoads(), TheCoach()}) {
         if (trainer) {
             trainer->Frame()->close();
         }
@@ -760,6 +762,10 @@ void MainWindow::mnuWindowShoeOdds_Click() {
 
 void MainWindow::mnuWindowRoads_Click() {
     OpenRoads()->BringToFront();
+}
+
+void MainWindow::mnuWindowCoach_Click() {
+    OpenCoach()->BringToFront();
 }
 
 void MainWindow::mnuContents_Click() {

@@ -59,6 +59,7 @@ public:
     void mnuWindowStrategyLab_Click();
     void mnuWindowShoeOdds_Click();
     void mnuWindowRoads_Click();
+    void mnuWindowCoach_Click();
     void mnuContents_Click();
     void mnuAbout_Click();
 

@@ -195,9 +195,9 @@ int Run() {
     // The coach over a new shoe dealt 90 hands at a click: PLAYER 1 on Banker, PLAYER 2 on Player and Tie.
     table->maisyk_Click();
     Trigger(main, "mnuCoach");
-    Bet(table, &TableWindow::txtBankerBet_LostFocus, table->txtBankerBet[0], 0, 2);
-    Bet(table, &TableWindow::txtPlayerBet_LostFocus, table->txtPlayerBet[1], 1, 3);
-    Bet(table, &TableWindow::txtTieBet_LostFocus, table->txtTieBet[1], 1, 1);
+    Bet(table, &TableWindow::txtBankerBet_LostFocus, table->BetBox(BetSpot::Banker, 0), 0, 2);
+    Bet(table, &TableWindow::txtPlayerBet_LostFocus, table->BetBox(BetSpot::Player, 1), 1, 3);
+    Bet(table, &TableWindow::txtTieBet_LostFocus, table->BetBox(BetSpot::Tie, 1), 1, 1);
     table->HandsAtaTime->SetDigits(QStringLiteral("90"));
     table->duokkortos_Click();
     Save(main, QStringLiteral("coach.png"));
