@@ -200,6 +200,7 @@ int Run() {
     Bet(table, &TableWindow::txtTieBet_LostFocus, table->BetBox(BetSpot::Tie, 1), 1, 1);
     table->HandsAtaTime->SetDigits(QStringLiteral("90"));
     table->duokkortos_Click();
+    TheCoach()->BringToFront();
     Save(main, QStringLiteral("coach.png"));
     SetPauseHook(nullptr);
     return 0;
