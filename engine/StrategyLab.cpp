@@ -81,28 +81,23 @@ void RunOnThreads(unsigned threads, const std::atomic<std::uint64_t>& done, std:
     }
 }
 
-// Deals a shoe to its end and counts its hands; before and after each hand the caller may look on.
-template <typename BeforeHand, typename AfterHand>
-void PlayOut(Shoe& shoe, ShoeCounts& counts, BeforeHand before, AfterHand after) {
-    while (!shoe.EndOfShoe) {
-        before(shoe);
-        shoe.DealHand();
-        after(shoe.Hand.HandResult);
-        counts.Count(shoe.Hand);
+// Deals a shoe to its end and counts its hands.
+void PlayOut(ValueShoe& shoe, ShoeCounts& counts) {
+    while (!shoe.EndOfShoe()) {
+        counts.Count(shoe.Deal());
     }
     ++counts.shoes;
 }
 
-void PlayOut(Shoe& shoe, ShoeCounts& counts) {
-    PlayOut(
-        shoe, counts, [](const Shoe&) {}, [](char) {});
-}
-
 // The odds of each hand are worked out from the cards left before it is dealt.
-void PlayOut(Shoe& shoe, ShoeCounts& counts, EdgeReport& edge) {
-    PlayOut(
-        shoe, counts, [&edge](const Shoe& s) { edge.BeforeHand(RemainingValues(s)); },
-        [&edge](char result) { edge.AfterHand(result); });
+void PlayOut(ValueShoe& shoe, ShoeCounts& counts, EdgeReport& edge) {
+    while (!shoe.EndOfShoe()) {
+        edge.BeforeHand(shoe.Left());
+        const QuickHand hand = shoe.Deal();
+        edge.AfterHand(hand.result);
+        counts.Count(hand);
+    }
+    ++counts.shoes;
 }
 
 std::int32_t CurveCell(Cents bankroll) {
@@ -155,7 +150,7 @@ struct SessionOutcome {
 // Plays session `session` to its end; false when cancelled first. row, when given, receives the
 // bankroll after each hand, padded with the final one up to rowLength hands;
 // path the whole session.
-bool PlaySession(const LabParameters& p, std::uint64_t session, Shoe& shoe, const RunControl& control,
+bool PlaySession(const LabParameters& p, std::uint64_t session, ValueShoe& shoe, const RunControl& control,
                  std::atomic<std::uint64_t>& shoesDone, std::int32_t* row, int rowLength,
                  std::vector<Cents>* path, SessionOutcome& out) {
     Bettor bettor(p.system, p.side, p.limits, p.bankroll);
@@ -171,19 +166,17 @@ bool PlaySession(const LabParameters& p, std::uint64_t session, Shoe& shoe, cons
         if (Cancelled(control)) {
             return false;
         }
-        shoe.SetShoeSeed(p.seed, session * shoes + k + 1);
-        shoe.StartShoe();
+        shoe.Start(p.seed, session * shoes + k + 1);
         ++counts.shoes;
-        while (!shoe.EndOfShoe) {
+        while (!shoe.EndOfShoe()) {
             if (!bettor.PlaceBet()) {
                 out.ruined = true;
                 over = true;
                 break;
             }
-            shoe.DealHand();
-            const HandState& h = shoe.Hand;
-            counts.Count(h);
-            const bool decided = bettor.Settle(h.HandResult);
+            const QuickHand dealt = shoe.Deal();
+            counts.Count(dealt);
+            const bool decided = bettor.Settle(dealt.result);
             const Cents bankroll = bettor.Bankroll();
             peak = std::max(peak, bankroll);
             drawdown = std::max(drawdown, peak - bankroll);
@@ -234,9 +227,7 @@ PlainResult RunShoes(const PlainRun& run, const RunControl& control) {
     std::vector<ShoeCounts> totals(threads);
     std::vector<EdgeReport> edges(threads);
     RunOnThreads(threads, done, run.shoes, control, [&](unsigned t) {
-        Shoe shoe;
-        shoe.SetRecording(false);
-        shoe.DeckCount = run.decks;
+        ValueShoe shoe(run.decks);
         // Counted locally: the threads' totals sit side by side in memory.
         ShoeCounts counts;
         EdgeReport edge;
@@ -251,8 +242,7 @@ PlainResult RunShoes(const PlainRun& run, const RunControl& control) {
                     more = false;
                     break;
                 }
-                shoe.SetShoeSeed(run.seed, k + 1);
-                shoe.StartShoe();
+                shoe.Start(run.seed, k + 1);
                 if (run.edgeReport) {
                     PlayOut(shoe, counts, edge);
                 } else {
@@ -295,9 +285,7 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
 
     RunOnThreads(
         threads, done, sessions * static_cast<std::uint64_t>(p.shoesPerSession), control, [&](unsigned) {
-            Shoe shoe;
-            shoe.SetRecording(false);
-            shoe.DeckCount = p.decks;
+            ValueShoe shoe(p.decks);
             for (;;) {
                 const std::uint64_t c = next.fetch_add(1, std::memory_order_relaxed);
                 if (c >= chunks) {
