@@ -57,12 +57,18 @@ void ValueShoe::Start(std::uint64_t seed, std::uint64_t shoe) {
 
 void ValueShoe::ShuffleThrough(int position) {
     // The same draws as Shoe's shuffle: position i takes a card chosen uniformly from those not yet placed.
-    const int end = std::min(position + 1, size_ - 1);
+    // In locals: a byte stored may alias anything, so members would be reloaded after every swap.
+    const int size = size_;
+    const int end = std::min(position + 1, size - 1);
     std::uint8_t* values = values_.data();
+    ShuffleRandom random = random_;
     for (int i = shuffled_; i < end; ++i) {
-        const int j = i + static_cast<int>(random_.Below(static_cast<std::uint32_t>(size_ - i)));
-        std::swap(values[i], values[j]);
+        const int j = i + static_cast<int>(random.Below(static_cast<std::uint32_t>(size - i)));
+        const std::uint8_t card = values[i];
+        values[i] = values[j];
+        values[j] = card;
     }
+    random_ = random;
     shuffled_ = std::max(shuffled_, position + 1);
 }
 
