@@ -58,6 +58,31 @@ void BankrollCounts::Cover(std::int64_t low, std::int64_t high, int shift) {
     shift_ = shift;
 }
 
+void BankrollCounts::AddAll(std::span<const Cents> values) {
+    std::size_t i = 0;
+    while (i < values.size()) {
+        const int shift = shift_;
+        const std::int64_t base = base_;
+        const auto size = static_cast<std::uint64_t>(buckets_.size());
+        const auto within = (std::uint64_t{1} << shift) - 1;
+        Bucket* buckets = buckets_.data();
+        const std::size_t first = i;
+        for (; i < values.size(); ++i) {
+            const Cents value = values[i];
+            const auto at = static_cast<std::uint64_t>((value >> shift) - base);
+            if (at >= size) {
+                break;
+            }
+            ++buckets[at].count;
+            buckets[at].offset += static_cast<std::uint64_t>(value) & within;
+        }
+        total_ += i - first;
+        if (i < values.size()) {
+            Add(values[i++]); // makes room, widening the buckets if it must
+        }
+    }
+}
+
 void BankrollCounts::Merge(const BankrollCounts& other) {
     const auto [otherLow, otherHigh] = other.Used();
     if (other.total_ == 0) {

@@ -212,8 +212,8 @@ struct CurveShare {
 };
 
 // The bankrolls of a thread's finished sessions, one row after another, counted into its share of the
-// curve a million hands at a time and eight hands at a time: each row is read a cache line at a time,
-// and the more sessions are counted at once, the fewer times a hand's buckets are fetched.
+// curve a million hands at a time: the more sessions are counted at once, the fewer times a hand's
+// buckets are fetched into the cache.
 class CurveRows {
 public:
     CurveRows(int rowLength, int buckets, std::uint64_t chunk) : rowLength_(rowLength), buckets_(buckets) {
@@ -258,14 +258,17 @@ public:
         if (share.live.size() < longest) {
             share.live.resize(longest, BankrollCounts(buckets_));
         }
-        constexpr std::size_t band = 8;
-        for (std::size_t h0 = 0; h0 < longest; h0 += band) {
+        // Hand by hand: each row's cache line serves eight hands, and the counts of one hand are added
+        // in one loop.
+        column_.resize(ends_.size());
+        for (std::size_t h = 0; h < longest; ++h) {
+            std::size_t taken = 0;
             for (std::size_t i = 0, start = 0; i < ends_.size(); start = ends_[i++]) {
-                const std::size_t end = std::min(ends_[i], start + h0 + band);
-                for (std::size_t at = start + h0; at < end; ++at) {
-                    share.live[at - start].Add(rows_[at]);
-                }
+                // Read in bounds whether or not the session lasted that long, kept only if it did.
+                column_[taken] = rows_[std::min(start + h, rows_.size() - 1)];
+                taken += start + h < ends_[i];
             }
+            share.live[h].AddAll(std::span(column_.data(), taken));
         }
         rows_.clear();
         ends_.clear();
@@ -279,6 +282,7 @@ private:
     std::vector<Cents> rows_;
     std::vector<std::size_t> ends_;
     std::vector<Cents> finals_;
+    std::vector<Cents> column_;
     std::size_t chunkStart_ = 0;
 };
 
