@@ -228,7 +228,7 @@ bool ReplaceFile(const QByteArray& target, const std::string& content, const str
 class KeptFile {
 public:
     // The file's content, read again only when it has changed; nullptr when it cannot be read.
-    const FileContent* Current(const QByteArray& name) {
+    FileContent* Current(const QByteArray& name) {
         struct stat info {};
         if (name.isEmpty() || ::stat(name.constData(), &info) != 0) {
             kept_.reset();
@@ -255,15 +255,17 @@ public:
         return at->second;
     }
 
-    // After this program replaced the file by content: kept as it is now, unless something else has
-    // replaced it again meanwhile.
-    void Written(const QByteArray& name, std::string content) {
-        kept_.reset();
-        values_.clear();
+    // The kept content is about to be edited: the values looked up in it go.
+    void Editing() { values_.clear(); }
+    // After the edited content replaced the file: kept as the file is now, unless something else has
+    // replaced it again meanwhile; after a failed write, read again next time.
+    void Written(const QByteArray& name, bool replaced) {
         struct stat info {};
-        if (::stat(name.constData(), &info) == 0 &&
-            static_cast<std::size_t>(info.st_size) == content.size()) {
-            kept_ = FileContent{std::move(content), info};
+        if (replaced && kept_ && ::stat(name.constData(), &info) == 0 &&
+            static_cast<std::size_t>(info.st_size) == kept_->Bytes.size()) {
+            kept_->Info = info;
+        } else {
+            kept_.reset();
         }
     }
 
@@ -313,19 +315,21 @@ QString ReadIni(const QString& section, const QString& key) {
 void WriteIniValues(std::span<const IniValue> values) {
     const QByteArray target = CanonicalIniName();
     const std::lock_guard lock(KeptFileMutex());
-    const FileContent* content = TheKeptFile().Current(target);
+    KeptFile& kept = TheKeptFile();
+    FileContent* content = kept.Current(target);
     if (!content) {
         return;
     }
-    std::string edited = content->Bytes;
+    // Edited where it is kept: a large file is not copied for every value.
+    kept.Editing();
+    bool changed = false;
     for (const IniValue& value : values) {
-        edited = ini::Edit(edited, ToBytes(value.Section), ToBytes(value.Key), ToBytes(value.Value));
+        changed = ini::EditInPlace(content->Bytes, ToBytes(value.Section), ToBytes(value.Key),
+                                   ToBytes(value.Value)) ||
+                  changed;
     }
-    if (edited == content->Bytes) {
-        return;
-    }
-    if (ReplaceFile(target, edited, content->Info)) {
-        TheKeptFile().Written(target, std::move(edited));
+    if (changed) {
+        kept.Written(target, ReplaceFile(target, content->Bytes, content->Info));
     }
 }
 
