@@ -205,6 +205,10 @@ bool PlaySession(const LabParameters& p, std::uint64_t session, ValueShoe& shoe,
     return true;
 }
 
+// The bankrolls a thread keeps before counting them into the curve (8 MiB): whole chunks of sessions,
+// a million hands or more.
+constexpr std::size_t CurveBatchCells = std::size_t{1} << 20;
+
 // A thread's share of the curve: per hand index, the bankrolls of its sessions still playing then, and
 // the final bankrolls of its sessions that ended after exactly that many hands.
 struct CurveShare {
@@ -218,7 +222,7 @@ class CurveRows {
 public:
     CurveRows(int rowLength, int buckets, std::uint64_t chunk) : rowLength_(rowLength), buckets_(buckets) {
         if (rowLength_ > 0) {
-            rows_.reserve(BatchCells + static_cast<std::size_t>(rowLength_) * chunk);
+            rows_.reserve(CurveBatchCells + static_cast<std::size_t>(rowLength_) * chunk);
         }
     }
 
@@ -238,7 +242,7 @@ public:
         finals_.resize(chunkStart_);
     }
     void EndChunk(CurveShare& share) {
-        if (rows_.size() >= BatchCells) {
+        if (rows_.size() >= CurveBatchCells) {
             CountInto(share);
         }
     }
@@ -276,7 +280,6 @@ public:
     }
 
 private:
-    static constexpr std::size_t BatchCells = std::size_t{1} << 20;
     int rowLength_;
     int buckets_;
     std::vector<Cents> rows_;
@@ -344,9 +347,14 @@ PlainResult RunShoes(const PlainRun& run, const RunControl& control) {
 LabResult RunLab(const LabParameters& p, const RunControl& control) {
     const unsigned threads = std::max(p.threads, 1u);
     const std::uint64_t sessions = std::min(p.sessions, MaxLabSessions);
-    const std::uint64_t chunk = std::clamp<std::uint64_t>(sessions / (threads * 64ULL), 1, 256);
-    const std::uint64_t chunks = (sessions + chunk - 1) / chunk;
     const int rowLength = CurveHands(p);
+    // Chunks of long sessions are smaller, so that the curve's rows of one chunk stay within a batch.
+    const std::uint64_t chunk = std::clamp<std::uint64_t>(
+        sessions / (threads * 64ULL), 1,
+        rowLength > 0
+            ? std::clamp<std::uint64_t>(CurveBatchCells / static_cast<std::uint64_t>(rowLength), 1, 256)
+            : 256);
+    const std::uint64_t chunks = (sessions + chunk - 1) / chunk;
     const std::uint64_t pathCount =
         std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max(p.pathSessions, 0)), sessions);
 
