@@ -34,6 +34,13 @@ using DealtCount = std::array<DealtCountRow, RanksPerSuit>;
 // The 21-character text of a count row: label in columns 1-5, counts in columns 6, 9, 12 and 15.
 std::string CountRowText(const DealtCountRow& row);
 
+// The shoe sizes the table offers, in decks.
+inline constexpr std::array<int, 5> OfferedShoeSizes{1, 2, 4, 6, 8};
+// The size a shoe is built with: 1 to 8 decks as asked, anything else the largest shoe.
+constexpr int CheckedDeckCount(int decks) {
+    return decks >= 1 && decks <= 8 ? decks : 8;
+}
+
 // Slots: 0, 1 the Player's first two cards, 2 the Player's third; 3, 4 the Banker's first two, 5 its third.
 inline constexpr int SlotCount = 6;
 
