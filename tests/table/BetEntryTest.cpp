@@ -127,7 +127,7 @@ private slots:
         OpenTableWith(1000, 1000);
         test::FastPause clock;
         QVERIFY(!table->duokkortos->isEnabled()); // nothing to deal before the first shuffle
-        table->maisyk_Click();
+        QTest::mouseClick(table->maisyk, Qt::LeftButton);
         // The new shoe's marking card opened beside the table.
         QApplication::processEvents();
         QApplication::setActiveWindow(table);
@@ -137,7 +137,7 @@ private slots:
             messages->Clear();
             Type("HandsAtaTime", typed);
             FocusOn(table->txtSetFocus); // left again without a change
-            table->duokkortos_Click();
+            QTest::mouseClick(table->duokkortos, Qt::LeftButton);
             QCOMPARE(messages->Texts(), QStringList(3, QStringLiteral("Hands At a Time must be 1 to 90")));
             QCOMPARE(TheMarking().HandNumber, 0);
             QCOMPARE(Box("HandsAtaTime")->Digits(), typed);
@@ -206,12 +206,9 @@ private slots:
         Type("txtPlayerBet(0)", "10");
         QCOMPARE(Bets(0), QStringLiteral("10/0/0 $100/-/-"));
         QCOMPARE(messages->Count(), 0);
-    }
-
-    void aRefusedEntryAfterAnAddGoesBackToTheAdd() {
-        OpenTableWith(100, 1000);
-        Type("txtUnitValue", "10");
-        Click("lblPBetInc5(0)"); // the box takes the focus, then the 5 units
+        // Refused after an add: back to what the add left.
+        Type("txtPlayerBet(0)", "0");
+        Click("lblPBetInc5(0)");
         Type("txtPlayerBet(0)", "20");
         QCOMPARE(messages->Texts(), QStringList{NotEnoughMoney});
         QCOMPARE(Bets(0), QStringLiteral("5/0/0 $50/-/-"));
