@@ -91,6 +91,7 @@ private slots:
                         QStringLiteral("face %1 corner %2/%3").arg(face).arg(right).arg(bottom);
                     QVERIFY2(InkIn(image, covered) > 12, qPrintable(where + QStringLiteral(" has no index")));
                     QImage whitened = image;
+                    whitened.setDevicePixelRatio(1); // painted in device pixels
                     QPainter(&whitened).fillRect(covered, Qt::white);
                     QVERIFY2(InkIn(whitened, around) == 0,
                              qPrintable(where + QStringLiteral(" shows past it")));

@@ -49,6 +49,9 @@ class StatisticsTest : public QObject {
     // The window opened on these records, beside a table, with every message recorded.
     StatisticsWindow* Open(const QString& records = FullRecords) {
         CloseStatistics();
+        messages_.reset(); // each restores what was there before it
+        table_.reset();
+        settings_.reset();
         settings_ = std::make_unique<test::TempSettings>(records);
         table_ = std::make_unique<FakeTable>();
         messages_ = std::make_unique<test::RecordingPresenter>();
