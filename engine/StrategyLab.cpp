@@ -148,7 +148,7 @@ struct SessionOutcome {
     ShoeCounts counts;
     Cents finalBankroll = 0;
     Cents maxDrawdown = 0;
-    Cents wagered = 0;
+    WideCents wagered = 0;
     bool ruined = false;
 };
 
@@ -194,6 +194,13 @@ bool PlaySession(const LabParameters& p, std::uint64_t session, Shoe& shoe, cons
                 path->push_back(bankroll);
             }
             ++hand;
+            // Ruin is the bankroll falling below the table minimum, seen at once, whether or not
+            // another bet is due.
+            if (bankroll < p.limits.minimum) {
+                out.ruined = true;
+                over = true;
+                break;
+            }
             // Tested first, a run without stops never branches on the hand's result here.
             if (stops && decided &&
                 ((p.stopWin > 0 && bankroll - p.bankroll >= p.stopWin) ||
@@ -217,8 +224,8 @@ bool PlaySession(const LabParameters& p, std::uint64_t session, Shoe& shoe, cons
 
 struct ChunkTotals {
     ShoeCounts counts;
-    Cents wagered = 0;
-    Cents net = 0;
+    WideCents wagered = 0;
+    WideCents net = 0;
     std::uint64_t ruined = 0;
     std::uint64_t longest = 0;
     bool finished = false;

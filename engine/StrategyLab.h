@@ -92,8 +92,9 @@ using Spread = std::array<Cents, 5>;
 struct LabResult {
     ShoeCounts counts; // of the sessions finished
     std::uint64_t sessions = 0;
-    Cents wagered = 0;
-    Cents net = 0;
+    WideCents wagered = 0;
+    WideCents net = 0;
+    // Sessions whose bankroll fell below the table minimum on some hand, the last one included.
     std::uint64_t ruined = 0;
     Spread finalBankroll{};
     Cents medianMaxDrawdown = 0;
