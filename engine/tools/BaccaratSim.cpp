@@ -163,7 +163,7 @@ const std::array<Option, 18> Options{{
      [](Arguments& a, std::string_view o, std::string_view t) {
          a.threads = static_cast<unsigned>(Count(o, t, 1024));
      }},
-    {"--system", "NAME", "bet with a system: flat, martingale, paroli, dalembert, fibonacci or 1326", true,
+    {"--system", "NAME", "bet with a system: {systems}", true,
      [](Arguments& a, std::string_view o, std::string_view t) {
          a.system = bacc::SystemNamed(t);
          if (!a.system) {
@@ -238,7 +238,12 @@ void PrintHelp() {
     for (const Option& option : Options) {
         const std::string left =
             std::string(option.name) + (option.value.empty() ? "" : " ") + std::string(option.value);
-        std::printf("  %-20s %s\n", left.c_str(), std::string(option.help).c_str());
+        std::string help(option.help);
+        // The systems are named where they are defined.
+        if (const std::size_t at = help.find("{systems}"); at != std::string::npos) {
+            help.replace(at, 9, bacc::SystemNameList());
+        }
+        std::printf("  %-20s %s\n", left.c_str(), help.c_str());
     }
     std::printf("  %-20s %s\n", "--help", "this text");
 }
