@@ -485,10 +485,9 @@ void EdgeReport::AfterHand(char result) {
     expectedSquares_ += fixed(pendingExpected_ * pendingExpected_);
     variance_ += fixed(pendingVariance_);
     if (bet == 'T') {
-        wonHundredths_ += result == 'T' ? 800 : -100;
+        wonHundredths_ += result == 'T' ? TiePaysCents : -100;
     } else if (result != 'T') {
-        const std::int64_t win = bet == 'B' ? 95 : 100;
-        wonHundredths_ += result == bet ? win : -100;
+        wonHundredths_ += result == bet ? PaysCents(bet) : -100;
     }
 }
 
