@@ -102,42 +102,55 @@ private:
     std::size_t position_ = 0;
 };
 
-constexpr std::array<std::pair<std::string_view, SystemKind>, 6> SystemNames{{
-    {"flat", SystemKind::Flat},
-    {"martingale", SystemKind::Martingale},
-    {"paroli", SystemKind::Paroli},
-    {"dalembert", SystemKind::DAlembert},
-    {"fibonacci", SystemKind::Fibonacci},
-    {"1326", SystemKind::OneThreeTwoSix},
+template <typename Value> struct Naming {
+    Value value;
+    std::string_view name;
+    std::string_view title;
+};
+
+constexpr std::array<Naming<SystemKind>, 6> SystemNames{{
+    {SystemKind::Flat, "flat", "Flat"},
+    {SystemKind::Martingale, "martingale", "Martingale"},
+    {SystemKind::Paroli, "paroli", "Paroli"},
+    {SystemKind::DAlembert, "dalembert", "D'Alembert"},
+    {SystemKind::Fibonacci, "fibonacci", "Fibonacci"},
+    {SystemKind::OneThreeTwoSix, "1326", "1-3-2-6"},
 }};
 
-constexpr std::array<std::pair<std::string_view, BetSide>, 5> SideNames{{
-    {"banker", BetSide::Banker},
-    {"player", BetSide::Player},
-    {"tie", BetSide::Tie},
-    {"follow", BetSide::Follow},
-    {"opposite", BetSide::Opposite},
+constexpr std::array<Naming<BetSide>, 5> SideNames{{
+    {BetSide::Banker, "banker", "Banker"},
+    {BetSide::Player, "player", "Player"},
+    {BetSide::Tie, "tie", "Tie"},
+    {BetSide::Follow, "follow", "Follow the last result"},
+    {BetSide::Opposite, "opposite", "Opposite the last result"},
 }};
 
 template <typename Value, std::size_t N>
-std::optional<Value> Find(const std::array<std::pair<std::string_view, Value>, N>& names,
-                          std::string_view name) {
-    for (const auto& [text, value] : names) {
-        if (text == name) {
-            return value;
+std::optional<Value> Find(const std::array<Naming<Value>, N>& names, std::string_view name) {
+    for (const Naming<Value>& naming : names) {
+        if (naming.name == name) {
+            return naming.value;
         }
     }
     return std::nullopt;
 }
 
 template <typename Value, std::size_t N>
-std::string_view Name(const std::array<std::pair<std::string_view, Value>, N>& names, Value value) {
-    for (const auto& [text, v] : names) {
-        if (v == value) {
-            return text;
+const Naming<Value>& Of(const std::array<Naming<Value>, N>& names, Value value) {
+    for (const Naming<Value>& naming : names) {
+        if (naming.value == value) {
+            return naming;
         }
     }
-    return {};
+    return names[0];
+}
+
+template <typename Value, std::size_t N> std::string List(const std::array<Naming<Value>, N>& names) {
+    std::string text;
+    for (std::size_t i = 0; i < N; ++i) {
+        text += (i == 0 ? "" : i + 1 == N ? " or " : ", ") + std::string(names[i].name);
+    }
+    return text;
 }
 
 } // namespace
@@ -146,13 +159,25 @@ std::optional<SystemKind> SystemNamed(std::string_view name) {
     return Find(SystemNames, name);
 }
 std::string_view NameOf(SystemKind kind) {
-    return Name(SystemNames, kind);
+    return Of(SystemNames, kind).name;
 }
 std::optional<BetSide> SideNamed(std::string_view name) {
     return Find(SideNames, name);
 }
 std::string_view NameOf(BetSide side) {
-    return Name(SideNames, side);
+    return Of(SideNames, side).name;
+}
+std::string SystemNameList() {
+    return List(SystemNames);
+}
+std::string SideNameList() {
+    return List(SideNames);
+}
+std::string_view TitleOf(SystemKind kind) {
+    return Of(SystemNames, kind).title;
+}
+std::string_view TitleOf(BetSide side) {
+    return Of(SideNames, side).title;
 }
 
 std::unique_ptr<BettingSystem> MakeSystem(SystemKind kind) {

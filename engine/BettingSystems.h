@@ -8,21 +8,33 @@
 #include "Payouts.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace bacc {
 
 using Cents = std::int64_t;
 inline constexpr Cents CentsPerDollar = 100;
+// Sums of many amounts (all the money wagered over a study): a single stake or bankroll is Cents, but
+// a hundred million sessions of a million shoes each can wager more than 64 bits hold.
+__extension__ typedef __int128 WideCents;
 
 enum class SystemKind { Flat, Martingale, Paroli, DAlembert, Fibonacci, OneThreeTwoSix };
 // Where each bet goes. Follow bets on the last decided result (Banker before any), Opposite against it
 // (Player before any).
 enum class BetSide { Banker, Player, Tie, Follow, Opposite };
+
+// Every system and side, in the order the lab lists them (its stored choices are indexes into these).
+inline constexpr std::array<SystemKind, 6> AllSystems{SystemKind::Flat,      SystemKind::Martingale,
+                                                      SystemKind::Paroli,    SystemKind::DAlembert,
+                                                      SystemKind::Fibonacci, SystemKind::OneThreeTwoSix};
+inline constexpr std::array<BetSide, 5> AllSides{BetSide::Banker, BetSide::Player, BetSide::Tie,
+                                                 BetSide::Follow, BetSide::Opposite};
 
 // The names the simulator's command line uses: flat, martingale, paroli, dalembert, fibonacci, 1326;
 // banker, player, tie, follow, opposite.
@@ -30,6 +42,12 @@ std::optional<SystemKind> SystemNamed(std::string_view name);
 std::string_view NameOf(SystemKind kind);
 std::optional<BetSide> SideNamed(std::string_view name);
 std::string_view NameOf(BetSide side);
+// The same names as a list for a message: "flat, martingale, ... or 1326".
+std::string SystemNameList();
+std::string SideNameList();
+// What the lab window calls them: "Martingale", "D'Alembert", "1-3-2-6"; "Follow the last result".
+std::string_view TitleOf(SystemKind kind);
+std::string_view TitleOf(BetSide side);
 
 // The stake of the next bet, in units, from the decided results of the system's own bets so far.
 // Pushed bets (a Player or Banker bet on a tie) are never recorded.
@@ -78,7 +96,7 @@ public:
     void TakeBack();
 
     Cents Bankroll() const { return bankroll_; }
-    Cents Wagered() const { return wagered_; }
+    WideCents Wagered() const { return wagered_; }
     // The bet on the table: its stake and spot ('B', 'P' or 'T'); stake 0 when none stands.
     Cents Stake() const { return stake_; }
     char Spot() const { return spot_; }
@@ -94,7 +112,7 @@ private:
     std::int64_t mostUnits_; // beyond this many units the stake would overflow
     std::int64_t units_;     // the system's next stake
     Cents bankroll_;
-    Cents wagered_ = 0;
+    WideCents wagered_ = 0;
     Cents stake_ = 0;
     char spot_ = 'B';
     char lastDecided_ = 0;
@@ -130,6 +148,9 @@ inline bool Bettor::PlaceBet() {
     if (stake > bankroll_) {
         stake = bankroll_ / CentsPerDollar * CentsPerDollar;
     }
+    // However far a bankroll grows, a win of 8 to 1 still fits in Cents; far beyond any real bankroll.
+    stake = std::min(stake,
+                     (std::numeric_limits<Cents>::max() - bankroll_) / 8 / CentsPerDollar * CentsPerDollar);
     if (stake < limits_.minimum || stake <= 0) {
         return false;
     }

@@ -2,6 +2,8 @@
 
 #include "Shoe.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace bacc {
@@ -453,6 +455,19 @@ std::size_t BetIndex(char bet) {
 
 void EdgeReport::BeforeHand(const HandOdds& odds) {
     pending_ = BestPositiveBet(odds);
+    // The exact expected value of the bet, and the variance of what it wins: a win pays `pays`, a loss
+    // costs 1, a push (a tie, on Banker or Player) nothing.
+    const auto worth = [this](double expected, double win, double pays, double loss) {
+        pendingExpected_ = expected;
+        pendingVariance_ = std::max(win * pays * pays + loss - expected * expected, 0.0);
+    };
+    if (pending_ == 'B') {
+        worth(odds.EvBanker, odds.Banker, BankerWinPays, odds.Player);
+    } else if (pending_ == 'P') {
+        worth(odds.EvPlayer, odds.Player, PlayerWinPays, odds.Banker);
+    } else if (pending_ == 'T') {
+        worth(odds.EvTie, odds.Tie, TieWinPays, 1.0 - odds.Tie);
+    }
 }
 
 void EdgeReport::AfterHand(char result) {
@@ -464,6 +479,12 @@ void EdgeReport::AfterHand(char result) {
     }
     ++positiveHands_;
     ++betsOn_[BetIndex(bet)];
+    const auto fixed = [](double value) {
+        return static_cast<FixedSum>(std::llround(std::ldexp(value, 40)));
+    };
+    expected_ += fixed(pendingExpected_);
+    expectedSquares_ += fixed(pendingExpected_ * pendingExpected_);
+    variance_ += fixed(pendingVariance_);
     if (bet == 'T') {
         wonHundredths_ += result == 'T' ? TiePaysCents : -100;
     } else if (result != 'T') {
@@ -478,6 +499,33 @@ void EdgeReport::Merge(const EdgeReport& other) {
     for (std::size_t k = 0; k < betsOn_.size(); ++k) {
         betsOn_[k] += other.betsOn_[k];
     }
+    expected_ += other.expected_;
+    expectedSquares_ += other.expectedSquares_;
+    variance_ += other.variance_;
+}
+
+double EdgeReport::Mean(FixedSum sum, std::uint64_t count) {
+    return count == 0 ? 0.0 : std::ldexp(static_cast<double>(sum), -40) / static_cast<double>(count);
+}
+
+double EdgeReport::ExpectedPerBet() const {
+    return Mean(expected_, positiveHands_);
+}
+
+double EdgeReport::ExpectedPerBetError() const {
+    if (positiveHands_ < 2) {
+        return 0.0;
+    }
+    const double n = static_cast<double>(positiveHands_);
+    const double mean = ExpectedPerBet();
+    const double spread = std::max(Mean(expectedSquares_, positiveHands_) - mean * mean, 0.0) * n / (n - 1);
+    return std::sqrt(spread / n);
+}
+
+double EdgeReport::WonPerBetError() const {
+    return positiveHands_ == 0
+               ? 0.0
+               : std::sqrt(Mean(variance_, positiveHands_) / static_cast<double>(positiveHands_));
 }
 
 double EdgeReport::WonPerBet() const {
@@ -490,14 +538,16 @@ std::uint64_t EdgeReport::BetsOn(char bet) const {
 }
 
 std::string EdgeReport::JsonFields() const {
-    char text[256];
+    char text[512];
     std::snprintf(text, sizeof text,
                   "\"edge_hands\": %llu, \"edge_positive_hands\": %llu, \"edge_won_units\": %.2f, "
-                  "\"edge_per_bet\": %.6f, \"edge_banker_bets\": %llu, \"edge_player_bets\": %llu, "
+                  "\"edge_per_bet\": %.6f, \"edge_per_bet_se\": %.6f, \"edge_expected_per_bet\": %.6f, "
+                  "\"edge_expected_se\": %.6f, \"edge_banker_bets\": %llu, \"edge_player_bets\": %llu, "
                   "\"edge_tie_bets\": %llu",
                   static_cast<unsigned long long>(hands_), static_cast<unsigned long long>(positiveHands_),
-                  WonUnits(), WonPerBet(), static_cast<unsigned long long>(betsOn_[0]),
-                  static_cast<unsigned long long>(betsOn_[1]), static_cast<unsigned long long>(betsOn_[2]));
+                  WonUnits(), WonPerBet(), WonPerBetError(), ExpectedPerBet(), ExpectedPerBetError(),
+                  static_cast<unsigned long long>(betsOn_[0]), static_cast<unsigned long long>(betsOn_[1]),
+                  static_cast<unsigned long long>(betsOn_[2]));
     return text;
 }
 

@@ -84,18 +84,36 @@ public:
     double WonPerBet() const;
     // One bet count per kind of bet, for the report: 'B', 'P', 'T'.
     std::uint64_t BetsOn(char bet) const;
+    // What those bets were worth: the mean of their exact expected values, and its standard error (the
+    // spread of those values over the square root of their number).
+    double ExpectedPerBet() const;
+    double ExpectedPerBetError() const;
+    // The standard error of WonPerBet about ExpectedPerBet, from the exact variance of each bet: how
+    // far luck alone moves the realised win.
+    double WonPerBetError() const;
 
     // The fields of a JSON object, without its braces: "edge_hands", "edge_positive_hands",
-    // "edge_won_units" (%.2f), "edge_per_bet" (%.6f), then the bets placed on each side,
-    // "edge_banker_bets", "edge_player_bets", "edge_tie_bets".
+    // "edge_won_units" (%.2f), "edge_per_bet", "edge_per_bet_se", "edge_expected_per_bet",
+    // "edge_expected_se" (%.6f), then the bets placed on each side, "edge_banker_bets",
+    // "edge_player_bets", "edge_tie_bets".
     std::string JsonFields() const;
 
 private:
+    // Expected values and variances are summed in fixed point (2^-40), so that merged reports give the
+    // same figures, bit for bit, in any order.
+    __extension__ typedef __int128 FixedSum;
+    static double Mean(FixedSum sum, std::uint64_t count);
+
     std::uint64_t hands_ = 0;
     std::uint64_t positiveHands_ = 0;
     std::int64_t wonHundredths_ = 0;
     std::array<std::uint64_t, 3> betsOn_{};
+    FixedSum expected_ = 0;
+    FixedSum expectedSquares_ = 0;
+    FixedSum variance_ = 0;
     char pending_ = 0;
+    double pendingExpected_ = 0;
+    double pendingVariance_ = 0;
 };
 
 } // namespace bacc

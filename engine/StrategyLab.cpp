@@ -144,7 +144,7 @@ struct SessionOutcome {
     ShoeCounts counts;
     Cents finalBankroll = 0;
     Cents maxDrawdown = 0;
-    Cents wagered = 0;
+    WideCents wagered = 0;
     bool ruined = false;
 };
 
@@ -187,6 +187,13 @@ bool PlaySession(const LabParameters& p, std::uint64_t session, ValueShoe& shoe,
                 path->push_back(bankroll);
             }
             ++hand;
+            // Ruin is the bankroll falling below the table minimum, seen at once, whether or not
+            // another bet is due.
+            if (bankroll < p.limits.minimum) {
+                out.ruined = true;
+                over = true;
+                break;
+            }
             // Tested first, a run without stops never branches on the hand's result here.
             if (stops && decided &&
                 ((p.stopWin > 0 && bankroll - p.bankroll >= p.stopWin) ||
@@ -291,8 +298,8 @@ private:
 
 struct ChunkTotals {
     ShoeCounts counts;
-    Cents wagered = 0;
-    Cents net = 0;
+    WideCents wagered = 0;
+    WideCents net = 0;
     std::uint64_t ruined = 0;
     std::uint64_t longest = 0;
     bool finished = false;
@@ -467,14 +474,23 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
     return result;
 }
 
-std::string DollarsText(Cents cents) {
-    const std::uint64_t magnitude =
-        cents < 0 ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
-    char text[32];
-    std::snprintf(text, sizeof text, "%s%llu.%02llu", cents < 0 ? "-" : "",
-                  static_cast<unsigned long long>(magnitude / 100),
-                  static_cast<unsigned long long>(magnitude % 100));
-    return text;
+std::string DollarsText(WideCents cents) {
+    const bool negative = cents < 0;
+    // Unsigned, so that the most negative value has a magnitude too.
+    __extension__ typedef unsigned __int128 Magnitude;
+    Magnitude rest = negative ? Magnitude{0} - static_cast<Magnitude>(cents) : static_cast<Magnitude>(cents);
+    std::string digits;
+    for (int place = 0; place < 3 || rest > 0; ++place) {
+        if (place == 2) {
+            digits += '.';
+        }
+        digits += static_cast<char>('0' + static_cast<int>(rest % 10));
+        rest /= 10;
+    }
+    if (negative) {
+        digits += '-';
+    }
+    return {digits.rbegin(), digits.rend()};
 }
 
 void WriteCurveCsv(std::ostream& out, const std::vector<Spread>& curve) {

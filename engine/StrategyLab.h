@@ -95,8 +95,9 @@ using Spread = std::array<Cents, 5>;
 struct LabResult {
     ShoeCounts counts; // of the sessions finished
     std::uint64_t sessions = 0;
-    Cents wagered = 0;
-    Cents net = 0;
+    WideCents wagered = 0;
+    WideCents net = 0;
+    // Sessions whose bankroll fell below the table minimum on some hand, the last one included.
     std::uint64_t ruined = 0;
     Spread finalBankroll{};
     Cents medianMaxDrawdown = 0;
@@ -133,7 +134,7 @@ int CurveBuckets(int curveHands);
 LabResult RunLab(const LabParameters& parameters, const RunControl& control = {});
 
 // Cents as dollars with exactly two decimals and no separators: "1234.50", "-0.05".
-std::string DollarsText(Cents cents);
+std::string DollarsText(WideCents cents);
 // The curve as the simulator and the lab save it: the line "hand,p5,p25,p50,p75,p95", then one line per
 // hand, its number and the five percentiles in dollars and cents.
 void WriteCurveCsv(std::ostream& out, const std::vector<Spread>& curve);

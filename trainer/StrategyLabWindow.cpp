@@ -1,11 +1,13 @@
 #include "StrategyLabWindow.h"
 
 #include "IniFile.h"
+#include "LabChecks.h"
 #include "NumberText.h"
 #include "Palette.h"
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <fstream>
 #include <thread>
 
@@ -35,8 +37,6 @@ namespace {
 QPointer<StrategyLabWindow> openWindow;
 
 const QString Section = QStringLiteral("StrategyLab");
-const char* const Systems[] = {"flat", "martingale", "paroli", "dalembert", "fibonacci", "1326"};
-const char* const Sides[] = {"banker", "player", "tie", "follow", "opposite"};
 const int DeckSizes[] = {1, 2, 4, 6, 8};
 // Single sessions drawn thinly over the bands.
 constexpr int SampleSessions = 5;
@@ -57,7 +57,7 @@ QSpinBox* CountBox(const char* name, int low, int high, int value, QWidget* pare
     return box;
 }
 
-QString Money(Cents cents) {
+QString Money(WideCents cents) {
     return QString::fromStdString(FormatMoney(static_cast<double>(cents) / CentsPerDollar));
 }
 
@@ -90,14 +90,13 @@ void StrategyLabWindow::BuildControls() {
     auto* form = new QFormLayout;
     system_ = new QComboBox(this);
     system_->setObjectName(QStringLiteral("cboSystem"));
-    for (const char* name : {"Flat", "Martingale", "Paroli", "D'Alembert", "Fibonacci", "1-3-2-6"}) {
-        system_->addItem(QLatin1String(name));
+    for (const SystemKind kind : AllSystems) {
+        system_->addItem(QString::fromStdString(std::string(TitleOf(kind))));
     }
     side_ = new QComboBox(this);
     side_->setObjectName(QStringLiteral("cboSide"));
-    for (const char* name :
-         {"Banker", "Player", "Tie", "Follow the last result", "Opposite the last result"}) {
-        side_->addItem(QLatin1String(name));
+    for (const BetSide side : AllSides) {
+        side_->addItem(QString::fromStdString(std::string(TitleOf(side))));
     }
     decks_ = new QComboBox(this);
     decks_->setObjectName(QStringLiteral("cboDecks"));
@@ -179,8 +178,8 @@ void StrategyLabWindow::BuildControls() {
 
 LabParameters StrategyLabWindow::Parameters() const {
     LabParameters p;
-    p.system = SystemNamed(Systems[system_->currentIndex()]).value_or(SystemKind::Flat);
-    p.side = SideNamed(Sides[side_->currentIndex()]).value_or(BetSide::Banker);
+    p.system = AllSystems[static_cast<std::size_t>(system_->currentIndex())];
+    p.side = AllSides[static_cast<std::size_t>(side_->currentIndex())];
     const Cents unit = Cents{unit_->value()} * CentsPerDollar;
     p.limits = {unit, minimum_->value() > 0 ? Cents{minimum_->value()} * CentsPerDollar : unit,
                 Cents{maximum_->value()} * CentsPerDollar};
@@ -201,8 +200,10 @@ void StrategyLabWindow::cmdRun_Click() {
         return;
     }
     LabParameters p = Parameters();
-    if (p.limits.maximum > 0 && p.limits.maximum < p.limits.minimum) {
-        summary_->setText(QStringLiteral("The table maximum is below the minimum."));
+    if (const std::optional<LabProblem> problem = CheckLab(p)) {
+        QString text = QString::fromStdString(problem->message);
+        text[0] = text[0].toUpper();
+        summary_->setText(text + QLatin1Char('.'));
         return;
     }
     // Without a seed of the player's, each study plays new shoes; the seed used is shown, so a study can
@@ -370,19 +371,20 @@ const std::array<std::pair<QSpinBox * StrategyLabWindow::*, const char*>, 8>& St
 }
 
 void StrategyLabWindow::LoadChoices() {
-    const auto number = [](const char* key, int fallback) {
-        const QString stored = ReadIni(Section, QLatin1String(key));
-        return stored == QStringLiteral("No") ? fallback
-                                              : static_cast<int>(LeadingNumber(stored.toStdString()));
+    // A stored value that is not a whole number within the control's range (a hand-edited "1e300", "2.5"
+    // or "-4") leaves the control at its default.
+    const auto number = [](const char* key, int fallback, int low, int high) {
+        const std::optional<double> stored = StrictNumber(ReadIni(Section, QLatin1String(key)).toStdString());
+        return stored && *stored >= low && *stored <= high && *stored == std::floor(*stored)
+                   ? static_cast<int>(*stored)
+                   : fallback;
     };
-    const auto index = [](QComboBox* box, int stored) {
-        box->setCurrentIndex(stored >= 0 && stored < box->count() ? stored : box->currentIndex());
-    };
-    index(system_, number("System", 0));
-    index(side_, number("Side", 0));
-    index(decks_, number("Decks", 4));
-    for (const auto& [box, key] : KeptBoxes()) {
-        (this->*box)->setValue(number(key, (this->*box)->value()));
+    for (auto [box, key] : {std::pair{system_, "System"}, {side_, "Side"}, {decks_, "Decks"}}) {
+        box->setCurrentIndex(number(key, box->currentIndex(), 0, box->count() - 1));
+    }
+    for (const auto& [member, key] : KeptBoxes()) {
+        QSpinBox* box = this->*member;
+        box->setValue(number(key, box->value(), box->minimum(), box->maximum()));
     }
 }
 

@@ -2,6 +2,7 @@
 // every core, and prints one JSON object: the outcome counts and the speed, and with --system the
 // results of betting sessions played with that system.
 #include "BettingSystems.h"
+#include "LabChecks.h"
 #include "OddsCli.h"
 #include "StrategyLab.h"
 
@@ -20,6 +21,7 @@
 #include <string_view>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -75,7 +77,8 @@ std::optional<std::uint64_t> ParseWhole(std::string_view text) {
     return value;
 }
 
-// Dollars with at most two decimals, up to a trillion: "25", "12.5", "0.75".
+// Dollars with at most two decimals and at most 13 digits before the point: "25", "12.5", "0.75". The
+// range is left to CheckLab.
 std::optional<Cents> ParseDollars(std::string_view text) {
     const std::size_t point = text.find('.');
     const std::string_view whole = text.substr(0, point);
@@ -95,8 +98,10 @@ std::optional<Cents> ParseDollars(std::string_view text) {
 
 Cents PositiveDollars(std::string_view option, std::string_view text) {
     const std::optional<Cents> value = ParseDollars(text);
-    if (!value || *value <= 0) {
-        Bad(option, text, "dollars above 0, at most two decimals");
+    if (!value || *value <= 0 || *value > bacc::MaxBankroll) {
+        Bad(option, text,
+            "dollars from 0.01 to " + std::to_string(bacc::MaxBankroll / CentsPerDollar) +
+                ", at most two decimals");
     }
     return *value;
 }
@@ -104,8 +109,9 @@ Cents PositiveDollars(std::string_view option, std::string_view text) {
 // Stakes are whole dollars so that every payout is a whole number of cents.
 Cents StakeDollars(std::string_view option, std::string_view text) {
     const std::optional<std::uint64_t> value = ParseWhole(text);
-    if (!value || *value < 1 || *value > 1'000'000'000) {
-        Bad(option, text, "whole dollars, 1 to 1000000000");
+    constexpr auto most = static_cast<std::uint64_t>(bacc::MaxStake / CentsPerDollar);
+    if (!value || *value < 1 || *value > most) {
+        Bad(option, text, "whole dollars, 1 to " + std::to_string(most));
     }
     return static_cast<Cents>(*value) * CentsPerDollar;
 }
@@ -128,6 +134,10 @@ struct Option {
 };
 
 constexpr std::uint64_t MaxCount = 9'999'999'999'999'999'999ULL;
+// The ranges --help states.
+static_assert(bacc::MaxStake == Cents{1'000'000'000} * CentsPerDollar &&
+              bacc::MaxBankroll == Cents{1'000'000'000'000} * CentsPerDollar &&
+              bacc::MaxSessionShoes == 1'000'000 && bacc::MaxLabSessions == 100'000'000);
 
 const std::array<Option, 18> Options{{
     {"--decks", "N", "decks in the shoe: 1, 2, 4, 6 or 8 (default 8)", false,
@@ -153,11 +163,11 @@ const std::array<Option, 18> Options{{
      [](Arguments& a, std::string_view o, std::string_view t) {
          a.threads = static_cast<unsigned>(Count(o, t, 1024));
      }},
-    {"--system", "NAME", "bet with a system: flat, martingale, paroli, dalembert, fibonacci or 1326", true,
+    {"--system", "NAME", "bet with a system: {systems}", true,
      [](Arguments& a, std::string_view o, std::string_view t) {
          a.system = bacc::SystemNamed(t);
          if (!a.system) {
-             Bad(o, t, "flat, martingale, paroli, dalembert, fibonacci or 1326");
+             Bad(o, t, bacc::SystemNameList());
          }
      }},
     {"--side", "NAME",
@@ -165,29 +175,32 @@ const std::array<Option, 18> Options{{
      [](Arguments& a, std::string_view o, std::string_view t) {
          const std::optional<bacc::BetSide> side = bacc::SideNamed(t);
          if (!side) {
-             Bad(o, t, "banker, player, tie, follow or opposite");
+             Bad(o, t, bacc::SideNameList());
          }
          a.side = *side;
      }},
-    {"--unit", "D", "the system's unit stake in whole dollars (default 10)", true,
+    {"--unit", "D", "the system's unit stake in whole dollars, 1 to 1000000000 (default 10)", true,
      [](Arguments& a, std::string_view o, std::string_view t) { a.unit = StakeDollars(o, t); }},
-    {"--bankroll", "D", "the bankroll each session starts with, in dollars (default 1000)", true,
-     [](Arguments& a, std::string_view o, std::string_view t) { a.bankroll = PositiveDollars(o, t); }},
-    {"--min", "D", "table minimum in whole dollars (default: the unit)", true,
+    {"--bankroll", "D",
+     "the bankroll each session starts with: dollars, 0.01 to 1000000000000, at least the unit and "
+     "the table minimum (default 1000)",
+     true, [](Arguments& a, std::string_view o, std::string_view t) { a.bankroll = PositiveDollars(o, t); }},
+    {"--min", "D", "table minimum in whole dollars, 1 to 1000000000 (default: the unit)", true,
      [](Arguments& a, std::string_view o, std::string_view t) { a.minimum = StakeDollars(o, t); }},
-    {"--max", "D", "table maximum in whole dollars (default: none)", true,
+    {"--max", "D", "table maximum in whole dollars, the minimum to 1000000000 (default: none)", true,
      [](Arguments& a, std::string_view o, std::string_view t) { a.maximum = StakeDollars(o, t); }},
-    {"--session-shoes", "K", "shoes in a session, played with one bankroll (default 1)", true,
+    {"--session-shoes", "K", "shoes in a session, played with one bankroll, 1 to 1000000 (default 1)", true,
      [](Arguments& a, std::string_view o, std::string_view t) {
-         a.sessionShoes = static_cast<int>(Count(o, t, 1'000'000));
+         a.sessionShoes = static_cast<int>(Count(o, t, bacc::MaxSessionShoes));
      }},
-    {"--sessions", "N", "sessions to play (default: --shoes divided by --session-shoes)", true,
+    {"--sessions", "N", "sessions to play, 1 to 100000000 (default: --shoes divided by --session-shoes)",
+     true,
      [](Arguments& a, std::string_view o, std::string_view t) {
          a.sessions = Count(o, t, bacc::MaxLabSessions);
      }},
-    {"--stop-win", "D", "a session ends once its net gain reaches D dollars", true,
+    {"--stop-win", "D", "a session ends once its net gain reaches D dollars (0.01 to 1000000000000)", true,
      [](Arguments& a, std::string_view o, std::string_view t) { a.stopWin = PositiveDollars(o, t); }},
-    {"--stop-loss", "D", "a session ends once its net loss reaches D dollars", true,
+    {"--stop-loss", "D", "a session ends once its net loss reaches D dollars (0.01 to 1000000000000)", true,
      [](Arguments& a, std::string_view o, std::string_view t) { a.stopLoss = PositiveDollars(o, t); }},
     {"--curve", "FILE.csv",
      "write the 5/25/50/75/95 percentiles of the bankroll after each hand, across sessions", true,
@@ -204,8 +217,9 @@ const std::array<Option, 18> Options{{
          }
      }},
     {"--edge-report", "",
-     "without --system: count the hands on which a bet had positive expected value, and what betting one "
-     "unit on only those would have won",
+     "without --system: count the hands on which a bet had positive expected value, what betting one "
+     "unit on only those would have won and what those bets were worth (the mean of their exact expected "
+     "values), each with its standard error",
      false, [](Arguments& a, std::string_view, std::string_view) { a.edgeReport = true; }},
 }};
 
@@ -216,25 +230,72 @@ void PrintHelp() {
         "object: without --system the outcome counts, with --system betting sessions played with it.\n\n"
         "Money is in dollars; stakes are whole dollars, so every payout is exact to the cent. A Player or\n"
         "Banker bet that meets a tie rides to the next hand; the Tie bet is settled every hand. A short\n"
-        "bankroll bets what it holds; one that cannot cover the table minimum is ruined. Percentiles are by\n"
-        "nearest rank; in the curve, a session that has ended keeps its final bankroll.\n"
+        "bankroll bets what it holds. A session is ruined, and ends, on the hand after which its bankroll\n"
+        "is below the table minimum, the session's last hand included. Percentiles are by nearest rank; in\n"
+        "the curve, a session that has ended keeps its final bankroll.\n"
         "The curve counts each hand's bankrolls in at most 512 buckets: a cent wide while they span less\n"
         "than $5.12, otherwise the narrowest power of two cents that holds them. A percentile of the curve\n"
         "is the mean bankroll of the bucket holding its rank: exact when the bucket holds one value, else\n"
         "off by less than a bucket. The curve covers the first 1000 shoes of a session (fewer buckets a\n"
         "hand beyond 80 shoes, at least 32).\n"
         "Ctrl-C stops a run and prints what it has played with \"interrupted\": true (exit status 130).\n"
-        "Bad arguments: one line on stderr, exit status 2.\n\n");
+        "Bad arguments (an option given twice too): one line on stderr, exit status 2.\n\n");
     for (const Option& option : Options) {
         const std::string left =
             std::string(option.name) + (option.value.empty() ? "" : " ") + std::string(option.value);
-        std::printf("  %-20s %s\n", left.c_str(), std::string(option.help).c_str());
+        std::string help(option.help);
+        // The systems are named where they are defined.
+        if (const std::size_t at = help.find("{systems}"); at != std::string::npos) {
+            help.replace(at, 9, bacc::SystemNameList());
+        }
+        std::printf("  %-20s %s\n", left.c_str(), help.c_str());
     }
     std::printf("  %-20s %s\n", "--help", "this text");
 }
 
+bacc::LabParameters Study(const Arguments& arguments, std::uint64_t seed) {
+    bacc::LabParameters p;
+    p.system = arguments.system.value_or(bacc::SystemKind::Flat);
+    p.side = arguments.side;
+    p.limits = {arguments.unit, arguments.minimum.value_or(arguments.unit), arguments.maximum.value_or(0)};
+    p.bankroll = arguments.bankroll;
+    p.shoesPerSession = arguments.sessionShoes;
+    p.sessions = arguments.sessions.value_or(0);
+    p.stopWin = arguments.stopWin;
+    p.stopLoss = arguments.stopLoss;
+    p.decks = arguments.decks;
+    p.seed = seed;
+    p.threads = arguments.threads;
+    p.curve = arguments.curve.has_value();
+    p.pathSessions = 0;
+    return p;
+}
+
+std::string_view OptionFor(bacc::LabField field) {
+    switch (field) {
+    case bacc::LabField::Unit:
+        return "--unit";
+    case bacc::LabField::Minimum:
+        return "--min";
+    case bacc::LabField::Maximum:
+        return "--max";
+    case bacc::LabField::Bankroll:
+        return "--bankroll";
+    case bacc::LabField::StopWin:
+        return "--stop-win";
+    case bacc::LabField::StopLoss:
+        return "--stop-loss";
+    case bacc::LabField::Sessions:
+        return "--sessions";
+    case bacc::LabField::SessionShoes:
+        return "--session-shoes";
+    }
+    return "--system";
+}
+
 Arguments Parse(int argc, char* argv[]) {
     Arguments arguments;
+    std::array<bool, Options.size()> given{};
     for (int i = 1; i < argc; ++i) {
         const std::string_view name = argv[i];
         if (name == "--help" || name == "-h") {
@@ -249,6 +310,9 @@ Arguments Parse(int argc, char* argv[]) {
         }
         if (!option) {
             Fail("unknown argument '" + std::string(name) + "'");
+        }
+        if (std::exchange(given[static_cast<std::size_t>(option - Options.data())], true)) {
+            Fail(std::string(name) + " given twice");
         }
         if (option->value.empty()) {
             option->apply(arguments, option->name, {});
@@ -272,11 +336,6 @@ Arguments Parse(int argc, char* argv[]) {
         Fail(std::string(*arguments.strategyOption) + " needs --system");
     }
     if (arguments.system) {
-        const Cents minimum = arguments.minimum.value_or(arguments.unit);
-        if (arguments.maximum && *arguments.maximum < minimum) {
-            Fail("bad value for --max '" + std::to_string(*arguments.maximum / CentsPerDollar) +
-                 "' (at least the table minimum, " + std::to_string(minimum / CentsPerDollar) + ")");
-        }
         if (!arguments.sessions) {
             const std::uint64_t sessions =
                 arguments.shoes / static_cast<std::uint64_t>(arguments.sessionShoes);
@@ -285,6 +344,9 @@ Arguments Parse(int argc, char* argv[]) {
                      std::to_string(bacc::MaxLabSessions) + " sessions of --session-shoes shoes)");
             }
             arguments.sessions = sessions;
+        }
+        if (const std::optional<bacc::LabProblem> problem = bacc::CheckLab(Study(arguments, 0))) {
+            Fail("bad value for " + std::string(OptionFor(problem->field)) + ": " + problem->message);
         }
     }
     return arguments;
@@ -326,17 +388,6 @@ private:
     bool printed_ = false;
 };
 
-std::string Dollars(Cents cents) {
-    const bool negative = cents < 0;
-    const std::uint64_t magnitude =
-        negative ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
-    char text[32];
-    std::snprintf(text, sizeof text, "%s%llu.%02llu", negative ? "-" : "",
-                  static_cast<unsigned long long>(magnitude / 100),
-                  static_cast<unsigned long long>(magnitude % 100));
-    return text;
-}
-
 std::string CountsJson(int decks, const bacc::ShoeCounts& c) {
     char text[512];
     std::snprintf(text, sizeof text,
@@ -362,7 +413,7 @@ std::string SpreadJson(const bacc::Spread& spread) {
     std::string text = "{";
     for (std::size_t i = 0; i < spread.size(); ++i) {
         text += (i ? ", \"p" : "\"p") + std::to_string(bacc::ReportedPercentiles[i]) +
-                "\": " + Dollars(spread[i]);
+                "\": " + bacc::DollarsText(spread[i]);
     }
     return text + "}";
 }
@@ -411,21 +462,7 @@ int main(int argc, char* argv[]) {
             wasInterrupted = result.interrupted;
             hands = result.counts.hands;
         } else {
-            bacc::LabParameters p;
-            p.system = *arguments.system;
-            p.side = arguments.side;
-            p.limits = {arguments.unit, arguments.minimum.value_or(arguments.unit),
-                        arguments.maximum.value_or(0)};
-            p.bankroll = arguments.bankroll;
-            p.shoesPerSession = arguments.sessionShoes;
-            p.sessions = *arguments.sessions;
-            p.stopWin = arguments.stopWin;
-            p.stopLoss = arguments.stopLoss;
-            p.decks = arguments.decks;
-            p.seed = seed;
-            p.threads = arguments.threads;
-            p.curve = arguments.curve.has_value();
-            p.pathSessions = 0;
+            const bacc::LabParameters p = Study(arguments, seed);
             const bacc::LabResult result = bacc::RunLab(p, progress.Control());
             char edge[64];
             std::snprintf(edge, sizeof edge, "%.6f", result.Edge());
@@ -433,10 +470,11 @@ int main(int argc, char* argv[]) {
                    std::string(bacc::NameOf(p.system)) + "\", \"side\": \"" +
                    std::string(bacc::NameOf(p.side)) +
                    "\", \"sessions\": " + std::to_string(result.sessions) +
-                   ", \"wagered\": " + Dollars(result.wagered) + ", \"net\": " + Dollars(result.net) +
-                   ", \"edge\": " + edge + ", \"ruined\": " + std::to_string(result.ruined) +
+                   ", \"wagered\": " + bacc::DollarsText(result.wagered) +
+                   ", \"net\": " + bacc::DollarsText(result.net) + ", \"edge\": " + edge +
+                   ", \"ruined\": " + std::to_string(result.ruined) +
                    ", \"final_bankroll\": " + SpreadJson(result.finalBankroll) +
-                   ", \"max_drawdown\": " + Dollars(result.medianMaxDrawdown);
+                   ", \"max_drawdown\": " + bacc::DollarsText(result.medianMaxDrawdown);
             wasInterrupted = result.interrupted;
             hands = result.counts.hands;
             if (curve.is_open()) {
@@ -445,14 +483,14 @@ int main(int argc, char* argv[]) {
         }
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    std::printf("{%s, %s}\n", json.c_str(),
-                TimingJson(wasInterrupted, hands, seconds, arguments.threads).c_str());
-    std::fflush(stdout);
+    // The curve is written out in full before the JSON, so that a run whose curve is lost prints no result.
     if (curve.is_open()) {
         curve.close();
         if (!curve) {
             Fail("cannot write --curve '" + *arguments.curve + "'");
         }
     }
+    std::printf("{%s, %s}\n", json.c_str(),
+                TimingJson(wasInterrupted, hands, seconds, arguments.threads).c_str());
     return wasInterrupted ? 130 : 0;
 }

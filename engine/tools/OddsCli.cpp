@@ -5,7 +5,7 @@
 namespace bacc {
 
 std::string OddsJson(const HandOdds& odds) {
-    char text[512];
+    char text[640];
     if (!odds.Valid) {
         std::snprintf(text, sizeof text,
                       "{\"cards\": %d, \"valid\": false, \"banker\": null, \"player\": null, \"tie\": null, "
@@ -15,9 +15,9 @@ std::string OddsJson(const HandOdds& odds) {
         return text;
     }
     std::snprintf(text, sizeof text,
-                  "{\"cards\": %d, \"valid\": true, \"banker\": %.6f, \"player\": %.6f, \"tie\": %.6f, "
-                  "\"natural\": %.6f, \"player_natural\": %.6f, \"banker_natural\": %.6f, "
-                  "\"ev_banker\": %.6f, \"ev_player\": %.6f, \"ev_tie\": %.6f}",
+                  "{\"cards\": %d, \"valid\": true, \"banker\": %.17g, \"player\": %.17g, \"tie\": %.17g, "
+                  "\"natural\": %.17g, \"player_natural\": %.17g, \"banker_natural\": %.17g, "
+                  "\"ev_banker\": %.17g, \"ev_player\": %.17g, \"ev_tie\": %.17g}",
                   odds.Cards, odds.Banker, odds.Player, odds.Tie, odds.Natural, odds.PlayerNatural,
                   odds.BankerNatural, odds.EvBanker, odds.EvPlayer, odds.EvTie);
     return text;

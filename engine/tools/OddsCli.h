@@ -11,8 +11,9 @@
 namespace bacc {
 
 // One JSON object on one line: "cards", "banker", "player", "tie", "natural", "player_natural",
-// "banker_natural" (probabilities, %.6f) and "ev_banker", "ev_player", "ev_tie" (expected win per unit
-// staked, %.6f). Odds that could not be given have "valid": false and null numbers.
+// "banker_natural" (probabilities) and "ev_banker", "ev_player", "ev_tie" (expected win per unit
+// staked), each with 17 significant digits, so that it reads back as the same double. Odds that could
+// not be given have "valid": false and null numbers.
 std::string OddsJson(const HandOdds& odds);
 
 // "c0,c1,...,c9": the cards of values 0 to 9, ten whole numbers of plain digits, each 0 to

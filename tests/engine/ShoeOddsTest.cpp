@@ -4,6 +4,8 @@
 #include "OddsCli.h"
 #include "Shoe.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -153,10 +155,12 @@ TEST(EdgeReport, SettlesTheBestPositiveBetOfEachHand) {
         report.AfterHand(result);
     }
     EXPECT_DOUBLE_EQ(report.WonPerBet(), 7.95 / 6);
-    EXPECT_EQ(report.JsonFields(),
-              "\"edge_hands\": 8, \"edge_positive_hands\": 6, \"edge_won_units\": 7.95, "
-              "\"edge_per_bet\": 1.325000, \"edge_banker_bets\": 2, \"edge_player_bets\": 2, "
-              "\"edge_tie_bets\": 2");
+    EXPECT_EQ(
+        report.JsonFields(),
+        "\"edge_hands\": 8, \"edge_positive_hands\": 6, \"edge_won_units\": 7.95, "
+        "\"edge_per_bet\": 1.325000, \"edge_per_bet_se\": 0.235407, \"edge_expected_per_bet\": 0.018000, "
+        "\"edge_expected_se\": 0.010126, \"edge_banker_bets\": 2, \"edge_player_bets\": 2, "
+        "\"edge_tie_bets\": 2");
 
     // A hand with no BeforeHand places no bet, even after a hand that had one; counts serve as odds.
     report.BeforeHand(banker);
@@ -182,13 +186,27 @@ TEST(ParseCounts, AcceptsTenWholeNumbersOnly) {
     }
 }
 
-// The eight-deck figures every reference quotes, six decimals each.
-TEST(OddsJson, GivesEveryFieldWithSixDecimals) {
-    EXPECT_EQ(bacc::OddsJson(ExactOdds(bacc::FreshShoe(8))),
-              "{\"cards\": 416, \"valid\": true, \"banker\": 0.458597, \"player\": 0.446247, "
-              "\"tie\": 0.095156, \"natural\": 0.343049, \"player_natural\": 0.189435, "
-              "\"banker_natural\": 0.189435, \"ev_banker\": -0.010579, \"ev_player\": -0.012351, "
-              "\"ev_tie\": -0.143596}");
+// Every number reads back as the very double worked out, so that it can be checked against any other
+// enumeration to the last bit.
+TEST(OddsJson, ReadsBackAsTheSameDoubles) {
+    const HandOdds odds = ExactOdds(bacc::FreshShoe(8));
+    const std::string json = bacc::OddsJson(odds);
+    const std::pair<const char*, double> fields[] = {
+        {"banker", odds.Banker},
+        {"player", odds.Player},
+        {"tie", odds.Tie},
+        {"natural", odds.Natural},
+        {"player_natural", odds.PlayerNatural},
+        {"banker_natural", odds.BankerNatural},
+        {"ev_banker", odds.EvBanker},
+        {"ev_player", odds.EvPlayer},
+        {"ev_tie", odds.EvTie},
+    };
+    for (const auto& [name, value] : fields) {
+        const std::size_t at = json.find("\"" + std::string(name) + "\": ");
+        ASSERT_NE(at, std::string::npos) << name;
+        EXPECT_EQ(std::strtod(json.c_str() + at + std::strlen(name) + 4, nullptr), value) << name;
+    }
     EXPECT_EQ(bacc::OddsJson(ExactOdds({5, 0, 0, 0, 0, 0, 0, 0, 0, 0})),
               "{\"cards\": 5, \"valid\": false, \"banker\": null, \"player\": null, \"tie\": null, "
               "\"natural\": null, \"player_natural\": null, \"banker_natural\": null, "

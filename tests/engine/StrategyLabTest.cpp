@@ -168,6 +168,24 @@ TEST(BankrollCounts, AnyGroupingGivesTheSamePercentiles) {
     }
 }
 
+// A session is ruined on the hand after which its bankroll is below the table minimum, its last hand
+// included, whether or not another bet was due.
+TEST(Lab, RuinedAreTheSessionsEndingBelowTheMinimum) {
+    LabParameters p;
+    p.bankroll = 5000;
+    p.sessions = 3000;
+    p.pathSessions = 3000;
+    p.seed = 4;
+    p.threads = 2;
+    const LabResult lab = bacc::RunLab(p);
+    ASSERT_EQ(lab.paths.size(), p.sessions);
+    const auto below = std::count_if(lab.paths.begin(), lab.paths.end(), [&](const std::vector<Cents>& path) {
+        return path.back() < p.limits.minimum;
+    });
+    EXPECT_GT(below, 0);
+    EXPECT_EQ(lab.ruined, static_cast<std::uint64_t>(below));
+}
+
 struct Ending {
     const char* name;
     SystemKind system;

@@ -71,6 +71,16 @@ expect_bad "--sessions" --system flat --sessions 100000001
 expect_bad "--counts" --counts 0,0,0,0,0,0,0,0,4,4
 expect_bad "1,2,3" --odds --counts 1,2,3
 expect_bad "--edge-report" --system flat --edge-report
+# An option is given once; a session must be able to place its first bet; the bankroll's limit is the one
+# its message states; a curve that cannot be written leaves no result on stdout.
+expect_bad "--seed given twice" --seed 1 --shoes 5 --seed 2
+expect_bad "--odds given twice" --odds --odds
+expect_bad "--unit" --system flat --unit 2000 --bankroll 1000
+expect_bad "--min" --system flat --min 2000 --bankroll 1000
+expect_bad "to 1000000000000," --system flat --bankroll 1000000000000.01
+expect_bad "--curve" --system flat --sessions 20 --curve /dev/full
+check
+"$sim" --system flat --bankroll 1000000000000 --sessions 1 >/dev/null || fail "the largest bankroll was refused"
 
 check
 help=$("$sim" --help); status=$?
@@ -128,10 +138,10 @@ for number, line in enumerate(lines[1:], 1):
     assert values == sorted(values), line
 PY
 
-# The exact odds: a fresh 6-deck shoe to the printed digit, and a composition of eights and nines.
+# The exact odds: a fresh 6-deck shoe to the last bit, and a composition of eights and nines.
 check
 [ "$("$sim" --odds --decks 6 | python3 -c 'import json,sys; d=json.load(sys.stdin); print(d["banker"], d["player"], d["tie"])')" \
-  = "0.458653 0.446279 0.095069" ] || fail "6-deck odds"
+  = "0.4586527188253242 0.4462785698388768 0.09506871133579899" ] || fail "6-deck odds"
 check
 "$sim" --odds --counts 0,0,0,0,0,0,0,0,4,4 | python3 -c '
 import json, sys
@@ -148,6 +158,23 @@ import json, sys
 d = json.loads(sys.argv[1])
 assert d["edge_hands"] == d["hands"] and 0 <= d["edge_positive_hands"] <= d["hands"]
 assert d["edge_banker_bets"] + d["edge_player_bets"] + d["edge_tie_bets"] == d["edge_positive_hands"]
+# Every bet counted had a positive expectation; luck alone keeps the realised win near it.
+assert d["edge_expected_per_bet"] > 0 and d["edge_expected_se"] > 0 and d["edge_per_bet_se"] > 0
+assert abs(d["edge_per_bet"] - d["edge_expected_per_bet"]) < 5 * d["edge_per_bet_se"], d
+PY
+
+# A billion-dollar flat bet on 95 million decided hands wagers more than 64 bits of cents hold: every cent is
+# still counted.
+check
+big=$("$sim" --system flat --unit 1000000000 --bankroll 1000000000000 --sessions 13000 --session-shoes 100 --seed 2)
+python3 - "$big" <<'PY' || fail "large wagers wrong: $big"
+import json, re, sys
+d = json.loads(sys.argv[1])
+decided = d["banker"] + d["player"]
+assert decided * 10**11 > 2**63, decided
+assert re.search(r'"wagered": %d000000000\.00,' % decided, sys.argv[1])
+assert re.search(r'"net": %d0000000\.00,' % (95 * d["banker"] - 100 * d["player"]), sys.argv[1])
+assert abs(d["edge"] - 0.0106) < 0.002, d["edge"]
 PY
 
 # Ctrl-C: the run stops and prints what it played, marked as interrupted.
@@ -156,7 +183,12 @@ for run in "--threads 2" "--system paroli --sessions 100000000 --session-shoes 1
   # shellcheck disable=SC2086
   "$sim" --shoes 9999999999999999999 $run >/tmp/sim_int.$$ 2>/dev/null &
   pid=$!
-  sleep 0.4
+  # Interrupted once it has had half a second of processor time, however busy the machine is.
+  for _ in $(seq 200); do
+    sleep 0.1
+    ticks=$(awk '{print $14 + $15}' "/proc/$pid/stat" 2>/dev/null || echo 0)
+    [ "$ticks" -ge $(( $(getconf CLK_TCK) / 2 )) ] && break
+  done
   kill -INT "$pid"
   wait "$pid"; status=$?
   [ "$status" -eq 130 ] || fail "'$run' interrupted exited $status, not 130"

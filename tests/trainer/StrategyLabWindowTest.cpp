@@ -87,6 +87,34 @@ private slots:
         lab->Frame()->close();
     }
 
+    // Stored values out of a control's range, or not whole numbers, are read as its default; a study
+    // that could not place its first bet is refused with the reason.
+    void storedValuesOutOfRangeReadAsDefaultsAndABadStudyIsRefused() {
+        QFile shipped(test::ShippedIniPath());
+        QVERIFY(shipped.open(QIODevice::ReadOnly));
+        test::TempSettings settings(shipped.readAll() +
+                                    "\n[StrategyLab]\nBankroll=1e300\nUnit=99999999999\n"
+                                    "Sessions=2.5\nStopWin=-40\nSystem=6\nDecks=-1\nStopLoss=700\n");
+        StrategyLabWindow* lab = OpenStrategyLab();
+        const std::pair<const char*, int> boxes[] = {{"spnBankroll", 1000},
+                                                     {"spnUnit", 10},
+                                                     {"spnSessions", 10000},
+                                                     {"spnStopWin", 0},
+                                                     {"spnStopLoss", 700}};
+        for (const auto& [name, value] : boxes) {
+            QCOMPARE(Find<QSpinBox>(lab, name)->value(), value);
+        }
+        QCOMPARE(Find<QComboBox>(lab, "cboSystem")->currentIndex(), 0);
+        QCOMPARE(Find<QComboBox>(lab, "cboDecks")->currentIndex(), 4);
+
+        Find<QSpinBox>(lab, "spnUnit")->setValue(2000);
+        QTest::mouseClick(Find<QPushButton>(lab, "cmdRun"), Qt::LeftButton);
+        QVERIFY(!lab->Running());
+        QCOMPARE(Find<QLabel>(lab, "lblSummary")->text(),
+                 QStringLiteral("The unit ($2000) is above the bankroll ($1000)."));
+        lab->Frame()->close();
+    }
+
     void aLongStudyCanBeCancelled() {
         test::TempSettings settings;
         StrategyLabWindow* lab = OpenStrategyLab();
