@@ -813,7 +813,7 @@ void MainWindow::HelpOnActiveWindow() {
         {QStringLiteral("frmStatistics"), QStringLiteral("statistics")},
         {QStringLiteral("frmStrategyLab"), QStringLiteral("menu-trainer")},
         {QStringLiteral("frmShoeOdds"), QStringLiteral("menu-trainer")},
-        {QStringLiteral("frmRoads"), QStringLiteral("menu-trainer")},
+        {QStringLiteral("frmRoads"), QStringLiteral("roads")},
     };
     const QMdiSubWindow* active = clientArea_->activeSubWindow();
     ShowHelpTopic(active && active->widget() ? topics.value(active->widget()->objectName()) : QString(),
