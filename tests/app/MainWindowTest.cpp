@@ -10,8 +10,11 @@
 #include "Options.h"
 #include "ProgramEnd.h"
 #include "RecordingPresenter.h"
+#include "RoadsWindow.h"
 #include "Shoe.h"
+#include "ShoeOddsWindow.h"
 #include "StatisticsWindow.h"
+#include "StrategyLabWindow.h"
 #include "TableWindow.h"
 #include "TempSettings.h"
 #include "Twips.h"
@@ -190,7 +193,8 @@ private slots:
                 "mnuTrainer=&Trainer: mnuStrategyLab=&Strategy Lab mnuShoeOdds=Shoe &Odds mnuRoads=&Roads "
                 "mnuWindow=&Window: mnuWindowTable=Table mnuWindowMarkCard=Marking Card "
                 "mnuWindowCardsDealt=Cards Dealt mnuWindowCardsDealtCount=Cards Dealt Count "
-                "mnuWindowStatistics=Statistics "
+                "mnuWindowStatistics=Statistics mnuWindowStrategyLab=Strategy Lab "
+                "mnuWindowShoeOdds=Shoe Odds mnuWindowRoads=Roads "
                 "mnuHelp=&Help: mnuContents=&Contents and Index mnuSep2=- "
                 "mnuAbout=&About Quorrel Baccarat"));
         // Both toolbars: the buttons in menu order, a gap where the menu changes or has a separator.
@@ -226,13 +230,13 @@ private slots:
         press(Qt::Key_F2);
         QVERIFY(TheShoe().ShoeInPlay && table->duokkortos->hasFocus());
         // A bet box refusing what was typed stops the deal, as it stops a click on Deal.
-        table->txtBankerBet[0]->setFocus();
-        QTest::keyClicks(table->txtBankerBet[0], "150");
+        table->BetBox(BetSpot::Banker, 0)->setFocus();
+        QTest::keyClicks(table->BetBox(BetSpot::Banker, 0), "150");
         press(Qt::CTRL | Qt::Key_D);
         QCOMPARE(presenter_->Texts(), QStringList({"Banker bet must be 0 to 100",
                                                    "Sorry, not enough money for the bet placed. You must add "
                                                    "more steak money using the Statistics screen."}));
-        table->txtBankerBet[0]->SetDigits("2");
+        table->BetBox(BetSpot::Banker, 0)->SetDigits("2");
         press(Qt::CTRL | Qt::Key_D);
         QCOMPARE(hands, 1);
         presenter_->QueueAnswer(MsgResult::Cancel);
@@ -367,6 +371,9 @@ private slots:
         QTest::newRow("frmCardsDealt") << "mnuWindowCardsDealt" << 2;
         QTest::newRow("frmCardsDealtCount") << "mnuWindowCardsDealtCount" << 3;
         QTest::newRow("frmStatistics") << "mnuWindowStatistics" << 4;
+        QTest::newRow("frmStrategyLab") << "mnuWindowStrategyLab" << 5;
+        QTest::newRow("frmShoeOdds") << "mnuWindowShoeOdds" << 6;
+        QTest::newRow("frmRoads") << "mnuWindowRoads" << 7;
     }
     void windowMenuBringsWindowsBack() {
         QFETCH(QString, item);
@@ -377,6 +384,9 @@ private slots:
             []() -> ChildWindow* { return TheCardsDealtWindows().ListWindow(); },
             []() -> ChildWindow* { return TheCardsDealtWindows().CountWindow(); },
             []() -> ChildWindow* { return TheStatistics(); },
+            []() -> ChildWindow* { return TheStrategyLab(); },
+            []() -> ChildWindow* { return TheShoeOdds(); },
+            []() -> ChildWindow* { return TheRoads(); },
         };
         const auto& window = windows[which];
         QVERIFY(Open());
@@ -432,10 +442,13 @@ private slots:
         window_->move(30, 40);
         window_->resize(MainWindow::DesignSize() + QSize(60, 30));
         TheTable()->Frame()->move(15, 25);
+        Item("mnuRoads")->trigger();
+        TheRoads()->Frame()->move(30, 25);
         const QPoint main = window_->pos();
         Item("mnuExit")->trigger();
         QCOMPARE(programEnds_, 1);
         QCOMPARE(Stored("frmBaccTable", "Left"), QStringLiteral(" 225"));
+        QCOMPARE(Stored("frmRoads", "Left"), QStringLiteral(" 450"));
         QTRY_VERIFY(!window_ && !TheTable());
         QVERIFY(Open()); // re-opened where it was left
         QCOMPARE(window_->size(), MainWindow::DesignSize() + QSize(60, 30));
