@@ -55,6 +55,7 @@ public:
     void mnuStrategyLab_Click();
     void mnuShoeOdds_Click();
     void mnuRoads_Click();
+    void mnuCoach_Click();
     void mnuWindowTable_Click();
     void mnuWindowMarkCard_Click();
     void mnuWindowCardsDealt_Click();
@@ -63,6 +64,7 @@ public:
     void mnuWindowStrategyLab_Click();
     void mnuWindowShoeOdds_Click();
     void mnuWindowRoads_Click();
+    void mnuWindowCoach_Click();
     void mnuContents_Click();
     void mnuAbout_Click();
     // F1: the help at the topic of the active window, or at its contents when that window has none.
