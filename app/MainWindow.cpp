@@ -31,9 +31,12 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QToolBar>
@@ -86,6 +89,9 @@ struct MainWindow::Control {
 std::span<const MainWindow::Control> MainWindow::Controls() {
     using M = MainWindow;
     static const Control rows[] = {
+        {File, "mnuShuffle", "&Shuffle", nullptr, nullptr, nullptr, nullptr, nullptr, &M::mnuShuffle_Click},
+        {File, "mnuDeal", "&Deal", nullptr, nullptr, nullptr, nullptr, nullptr, &M::mnuDeal_Click},
+        {File, "mnuSep4", nullptr},
         {File, "mnuExit", "E&xit", nullptr, nullptr, nullptr, nullptr, nullptr, &M::mnuExit_Click},
         {CardOptions, "mnuCardFaceUpDown", "Cards Face &Up", "CardFaceUp", "Cards dealt face up if pressed",
          "Card Options", "Card Face Up", &Options::CardFaceUp, &M::mnuCardFaceUpDown_Click,
@@ -207,6 +213,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     SetWindowHost(clientArea_);
 
     CreateMenus();
+    CreateKeys();
     CreateToolbars();
     ChooseToolbar(true);
 
@@ -253,6 +260,34 @@ void MainWindow::CreateMenus() {
             connect(item, &QAction::triggered, this, row.click);
         }
     }
+}
+
+void MainWindow::CreateKeys() {
+    // The keys of a desktop card game, on the commands of the table's two buttons.
+    MenuItem(QStringLiteral("mnuShuffle"))
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)});
+    MenuItem(QStringLiteral("mnuDeal"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    // Greyed in the menu while the table's button cannot be pressed; enabled again when the menu closes,
+    // since a disabled item would also silence its key.
+    QMenu* file = findChild<QMenu*>(QStringLiteral("mnuFile"));
+    connect(file, &QMenu::aboutToShow, this, [this] {
+        MenuItem(QStringLiteral("mnuShuffle"))->setEnabled(CanPress(&TableWindow::maisyk));
+        MenuItem(QStringLiteral("mnuDeal"))->setEnabled(CanPress(&TableWindow::duokkortos));
+    });
+    connect(file, &QMenu::aboutToHide, this, [this] {
+        MenuItem(QStringLiteral("mnuShuffle"))->setEnabled(true);
+        MenuItem(QStringLiteral("mnuDeal"))->setEnabled(true);
+    });
+    // F1 is shown beside the help contents, where it opens them while the Help menu is open; anywhere else
+    // in the window it opens the help at the topic of the active window.
+    QAction* contents = MenuItem(QStringLiteral("mnuContents"));
+    contents->setShortcut(QKeySequence(Qt::Key_F1));
+    contents->setShortcutContext(Qt::WidgetShortcut);
+    auto* help = new QAction(this);
+    help->setObjectName(QStringLiteral("HelpOnActiveWindow"));
+    help->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(help);
+    connect(help, &QAction::triggered, this, &MainWindow::HelpOnActiveWindow);
 }
 
 void MainWindow::CreateToolbars() {
@@ -415,6 +450,32 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::mnuExit_Click() {
     close();
+}
+
+bool MainWindow::CanPress(QPushButton* TableWindow::*button) {
+    const TableWindow* table = TheTable();
+    return table && !(table->*button)->isHidden() && (table->*button)->isEnabled();
+}
+
+void MainWindow::PressTableButton(QPushButton* TableWindow::*button) {
+    if (!CanPress(button)) {
+        return;
+    }
+    // The focus goes to the button first, as with a click: a bet box being typed in is checked as it is
+    // left, and a box that refuses its entry keeps the focus and stops the command.
+    QPushButton* pressed = TheTable()->*button;
+    pressed->setFocus(Qt::ShortcutFocusReason);
+    if (pressed->hasFocus() && CanPress(button)) {
+        pressed->click();
+    }
+}
+
+void MainWindow::mnuShuffle_Click() {
+    PressTableButton(&TableWindow::maisyk);
+}
+
+void MainWindow::mnuDeal_Click() {
+    PressTableButton(&TableWindow::duokkortos);
 }
 
 // ---- Options -------------------------------------------------------------------------------------
@@ -770,6 +831,24 @@ void MainWindow::mnuWindowCoach_Click() {
 
 void MainWindow::mnuContents_Click() {
     ShowHelpContents(this);
+}
+
+void MainWindow::HelpOnActiveWindow() {
+    // The help topic of each window by its objectName; a window without one opens the contents.
+    static const QHash<QString, QString> topics = {
+        {QStringLiteral("BaccTable"), QStringLiteral("table")},
+        {QStringLiteral("MarkCard"), QStringLiteral("marking-card")},
+        {QStringLiteral("frmCardsDealt"), QStringLiteral("cards-dealt")},
+        {QStringLiteral("frmCardsDealtCount"), QStringLiteral("cards-dealt")},
+        {QStringLiteral("frmStatistics"), QStringLiteral("statistics")},
+        {QStringLiteral("frmStrategyLab"), QStringLiteral("menu-trainer")},
+        {QStringLiteral("frmShoeOdds"), QStringLiteral("menu-trainer")},
+        {QStringLiteral("frmRoads"), QStringLiteral("roads")},
+        {QStringLiteral("frmCoach"), QStringLiteral("coach")},
+    };
+    const QMdiSubWindow* active = clientArea_->activeSubWindow();
+    ShowHelpTopic(active && active->widget() ? topics.value(active->widget()->objectName()) : QString(),
+                  this);
 }
 
 void MainWindow::mnuAbout_Click() {

@@ -9,10 +9,13 @@ class QAction;
 class QActionGroup;
 class QMdiArea;
 class QMenu;
+class QPushButton;
 class QTimer;
 class QToolBar;
 
 namespace bacc {
+
+class TableWindow;
 
 // The main window: a frame that holds the table and the side windows, with the menus and the two
 // toolbars through which every option is changed. Each option is kept three ways at once: the flag in
@@ -31,6 +34,8 @@ public:
     bool MDIForm_Unload();
 
     // Menu items.
+    void mnuShuffle_Click();
+    void mnuDeal_Click();
     void mnuExit_Click();
     void mnuCardFaceUpDown_Click();
     void mnuShowCardValues_Click();
@@ -62,6 +67,8 @@ public:
     void mnuWindowCoach_Click();
     void mnuContents_Click();
     void mnuAbout_Click();
+    // F1: the help at the topic of the active window, or at its contents when that window has none.
+    void HelpOnActiveWindow();
 
     // Toolbar buttons: the small toolbar passes its clicks on to the large one's handler, which picks
     // the procedure by the button's key.
@@ -109,6 +116,7 @@ protected:
 
 private:
     void CreateMenus();
+    void CreateKeys();
     void CreateToolbars();
     void PaintBackground();
     void ChooseToolbar(bool large);
@@ -122,6 +130,10 @@ private:
     // Applies the list and count windows after CardsDealt or CardsDealtCount changed.
     void ApplyCardsDealtWindows(const Control& row);
     bool ShoeRunning() const;
+    // Whether the table shows this button and it can be pressed.
+    static bool CanPress(QPushButton* TableWindow::*button);
+    // Presses a button of the table from a menu item or a key, the way a click would.
+    void PressTableButton(QPushButton* TableWindow::*button);
     bool ConfirmShoeChange();
     void ShowRevealMode();
     void PressDeckButton(QAction* button);

@@ -179,6 +179,11 @@ void StartScreen::Form_KeyPress(int keyAscii) {
 }
 
 void StartScreen::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        cmdHelp_Click(); // the help key of every window of the game, as H is this screen's own
+        event->accept();
+        return;
+    }
     const QString text = event->text();
     if (text.size() == 1 && text.at(0).unicode() < 128 &&
         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {

@@ -29,7 +29,9 @@ int main(int argc, char* argv[]) {
     bacc::SingleInstance instance(bacc::IniPath());
     if (!instance.IsFirst()) {
         delete startScreen;
-        return 0; // the running copy has been asked to come to the front, or the user told it runs
+        // The running copy has been asked to come to the front, or the user told it runs; or the user
+        // has been told why the settings file cannot be used.
+        return instance.Refused() ? 1 : 0;
     }
     if (instance.HoldsLock()) {
         bacc::RemoveLeftoverTemporaryFiles();

@@ -14,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace bacc {
 namespace {
@@ -129,6 +130,8 @@ void MarkingCardWindow::Form_Load() {
     scrollCorner_->setAutoFillBackground(true);
     scrollCorner_->setBackgroundRole(QPalette::Button);
     scrollCorner_->resize(TwipsSize(ScrollBarThickness + 15, ScrollBarThickness + 15));
+    hScroll1_->installEventFilter(this);
+    vScroll1_->installEventFilter(this);
     connect(hScroll1_, &QScrollBar::valueChanged, this, &MarkingCardWindow::HScroll1_Change);
     connect(vScroll1_, &QScrollBar::valueChanged, this, &MarkingCardWindow::VScroll1_Change);
 
@@ -231,6 +234,28 @@ void MarkingCardWindow::HScroll1_Change(int value) {
 
 void MarkingCardWindow::VScroll1_Change(int value) {
     picture1_->move(picture1_->x(), -Px(value));
+}
+
+void MarkingCardWindow::wheelEvent(QWheelEvent* event) {
+    // A notch (120) moves as many rows, or columns, as the desktop scrolls lines: the bars' own steps are
+    // a sixteenth of their range, a pixel or two on a card only a row deeper than its window.
+    QPoint delta = event->angleDelta();
+    if (event->modifiers() & Qt::ShiftModifier) {
+        delta = QPoint(delta.y(), delta.x());
+    }
+    const int lines = QApplication::wheelScrollLines();
+    hScroll1_->setValue(hScroll1_->value() - delta.x() * lines * ColumnPitch / 120);
+    vScroll1_->setValue(vScroll1_->value() - delta.y() * lines * RowPitch / 120);
+    // Passed on, a wheel the card cannot follow would scroll the whole desktop behind it.
+    event->accept();
+}
+
+bool MarkingCardWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel && (watched == hScroll1_ || watched == vScroll1_)) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return true;
+    }
+    return ChildWindow::eventFilter(watched, event);
 }
 
 void MarkingCardWindow::ClearMarks() {

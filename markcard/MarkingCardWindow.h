@@ -50,6 +50,9 @@ public:
 protected:
     bool Form_Unload() override;
     void resizeEvent(QResizeEvent* event) override;
+    // The wheel over the card, its bars included, scrolls the card and goes no further, also at its end.
+    void wheelEvent(QWheelEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();

@@ -156,6 +156,10 @@ void ShowHelpContext(int context, QWidget* parent) {
     ShowHelpAt(ContentsAnchor, parent);
 }
 
+void ShowHelpTopic(const QString& anchor, QWidget* parent) {
+    ShowHelpAt(anchor.isEmpty() ? ContentsAnchor : anchor, parent);
+}
+
 QTextBrowser* HelpBrowser() {
     return openWindow != nullptr ? openWindow->Browser() : nullptr;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QTextBrowser;
 class QWidget;
 
@@ -13,6 +14,9 @@ void ShowHelpContents(QWidget* parent = nullptr);
 
 // Shows the help file at the topic with the given context number; an unknown number shows the contents.
 void ShowHelpContext(int context, QWidget* parent = nullptr);
+
+// Shows the help file at the topic with the given anchor; an empty anchor shows the contents.
+void ShowHelpTopic(const QString& anchor, QWidget* parent = nullptr);
 
 // The browser of the open help window, or nullptr when none is open.
 QTextBrowser* HelpBrowser();

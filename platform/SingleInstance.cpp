@@ -65,7 +65,50 @@ bool PeerIsThisUser(const QLocalSocket* socket) {
            peer.uid == ::geteuid();
 }
 
+// Asks the copy listening at path to come to the front: true when it answered that it does.
+bool AskToActivate(const QString& path) {
+    if (!IsOwnSocket(path)) {
+        return false;
+    }
+    QLocalSocket socket;
+    socket.connectToServer(path);
+    if (!socket.waitForConnected(ConnectTimeoutMs)) {
+        return false;
+    }
+    socket.write(ActivateMessage);
+    socket.flush();
+    // A copy that takes the request answers; one that is hung does not, and the user is told.
+    QElapsedTimer clock;
+    clock.start();
+    while (!socket.canReadLine() && clock.elapsed() < ReplyTimeoutMs &&
+           socket.state() == QLocalSocket::ConnectedState) {
+        socket.waitForReadyRead(static_cast<int>(ReplyTimeoutMs - clock.elapsed()));
+    }
+    return socket.canReadLine() && socket.readLine() == ActivatedReply;
+}
+
+// The settings file's device and inode, or an empty text when it cannot be read.
+QByteArray FileIdentity(const QString& path) {
+    struct stat info {};
+    if (::stat(Name(path).constData(), &info) != 0) {
+        return {};
+    }
+    return QByteArray::number(static_cast<qulonglong>(info.st_dev)) + ':' +
+           QByteArray::number(static_cast<qulonglong>(info.st_ino));
+}
+
+QString SocketName(const QByteArray& key) {
+    const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex();
+    return QStringLiteral("quorrel-baccarat-") + QString::fromLatin1(hash.left(16));
+}
+
 } // namespace
+
+bool IsGuardedDirectory(const QString& path) {
+    struct stat info {};
+    return ::stat(Name(path).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           (info.st_uid == ::geteuid() || info.st_uid == 0) && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
 
 bool IsPrivateDirectory(const QString& path) {
     struct stat info {};
@@ -96,17 +139,20 @@ SingleInstance::SingleInstance(const QString& iniPath, QObject* parent) : QObjec
     if (canonical.isEmpty()) {
         return;
     }
+    iniPath_ = canonical;
     lockPath_ = canonical + QStringLiteral(".lock");
-    const QByteArray hash = QCryptographicHash::hash(Name(canonical), QCryptographicHash::Sha256).toHex();
-    socketName_ = QStringLiteral("quorrel-baccarat-") + QString::fromLatin1(hash.left(16));
+    socketNames_ << SocketName(Name(canonical));
+    if (const QByteArray identity = FileIdentity(canonical); !identity.isEmpty()) {
+        socketNames_ << SocketName("file " + identity);
+    }
 }
 
 SingleInstance::~SingleInstance() {
     // The socket goes first, so that a copy started once the lock is free never finds it still there.
-    if (server_ != nullptr) {
-        server_->close();
+    for (QLocalServer* server : servers_) {
+        server->close();
     }
-    for (const int descriptor : {lock_, candidate_}) {
+    for (const int descriptor : {lock_, candidate_, fileLock_}) {
         if (descriptor >= 0) {
             ::close(descriptor);
         }
@@ -114,7 +160,7 @@ SingleInstance::~SingleInstance() {
 }
 
 SingleInstance::LockState SingleInstance::TryLock() {
-    if (candidate_ < 0) {
+    if (lock_ < 0 && candidate_ < 0) {
         candidate_ = OpenLockFile(lockPath_);
         if (candidate_ < 0) {
             // No lock file can be made beside the settings file, so no temporary file for a write either:
@@ -122,22 +168,62 @@ SingleInstance::LockState SingleInstance::TryLock() {
             return LockState::Unavailable;
         }
     }
-    if (::flock(candidate_, LOCK_EX | LOCK_NB) == 0) {
-        lock_ = candidate_;
-        candidate_ = -1;
-        return LockState::Held;
+    LockState state = LockState::Held;
+    if (lock_ < 0) {
+        if (::flock(candidate_, LOCK_EX | LOCK_NB) == 0) {
+            lock_ = candidate_;
+            candidate_ = -1;
+        } else if (errno == EWOULDBLOCK || errno == EINTR) {
+            return LockState::Busy;
+        } else {
+            ::close(candidate_);
+            candidate_ = -1;
+            state = LockState::Unavailable;
+        }
     }
-    if (errno == EWOULDBLOCK || errno == EINTR) {
+    // The lock file is this name's; the settings file is every name's. A copy started through another
+    // name of the file holds that one.
+    if (TryLockFile() == LockState::Busy) {
+        if (lock_ >= 0) {
+            ::close(lock_); // the lock goes with the descriptor
+            lock_ = -1;
+        }
         return LockState::Busy;
     }
-    ::close(candidate_);
-    candidate_ = -1;
-    return LockState::Unavailable;
+    return state;
+}
+
+SingleInstance::LockState SingleInstance::TryLockFile() {
+    if (fileLock_ >= 0) {
+        return LockState::Held;
+    }
+    const int file = ::open(Name(iniPath_).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (file < 0) {
+        return LockState::Unavailable;
+    }
+    if (::flock(file, LOCK_EX | LOCK_NB) == 0) {
+        fileLock_ = file;
+        return LockState::Held;
+    }
+    const bool busy = errno == EWOULDBLOCK || errno == EINTR;
+    ::close(file);
+    return busy ? LockState::Busy : LockState::Unavailable;
 }
 
 bool SingleInstance::IsFirst() {
     if (HoldsLock() || lockPath_.isEmpty()) {
         return true; // no settings file, nothing to guard
+    }
+    const QString directory = QFileInfo(iniPath_).absolutePath();
+    if (!IsGuardedDirectory(directory)) {
+        refused_ = true;
+        ShowMessage(QStringLiteral("The settings file's directory %1 can be written by other users, who "
+                                   "could take or change Quorrel Baccarat's settings file there.\n\nMake "
+                                   "it yours and writable by you alone (for example: chmod go-w \"%1\"), "
+                                   "or keep the settings file in a directory of your own.")
+                        .arg(QDir::toNativeSeparators(directory)),
+                    MsgIcon::Critical);
+        return false;
     }
     QElapsedTimer clock;
     clock.start();
@@ -166,26 +252,10 @@ bool SingleInstance::IsFirst() {
 
 bool SingleInstance::AskRunningCopy() const {
     for (const QString& directory : InstanceSocketDirectories()) {
-        const QString path = QDir(directory).filePath(socketName_);
-        if (!IsOwnSocket(path)) {
-            continue;
-        }
-        QLocalSocket socket;
-        socket.connectToServer(path);
-        if (!socket.waitForConnected(ConnectTimeoutMs)) {
-            continue;
-        }
-        socket.write(ActivateMessage);
-        socket.flush();
-        // A copy that takes the request answers; one that is hung does not, and the user is told.
-        QElapsedTimer clock;
-        clock.start();
-        while (!socket.canReadLine() && clock.elapsed() < ReplyTimeoutMs &&
-               socket.state() == QLocalSocket::ConnectedState) {
-            socket.waitForReadyRead(static_cast<int>(ReplyTimeoutMs - clock.elapsed()));
-        }
-        if (socket.canReadLine() && socket.readLine() == ActivatedReply) {
-            return true;
+        for (const QString& name : socketNames_) {
+            if (AskToActivate(QDir(directory).filePath(name))) {
+                return true;
+            }
         }
     }
     return false;
@@ -203,25 +273,32 @@ void SingleInstance::Listen() {
     if (directories.isEmpty()) {
         return; // this copy runs, but a later one cannot reach it and tells the user instead
     }
-    const QString path = QDir(directories.first()).filePath(socketName_);
-    struct stat info {};
-    if (::lstat(Name(path).constData(), &info) == 0) {
-        if (info.st_uid != ::geteuid()) {
-            return;
+    for (const QString& name : socketNames_) {
+        const QString path = QDir(directories.first()).filePath(name);
+        struct stat info {};
+        if (::lstat(Name(path).constData(), &info) == 0) {
+            if (info.st_uid != ::geteuid()) {
+                continue;
+            }
+            // This copy holds the locks: whatever is left there belongs to a copy that has died.
+            ::unlink(Name(path).constData());
         }
-        // This copy holds the lock: whatever is left there belongs to a copy that has died.
-        ::unlink(Name(path).constData());
-    }
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::OnNewConnection);
-    if (server_->listen(path)) {
-        socketPath_ = path;
+        auto* server = new QLocalServer(this);
+        server->setSocketOptions(QLocalServer::UserAccessOption);
+        connect(server, &QLocalServer::newConnection, this, [this, server] { OnNewConnection(server); });
+        if (server->listen(path)) {
+            servers_.push_back(server);
+            if (socketPath_.isEmpty()) {
+                socketPath_ = path;
+            }
+        } else {
+            delete server;
+        }
     }
 }
 
-void SingleInstance::OnNewConnection() {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
+void SingleInstance::OnNewConnection(QLocalServer* server) {
+    while (QLocalSocket* socket = server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         if (!PeerIsThisUser(socket)) {
             socket->abort();

@@ -7,7 +7,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/build.sh" quorrel-baccarat baccarat-sim
 
 config="${XDG_CONFIG_HOME:-$HOME/.config}/quorrel-baccarat"
-mkdir -p "$config"
+mkdir -p -m 0700 "$config" # the game runs only on a settings directory no one else can write
 for file in BACCARAT.INI BACCARAT.HLP; do
   if [ -f "$root/resources/$file" ] && [ ! -e "$config/$file" ]; then
     cp "$root/resources/$file" "$config/$file"

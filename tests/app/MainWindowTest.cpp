@@ -3,8 +3,11 @@
 #include "CardsDealtWindow.h"
 #include "CoachWindow.h"
 #include "FastPause.h"
+#include "HelpViewer.h"
 #include "IniFile.h"
+#include "Marking.h"
 #include "MarkingCardWindow.h"
+#include "MaskedEdit.h"
 #include "Options.h"
 #include "ProgramEnd.h"
 #include "RecordingPresenter.h"
@@ -24,6 +27,8 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 #include <QtTest>
@@ -172,7 +177,7 @@ private slots:
         }
         QCOMPARE(menus.join(QLatin1Char(' ')),
                  QStringLiteral(
-                     "mnuFile=&File: mnuExit=E&xit "
+                     "mnuFile=&File: mnuShuffle=&Shuffle mnuDeal=&Deal mnuSep4=- mnuExit=E&xit "
                      "mnuCardOptions=&Card Options: mnuCardFaceUpDown=Cards Face &Up "
                      "mnuShowCardValues=Show Card &Values mnuShowCardsDealt=Show Cards &Dealt "
                      "mnuShowCardsDealtCount=Show Cards Dealt &Count "
@@ -207,6 +212,69 @@ private slots:
                                "RevealArrows RevealHands | Statistics"));
         }
         QVERIFY(!window_->findChild<QToolBar*>("tlbrMDIForm2")->isVisible());
+    }
+
+    // The keys of a desktop card game: Ctrl+N or F2 shuffles (asked about in mid-shoe) and Ctrl+D deals,
+    // each as a click on the table's button does and only while that button can be pressed; the menus show
+    // them. F1 opens the help at the topic of the active window.
+    void keysOfACardGame() {
+        UseSettings(SettingsText().replace("Decks= 8", "Decks= 1"));
+        QVERIFY(Open());
+        QVERIFY(QTest::qWaitForWindowActive(window_));
+        const auto press = [](QKeyCombination key) {
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        };
+        TableWindow* table = TheTable();
+        const int& hands = TheMarking().HandNumber;
+        press(Qt::CTRL | Qt::Key_D); // Deal is greyed before the first shoe
+        QVERIFY(!TheShoe().ShoeInPlay);
+        press(Qt::Key_F2);
+        QVERIFY(TheShoe().ShoeInPlay && table->duokkortos->hasFocus());
+        // A bet box refusing what was typed stops the deal, as it stops a click on Deal.
+        table->BetBox(BetSpot::Banker, 0)->setFocus();
+        QTest::keyClicks(table->BetBox(BetSpot::Banker, 0), "150");
+        press(Qt::CTRL | Qt::Key_D);
+        QCOMPARE(presenter_->Texts(), QStringList({"Banker bet must be 0 to 100",
+                                                   "Sorry, not enough money for the bet placed. You must add "
+                                                   "more steak money using the Statistics screen."}));
+        table->BetBox(BetSpot::Banker, 0)->SetDigits("2");
+        press(Qt::CTRL | Qt::Key_D);
+        QCOMPARE(hands, 1);
+        presenter_->QueueAnswer(MsgResult::Cancel);
+        press(Qt::CTRL | Qt::Key_N);
+        QCOMPARE(presenter_->Texts().last(), QStringLiteral("Not at end of the shoe!"));
+        QCOMPARE(hands, 1);
+        // The rest of the one-deck shoe at once; at its end only Shuffle is left.
+        table->HandsAtaTime->SetDigits("90");
+        press(Qt::CTRL | Qt::Key_D);
+        QVERIFY(TheShoe().EndOfShoe && presenter_->Texts().last().endsWith(" hands have just been dealt"));
+        const int dealt = hands;
+        press(Qt::CTRL | Qt::Key_D);
+        QCOMPARE(hands, dealt);
+        QCOMPARE(Item("mnuShuffle")->shortcuts(),
+                 QList<QKeySequence>({QKeySequence("Ctrl+N"), QKeySequence("F2")}));
+        QCOMPARE(Item("mnuDeal")->shortcut(), QKeySequence("Ctrl+D"));
+        QCOMPARE(Item("mnuContents")->shortcut(), QKeySequence("F1"));
+        press(Qt::CTRL | Qt::Key_N);
+        QCOMPARE(hands, 0);
+        QCOMPARE(presenter_->Count(), 4);
+
+        QVERIFY(QFile::copy(QFileInfo(test::ShippedIniPath()).dir().filePath("BACCARAT.HLP"), HelpPath()));
+        for (const auto& [window, topic] : {std::pair<ChildWindow*, QString>{TheMarkCard(), "marking-card"},
+                                            {table, "table"},
+                                            {nullptr, "contents"}}) {
+            window_->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window_));
+            if (window) {
+                window->BringToFront();
+            } else {
+                window_->ClientArea()->setActiveSubWindow(nullptr);
+            }
+            QTest::keyClick(window_, Qt::Key_F1);
+            QVERIFY(HelpBrowser());
+            QCOMPARE(HelpBrowser()->source().fragment(), topic);
+        }
+        HelpBrowser()->window()->close();
     }
 
     // Each option, the shoe size and the reveal mode, changed from the menu and from the buttons of both

@@ -13,7 +13,7 @@
 #include <QTest>
 
 // The game itself, started twice on one settings file in the ways that once made two copies: another
-// display string, no runtime directory.
+// display string, no runtime directory, another name of the file.
 class SecondCopyTest : public QObject {
     Q_OBJECT
 
@@ -22,13 +22,18 @@ private:
 
     QString Ini() const { return config_.filePath(QStringLiteral("quorrel-baccarat/BACCARAT.INI")); }
 
-    void Start(QProcess& game, const QString& display) {
+    void Start(QProcess& game, const QString& display, const QString& config = {},
+               const QString& runtime = {}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("XDG_CONFIG_HOME", config_.path());
+        environment.insert("XDG_CONFIG_HOME", config.isEmpty() ? config_.path() : config);
         environment.insert("DISPLAY", display);
         environment.remove("WAYLAND_DISPLAY");
-        environment.remove("XDG_RUNTIME_DIR");
+        if (runtime.isEmpty()) {
+            environment.remove("XDG_RUNTIME_DIR");
+        } else {
+            environment.insert("XDG_RUNTIME_DIR", runtime);
+        }
         game.setProcessEnvironment(environment);
         game.start(QStringLiteral(BACCARAT_GAME), {});
         QVERIFY(game.waitForStarted());
@@ -81,6 +86,28 @@ private slots:
         QVERIFY(HeldByTheGame(next));
         next.kill();
         next.waitForFinished();
+    }
+
+    // A hard link in another configuration directory names the same file: its lock file is another, but
+    // the copy started through it ends all the same, having asked the first to come to the front through
+    // the session's runtime directory (without one the two copies share no directory for a socket, and
+    // the user would be told that the game is already running).
+    void aCopyThroughAHardLinkEnds() {
+        QTemporaryDir other;
+        QTemporaryDir runtime;
+        const QString link = other.filePath(QStringLiteral("quorrel-baccarat/BACCARAT.INI"));
+        QVERIFY(QDir().mkpath(QFileInfo(link).path()));
+        QCOMPARE(::link(QFile::encodeName(Ini()).constData(), QFile::encodeName(link).constData()), 0);
+        QProcess first;
+        Start(first, ":63", config_.path(), runtime.path());
+        QVERIFY(HeldByTheGame(first));
+        QProcess second;
+        Start(second, ":63", other.path(), runtime.path());
+        QVERIFY2(second.waitForFinished(15000), "the second copy runs");
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(first.state(), QProcess::Running);
+        first.kill();
+        first.waitForFinished();
     }
 };
 

@@ -95,6 +95,8 @@ private slots:
         QTest::newRow("h") << "Plauk" << int(Qt::Key_H) << "help";
         QTest::newRow("e") << "Plauk" << int(Qt::Key_E) << "end";
         QTest::newRow("x") << "Plauk" << int(Qt::Key_X) << "nothing";
+        QTest::newRow("F1") << "Plauk" << int(Qt::Key_F1) << "help";
+        QTest::newRow("F1 on Start") << "cmdStart" << int(Qt::Key_F1) << "help";
     }
     void keys() {
         QFETCH(QString, target);

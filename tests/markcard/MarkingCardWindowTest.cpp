@@ -5,6 +5,7 @@
 #include "MarkingCardWindow.h"
 
 #include "../engine/ShoeTestSupport.h"
+#include "ChildWindow.h"
 #include "IniFile.h"
 #include "Options.h"
 #include "OutlineShape.h"
@@ -14,8 +15,12 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace bacc;
 
@@ -32,6 +37,20 @@ QString ColourName(const QColor& colour) {
         return "green";
     }
     return colour == QApplication::palette().color(QPalette::WindowText) ? "plain" : colour.name();
+}
+
+// One notch of the mouse wheel (down for a negative delta) at a point of the window, delivered as the
+// window system delivers it: to the widget there, then to its parents until one takes it.
+void Wheel(QWidget* window, const QPoint& at, int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    const QPointF global = window->mapToGlobal(QPointF(at));
+    for (QWidget* target = window->childAt(at) ? window->childAt(at) : window; target;
+         target = target->isWindow() ? nullptr : target->parentWidget()) {
+        QWheelEvent event(target->mapFromGlobal(global), global, QPoint(), QPoint(0, delta), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        if (QApplication::sendEvent(target, &event) && event.isAccepted()) {
+            return;
+        }
+    }
 }
 
 } // namespace
@@ -212,6 +231,54 @@ private slots:
         // The next shoe starts on a card of the design size.
         NewShoe(Results("B"));
         QCOMPARE(card->Surface()->size(), design);
+    }
+
+    // In the main window's desktop, the wheel over the card scrolls the card, a few rows a notch, down to
+    // the last row of a column that grew past the card's depth during the shoe; at the card's end it goes
+    // no further, and the desktop behind never moves.
+    void theWheelScrollsTheCardAndNotTheDesktop() {
+        QMdiArea desktop;
+        desktop.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        desktop.resize(1100, 500);
+        desktop.addSubWindow(new QWidget)->setGeometry(0, 900, 100, 100); // the desktop can scroll
+        desktop.show();
+        SetWindowHost(&desktop);
+        if (TheMarkCard()) {
+            TheMarkCard()->Frame()->close();
+        }
+        NewShoe(Results("BBBBBBBBBBBBBBBBBP"), true); // the card opens in the desktop
+        const auto outOfTheDesktop = qScopeGuard([this] {
+            TheMarkCard()->Frame()->close();
+            SetWindowHost(nullptr);
+            NewShoe(Results("B"));
+        });
+        MarkingCardWindow* card = TheMarkCard();
+        card->SubWindow()->move(0, 0);
+        QVERIFY(QTest::qWaitForWindowExposed(&desktop));
+        Deal(18); // seventeen rows in column 0
+        const int desktopAt = desktop.verticalScrollBar()->value();
+        QVERIFY(desktop.verticalScrollBar()->maximum() > desktopAt);
+
+        auto* vScroll = card->findChild<QScrollBar*>("VScroll1");
+        const QPoint onTheCard(200, 100);
+        Wheel(card, onTheCard, -120);
+        const int notch = vScroll->value();
+        QVERIFY2(notch >= 2 * MarkingCardWindow::RowPitch, qPrintable(QString::number(notch)));
+        for (int i = 0; i < 10; ++i) {
+            Wheel(card, onTheCard, -120);
+        }
+        QCOMPARE(vScroll->value(), vScroll->maximum());
+        const QRect view(0, 0, vScroll->x(), card->findChild<QScrollBar*>("HScroll1")->y());
+        const QRect lastRow(Find<OutlineShape>("shpTBP", 16)->mapTo(card, QPoint()),
+                            Find<OutlineShape>("shpTBP", 16)->size());
+        QVERIFY(view.contains(lastRow));
+        Wheel(card, vScroll->geometry().center(), -120); // over the bar at its end
+        Wheel(card, onTheCard, -120, Qt::ShiftModifier); // sideways
+        QCOMPARE(desktop.verticalScrollBar()->value(), desktopAt);
+        QCOMPARE(card->findChild<QScrollBar*>("HScroll1")->value(),
+                 notch / MarkingCardWindow::RowPitch * MarkingCardWindow::ColumnPitch); // as many columns
+        Wheel(card, onTheCard, 120);
+        QCOMPARE(vScroll->value(), vScroll->maximum() - notch);
     }
 };
 

@@ -23,11 +23,12 @@ namespace {
 const char* const CopyVariable = "SINGLEINSTANCETEST_INI";
 
 // A copy of the program in its own process, as far as the guard goes: prints "second" and ends when
-// another copy holds the settings file, else "first <socket>", then "activated" for every request.
+// another copy holds the settings file, "refused" when it must not run on it, else "first <socket>",
+// then "activated" for every request.
 int RunCopy(const QString& iniPath) {
     SingleInstance instance(iniPath);
     if (!instance.IsFirst()) {
-        std::puts("second");
+        std::puts(instance.Refused() ? "refused" : "second");
         return 0;
     }
     std::printf("first %s\n", qPrintable(instance.SocketPath()));
@@ -97,9 +98,9 @@ private slots:
         QVERIFY(MakeFile(ini_));
     }
 
-    // The guard belongs to the settings file: another display string, another name of the same file,
-    // no runtime directory make no second copy, which asks the first to come to the front. Another file
-    // is another guard. A killed copy leaves its lock free and its socket stale.
+    // The guard belongs to the settings file: another display string, another name of the same file (a
+    // link, a hard link elsewhere), no runtime directory make no second copy, which asks the first to come
+    // to the front. Another file is another guard. A killed copy leaves its lock free and its socket stale.
     void oneCopyPerSettingsFile() {
         QProcess first;
         Start(first, ini_, ":63");
@@ -110,6 +111,11 @@ private slots:
         QCOMPARE(NextLine(first), QByteArray("activated"));
         QVERIFY(QFile::link(ini_, dir_.filePath("link.ini")));
         QCOMPARE(RunToEnd(dir_.filePath("link.ini"), ":0"), QByteArray("second\t"));
+        QCOMPARE(NextLine(first), QByteArray("activated"));
+        const QString hardLink = dir_.filePath("elsewhere/BACCARAT.INI");
+        QVERIFY(QDir().mkpath(QFileInfo(hardLink).path()));
+        QCOMPARE(::link(QFile::encodeName(ini_).constData(), QFile::encodeName(hardLink).constData()), 0);
+        QCOMPARE(RunToEnd(hardLink, ":0"), QByteArray("second\t"));
         QCOMPARE(NextLine(first), QByteArray("activated"));
 
         QVERIFY(MakeFile(dir_.filePath("other.ini")));
@@ -175,6 +181,37 @@ private slots:
         QCOMPARE(QFileInfo(own).permissions() & QFile::WriteOther,
                  first ? QFile::WriteOther : QFileDevice::Permissions());
         QCOMPARE(Chmod(own, 0700), 0);
+    }
+
+    // A settings file where another user can write (and plant a lock file, or replace the file) is not
+    // run on; the user is told why.
+    void aDirectoryOpenToOthersIsRefused_data() {
+        QTest::addColumn<int>("mode"); // -1: a private directory of another user
+        QTest::addColumn<bool>("refused");
+        for (const int mode : {0700, 0755, 0750, 0775, 0757, 01777, 01770, -1}) {
+            QTest::addRow("%s",
+                          qPrintable(mode < 0 ? QStringLiteral("another user's") : QString::number(mode, 8)))
+                << mode << (mode < 0 || (mode & 022) != 0);
+        }
+    }
+    void aDirectoryOpenToOthersIsRefused() {
+        QFETCH(int, mode);
+        QFETCH(bool, refused);
+        if (mode < 0 && geteuid() != 0) {
+            QSKIP("only the superuser can give a directory to another user");
+        }
+        const QString directory = dir_.filePath(QStringLiteral("settings %1").arg(mode));
+        QVERIFY(QDir().mkpath(directory) && MakeFile(directory + "/BACCARAT.INI"));
+        QCOMPARE(Chmod(directory, mode < 0 ? 0700 : mode), 0);
+        QCOMPARE(mode < 0 ? ::chown(QFile::encodeName(directory).constData(), 4321, 4321) : 0, 0);
+        QProcess copy;
+        Start(copy, directory + "/BACCARAT.INI", ":1");
+        const QByteArray started = NextLine(copy);
+        QVERIFY2(started.startsWith(refused ? "refused" : "first "), started);
+        copy.kill(); // a refused copy has ended already
+        copy.waitForFinished();
+        QCOMPARE(copy.readAllStandardError().contains("can be written by other users"), refused);
+        QCOMPARE(QFileInfo::exists(directory + "/BACCARAT.INI.lock"), !refused);
     }
 
     // The socket's directory must be this user's alone: a real directory, no access for anyone else.
