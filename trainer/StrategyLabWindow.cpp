@@ -23,6 +23,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -159,11 +160,21 @@ void StrategyLabWindow::BuildControls() {
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     summary_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
+    // The summary scrolls in whatever room the form leaves: however long it is, the form keeps its size
+    // and place, and Run and Cancel stay where they were clicked.
+    auto* summaryArea = new QScrollArea(this);
+    summaryArea->setObjectName(QStringLiteral("scrSummary"));
+    summaryArea->setWidget(summary_);
+    summaryArea->setWidgetResizable(true);
+    summaryArea->setFrameShape(QFrame::NoFrame);
+    summaryArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    summaryArea->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+
     auto* left = new QVBoxLayout;
     left->addLayout(form);
     left->addLayout(buttons);
     left->addWidget(progress_);
-    left->addWidget(summary_, 1);
+    left->addWidget(summaryArea, 1);
     left->addWidget(save_);
 
     chart_ = new QChartView(this);
@@ -220,6 +231,13 @@ void StrategyLabWindow::cmdRun_Click() {
     cancel_->setEnabled(true);
     progress_->setValue(0);
     summary_->setText(QStringLiteral("Playing %1 sessions...").arg(p.sessions));
+    // The last study's chart goes at once: it is not this study's.
+    for (QAbstractSeries* series : chart_->chart()->series()) {
+        series->hide();
+    }
+    for (QAbstractAxis* axis : chart_->chart()->axes()) {
+        axis->hide();
+    }
 
     RunControl control;
     control.cancel = &cancelled_;
@@ -274,12 +292,20 @@ void StrategyLabWindow::ShowResult() {
     DrawChart();
 }
 
-void StrategyLabWindow::DrawChart() {
+void StrategyLabWindow::ClearChart() {
     QChart* chart = chart_->chart();
+    // Deletes each series with the lines of its bands, which it owns.
     chart->removeAllSeries();
+    // A removed axis is handed back, not deleted.
     for (QAbstractAxis* axis : chart->axes()) {
         chart->removeAxis(axis);
+        delete axis;
     }
+}
+
+void StrategyLabWindow::DrawChart() {
+    ClearChart();
+    QChart* chart = chart_->chart();
     const std::vector<Spread>& curve = result_.curve;
     if (curve.empty()) {
         return;
@@ -293,7 +319,12 @@ void StrategyLabWindow::DrawChart() {
         return series;
     };
     const auto band = [&](std::size_t low, std::size_t high, const QString& name, QColor colour) {
-        auto* area = new QAreaSeries(line(high), line(low));
+        QLineSeries* upper = line(high);
+        QLineSeries* lower = line(low);
+        auto* area = new QAreaSeries(upper, lower);
+        // The area series only points at its lines: as its children they go with it.
+        upper->setParent(area);
+        lower->setParent(area);
         area->setName(name);
         colour.setAlpha(90);
         area->setBrush(colour);
@@ -362,8 +393,8 @@ void StrategyLabWindow::cmdSave_Click() {
 }
 
 // The spin boxes kept in the settings file, each under its key.
-const std::array<std::pair<QSpinBox * StrategyLabWindow::*, const char*>, 8>& StrategyLabWindow::KeptBoxes() {
-    static const std::array<std::pair<QSpinBox * StrategyLabWindow::*, const char*>, 8> boxes{{
+const std::array<std::pair<QSpinBox * StrategyLabWindow::*, const char*>, 9>& StrategyLabWindow::KeptBoxes() {
+    static const std::array<std::pair<QSpinBox * StrategyLabWindow::*, const char*>, 9> boxes{{
         {&StrategyLabWindow::unit_, "Unit"},
         {&StrategyLabWindow::bankroll_, "Bankroll"},
         {&StrategyLabWindow::minimum_, "Minimum"},
@@ -372,6 +403,7 @@ const std::array<std::pair<QSpinBox * StrategyLabWindow::*, const char*>, 8>& St
         {&StrategyLabWindow::sessionShoes_, "SessionShoes"},
         {&StrategyLabWindow::stopWin_, "StopWin"},
         {&StrategyLabWindow::stopLoss_, "StopLoss"},
+        {&StrategyLabWindow::seed_, "Seed"},
     }};
     return boxes;
 }

@@ -50,9 +50,10 @@ private:
     void LoadChoices();
     void StoreChoices() const;
     void ShowResult();
+    void ClearChart();
     void DrawChart();
     void cmdSave_Click();
-    static const std::array<std::pair<QSpinBox * StrategyLabWindow::*, const char*>, 8>& KeptBoxes();
+    static const std::array<std::pair<QSpinBox * StrategyLabWindow::*, const char*>, 9>& KeptBoxes();
 
     QComboBox* system_ = nullptr;
     QComboBox* side_ = nullptr;

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -30,16 +31,43 @@ class StrategyLabWindowTest : public QObject {
         return found;
     }
 
+    // Where each control of the form stands, and any that is squeezed below its natural height.
+    static QString Layout(QWidget* window) {
+        QString text;
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (qobject_cast<QSpinBox*>(control) || qobject_cast<QComboBox*>(control) ||
+                qobject_cast<QPushButton*>(control)) {
+                const QRect place(control->mapTo(window, QPoint()), control->size());
+                text += QStringLiteral("%1 %2,%3 %4x%5%6\n")
+                            .arg(control->objectName())
+                            .arg(place.x())
+                            .arg(place.y())
+                            .arg(place.width())
+                            .arg(place.height())
+                            .arg(place.height() < control->sizeHint().height() ? " squeezed" : "");
+            }
+        }
+        return text;
+    }
+
 private slots:
     void aMartingaleStudyIsRunDrawnAndKept() {
         test::TempSettings settings;
+        // In the main window's client area, as the player sees it.
+        QMdiArea host;
+        host.resize(1366, 700);
+        host.show();
+        SetWindowHost(&host);
         StrategyLabWindow* lab = OpenStrategyLab();
         Find<QComboBox>(lab, "cboSystem")->setCurrentIndex(1); // Martingale
         Find<QSpinBox>(lab, "spnSessions")->setValue(400);
         Find<QSpinBox>(lab, "spnMaximum")->setValue(500);
+        Find<QSpinBox>(lab, "spnSeed")->setValue(12345);
         QSignalSpy finished(lab, &StrategyLabWindow::Finished);
         QTest::mouseClick(Find<QPushButton>(lab, "cmdRun"), Qt::LeftButton);
         QVERIFY(!Find<QPushButton>(lab, "cmdRun")->isEnabled());
+        const QString running = Layout(lab);
+        QVERIFY2(!running.contains(QStringLiteral("squeezed")), qPrintable(running));
         // The window's own thread keeps turning while the sessions are played.
         QElapsedTimer clock;
         clock.start();
@@ -64,6 +92,16 @@ private slots:
         }
         QCOMPARE(bands, 2);
         QCOMPARE(series.size(), 2 + 5 + 1); // two bands, five single sessions, the median
+        // However long the summary, every control keeps its place and its full height.
+        QTest::qWait(50);
+        QCOMPARE(Layout(lab), running);
+
+        // A new study takes the old chart away at once.
+        QTest::mouseClick(Find<QPushButton>(lab, "cmdRun"), Qt::LeftButton);
+        for (QAbstractSeries* old : Find<QChartView>(lab, "chtBankroll")->chart()->series()) {
+            QVERIFY(!old->isVisible());
+        }
+        QVERIFY(finished.wait(20000));
 
         QTemporaryDir dir;
         const QString csv = dir.filePath(QStringLiteral("study.csv"));
@@ -79,7 +117,9 @@ private slots:
         lab = OpenStrategyLab();
         QCOMPARE(Find<QComboBox>(lab, "cboSystem")->currentIndex(), 1);
         QCOMPARE(Find<QSpinBox>(lab, "spnMaximum")->value(), 500);
+        QCOMPARE(Find<QSpinBox>(lab, "spnSeed")->value(), 12345);
         lab->Frame()->close();
+        SetWindowHost(nullptr);
     }
 
     void aLongStudyCanBeCancelled() {
