@@ -290,6 +290,7 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
     const auto cells = std::make_unique_for_overwrite<std::int32_t[]>(
         rowLength > 0 ? sessions * static_cast<std::uint64_t>(rowLength) : 0);
     std::vector<std::vector<Cents>> paths(pathCount);
+    std::vector<SessionFigures> bySession(p.keepSessions ? sessions : 0);
     std::atomic<std::uint64_t> next{0};
     std::atomic<std::uint64_t> done{0};
 
@@ -319,6 +320,9 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
                     totals.longest = std::max(totals.longest, outcome.counts.hands);
                     finals[s] = outcome.finalBankroll;
                     drawdowns[s] = outcome.maxDrawdown;
+                    if (p.keepSessions) {
+                        bySession[s] = {outcome.finalBankroll, outcome.maxDrawdown, outcome.ruined, false};
+                    }
                 }
                 totals.finished = true;
                 chunkTotals[c] = totals;
@@ -350,6 +354,9 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
         longest = std::max(longest, totals.longest);
     }
     eachFinished([&](std::uint64_t s) {
+        if (p.keepSessions) {
+            bySession[s].finished = true;
+        }
         finals[kept] = finals[s];
         drawdowns[kept] = drawdowns[s];
         ++kept;
@@ -398,6 +405,7 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
             result.paths.push_back(std::move(paths[s]));
         }
     }
+    result.bySession = std::move(bySession);
     return result;
 }
 
