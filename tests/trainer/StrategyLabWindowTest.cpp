@@ -122,6 +122,40 @@ private slots:
         SetWindowHost(nullptr);
     }
 
+    // A second system over the same shoes: both bands and medians are drawn and the sessions paired.
+    void aSecondSystemIsComparedOnTheSameShoes() {
+        test::TempSettings settings;
+        StrategyLabWindow* lab = OpenStrategyLab();
+        Find<QComboBox>(lab, "cboSystem")->setCurrentIndex(1); // Martingale
+        Find<QSpinBox>(lab, "spnSessions")->setValue(300);
+        Find<QSpinBox>(lab, "spnSeed")->setValue(77);
+        QVERIFY(!Find<QComboBox>(lab, "cboVersusSide")->isEnabled());
+        Find<QComboBox>(lab, "cboVersusSystem")->setCurrentIndex(1); // Flat
+        QVERIFY(Find<QComboBox>(lab, "cboVersusSide")->isEnabled());
+        QSignalSpy finished(lab, &StrategyLabWindow::Finished);
+        QTest::mouseClick(Find<QPushButton>(lab, "cmdRun"), Qt::LeftButton);
+        QVERIFY(finished.wait(20000));
+
+        const std::optional<Comparison>& comparison = lab->LastComparison();
+        QVERIFY(comparison);
+        QCOMPARE(comparison->pairs, std::uint64_t{300});
+        // Flat on Banker alone, on the seed typed: its sessions are the second study's.
+        LabParameters flat = lab->Parameters();
+        flat.system = SystemKind::Flat;
+        flat.seed = 77;
+        const LabResult alone = RunLab(flat);
+        QCOMPARE(comparison->meanFinalBankroll.value,
+                 static_cast<double>(lab->LastResult().net - alone.net) / 300);
+        const auto series = Find<QChartView>(lab, "chtBankroll")->chart()->series();
+        QCOMPARE(series.size(), 2 * (2 + 1)); // each study's two bands and median
+        const QString summary = Find<QLabel>(lab, "lblSummary")->text();
+        QVERIFY(summary.contains(QStringLiteral("Mean final bankroll")));
+        QVERIFY(summary.contains(QStringLiteral("Flat on Banker")));
+        QCOMPARE(ReadIni(QStringLiteral("StrategyLab"), QStringLiteral("VersusSystem")),
+                 QStringLiteral(" 1"));
+        lab->Frame()->close();
+    }
+
     void aLongStudyCanBeCancelled() {
         test::TempSettings settings;
         StrategyLabWindow* lab = OpenStrategyLab();
