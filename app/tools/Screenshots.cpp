@@ -180,8 +180,17 @@ int Run() {
     while (!studied) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     }
-    lab->Frame()->resize(1000, 600);
+    lab->Frame()->resize(lab->DesignFrameSize());
     Save(main, QStringLiteral("strategy-lab.png"));
+    // The same study against flat betting on the same shoes.
+    Named<QComboBox>(lab, "cboVersusSystem")->setCurrentIndex(1);
+    studied = false;
+    lab->cmdRun_Click();
+    while (!studied) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    lab->Frame()->resize(lab->DesignFrameSize());
+    Save(main, QStringLiteral("strategy-lab-comparison.png"));
     SetPauseHook(nullptr);
     return 0;
 }
