@@ -330,6 +330,10 @@ void StrategyLabWindow::cmdCancel_Click() {
     cancelled_ = true;
 }
 
+bool StrategyLabWindow::Compared() const {
+    return comparison_ && comparison_->pairs > 0;
+}
+
 std::optional<std::pair<SystemKind, BetSide>> StrategyLabWindow::Versus() const {
     if (versusSystem_->currentIndex() <= 0) {
         return std::nullopt;
@@ -343,7 +347,14 @@ void StrategyLabWindow::ShowResult() {
     cancel_->setEnabled(false);
     progress_->setValue(result_.interrupted ? progress_->value() : 1000);
     save_->setEnabled(!result_.curve.empty());
-    summary_->setText(comparison_ ? ComparisonSummary() : StudySummary());
+    if (Compared()) {
+        summary_->setText(ComparisonSummary());
+    } else {
+        summary_->setText(StudySummary() +
+                          (comparison_ ? QStringLiteral("<br><b>Cancelled before the second system played a "
+                                                        "session:</b> nothing to compare.")
+                                       : QString()));
+    }
     DrawChart();
 }
 
@@ -439,7 +450,7 @@ void StrategyLabWindow::DrawChart() {
     if (result_.curve.empty()) {
         return;
     }
-    if (comparison_) {
+    if (Compared()) {
         // Both studies' bands and medians, each in its own colour; single sessions would only clutter.
         DrawStudy(result_, QStringLiteral("1: "), palette::PlayerBlue, palette::BankerRed, false);
         DrawStudy(versusResult_, QStringLiteral("2: "), palette::Gold, palette::NaturalGreen, false);

@@ -57,6 +57,8 @@ private:
     void StoreChoices() const;
     // The second system and side chosen to compare with, if any.
     std::optional<std::pair<SystemKind, BetSide>> Versus() const;
+    // True when the last study was compared and both played at least one session.
+    bool Compared() const;
     void ShowResult();
     QString StudySummary() const;
     QString ComparisonSummary() const;
