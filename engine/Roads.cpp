@@ -1,5 +1,7 @@
 #include "Roads.h"
 
+#include <optional>
+
 namespace bacc {
 
 namespace {
@@ -83,34 +85,42 @@ RoadGrid DrawEntries(const std::vector<RoadMark>& entries) {
     return Draw(marks, lengths, nullptr);
 }
 
-// The entries of the derived road k for the big road's column lengths; columns and rows from 1 as in
-// the rules of Roads.h.
-std::vector<RoadMark> DerivedEntries(const std::vector<int>& length, int k) {
+// The entry that the big-road cell in row r of column c makes on derived road k, for the big road's
+// column lengths; columns and rows from 1 as in the rules of Roads.h. Column k+1 makes entries from its
+// second row on, so when it has a single cell the first entry is the first cell of column k+2.
+std::optional<RoadMark> EntryAt(const std::vector<int>& length, int k, int c, int r) {
     const auto L = [&length](int column) { return length[static_cast<std::size_t>(column - 1)]; };
-    const int columns = static_cast<int>(length.size());
+    if (c < k + 1 || (c == k + 1 && r < 2)) {
+        return std::nullopt;
+    }
+    bool red;
+    if (r == 1) {
+        red = L(c - 1) == L(c - 1 - k);
+    } else {
+        const int before = L(c - k);
+        red = before >= r || before < r - 1;
+    }
+    return red ? RoadMark::Red : RoadMark::Blue;
+}
+
+std::vector<RoadMark> DerivedEntries(const std::vector<int>& length, int k) {
     std::vector<RoadMark> entries;
-    if (columns < k + 1) {
-        return entries;
-    }
-    // The first entry: row 2 of column k+1, or the first cell of column k+2.
-    int firstColumn = k + 1, firstRow = 2;
-    if (L(k + 1) == 1) {
-        firstColumn = k + 2;
-        firstRow = 1;
-    }
-    for (int c = firstColumn; c <= columns; ++c) {
-        for (int r = c == firstColumn ? firstRow : 1; r <= L(c); ++r) {
-            bool red;
-            if (r == 1) {
-                red = L(c - 1) == L(c - 1 - k);
-            } else {
-                const int before = L(c - k);
-                red = before >= r || before < r - 1;
+    for (int c = 1; c <= static_cast<int>(length.size()); ++c) {
+        for (int r = 1; r <= length[static_cast<std::size_t>(c - 1)]; ++r) {
+            if (const auto entry = EntryAt(length, k, c, r)) {
+                entries.push_back(*entry);
             }
-            entries.push_back(red ? RoadMark::Red : RoadMark::Blue);
         }
     }
     return entries;
+}
+
+std::vector<int> ColumnLengths(const std::vector<Streak>& columns) {
+    std::vector<int> lengths;
+    for (const Streak& streak : columns) {
+        lengths.push_back(streak.Length());
+    }
+    return lengths;
 }
 
 char MarkChar(RoadMark mark) {
@@ -170,15 +180,30 @@ Roads BuildRoads(std::string_view results) {
     }
     roads.BigRoad = DrawStreaks(roads.BigRoadColumns);
 
-    std::vector<int> lengths;
-    for (const Streak& streak : roads.BigRoadColumns) {
-        lengths.push_back(streak.Length());
-    }
+    const std::vector<int> lengths = ColumnLengths(roads.BigRoadColumns);
     for (std::size_t road = 0; road < roads.Derived.size(); ++road) {
         roads.DerivedMarks[road] = DerivedEntries(lengths, static_cast<int>(road) + 1);
         roads.Derived[road] = DrawEntries(roads.DerivedMarks[road]);
     }
     return roads;
+}
+
+AskedMarks AskRoads(const Roads& roads, RoadMark next) {
+    AskedMarks asked;
+    std::vector<int> lengths = ColumnLengths(roads.BigRoadColumns);
+    if (lengths.empty()) {
+        return asked;
+    }
+    if (roads.BigRoadColumns.back().Mark == next) {
+        ++lengths.back();
+    } else {
+        lengths.push_back(1);
+    }
+    const int column = static_cast<int>(lengths.size());
+    for (std::size_t road = 0; road < asked.size(); ++road) {
+        asked[road] = EntryAt(lengths, static_cast<int>(road) + 1, column, lengths.back());
+    }
+    return asked;
 }
 
 std::string RoadText(const RoadGrid& grid) {

@@ -37,6 +37,9 @@
 //   small road: column 3 has one cell, so from (4,1): L(3)=1 against L(1)=2 U; (5,1) 1 against 3 U;
 //     (5,2) L(3)=1 = 2-1 U; (5,3) L(3)=1 < 2 R: U U U R.
 //   cockroach pig: from (5,1): L(4)=1 against L(1)=2 U; (5,2) L(2)=3 >= 2 R; (5,3) 3 >= 3 R: U R R.
+// Asked next: a Banker would be row 4 of column 5: big eye boy L(4)=1 < 4-1 R, small road L(3)=1 R,
+//   cockroach pig L(2)=3 = 4-1 U; a Player would begin column 6: 3 against L(4)=1 U, against L(3)=1 U,
+//   against L(2)=3 R.
 // Drawn (RoadText; '.' empty, a lower-case letter a big-road cell carrying ties):
 //   bead plate  BT      big road  BPbPB    big eye boy  RURUR    small road  UR    cockroach pig  UR
 //               BP                BP..B                 .U...                U.                   .R
@@ -46,6 +49,7 @@
 //               B.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,6 +95,12 @@ struct Roads {
 
 // results: 'B', 'P' or 'T' per hand; any other character is skipped.
 Roads BuildRoads(std::string_view results);
+
+// The asking roads of a scoreboard: the entry each derived road (in DerivedRoad order) would get if the
+// next hand were won by next (Banker or Player); none for a road that would get no entry yet. Ties
+// change no road, so they are not asked.
+using AskedMarks = std::array<std::optional<RoadMark>, 3>;
+AskedMarks AskRoads(const Roads& roads, RoadMark next);
 
 // Six lines, each ending in '\n', of one character per column: 'B' Banker, 'P' Player, 'T' tie (a bead
 // or the big road's lone tie cell), 'R' red, 'U' blue, '.' empty. A big-road cell carrying ties shows

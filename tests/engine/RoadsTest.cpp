@@ -95,4 +95,57 @@ TEST(Roads, TiesAreCountedOnTheirCell) {
     EXPECT_EQ(roads.BeadPlate.Cells.size(), 11u);
 }
 
+// The asking roads as a scoreboard shows them: big eye boy, small road, cockroach pig; '-' no entry.
+std::string Asked(const char* results, bacc::RoadMark next) {
+    std::string text;
+    for (const auto& mark : bacc::AskRoads(bacc::BuildRoads(results), next)) {
+        text += !mark ? '-' : *mark == bacc::RoadMark::Red ? 'R' : 'U';
+    }
+    return text;
+}
+
+TEST(Roads, AskingRoadsAsWorkedByHand) {
+    struct Case {
+        const char* results;
+        const char* ifBanker;
+        const char* ifPlayer;
+    };
+    const Case cases[] = {
+        {"", "---", "---"},
+        {"TT", "---", "---"},
+        {"B", "---", "---"},
+        {"BP", "R--", "U--"},
+        {"BPPBB", "UR-", "RU-"},
+        {"PBBBBBBBBB", "R--", "U--"},
+        // The example of Roads.h; ties after it change nothing.
+        {"BBPPPBTPBBB", "RRU", "UUR"},
+        {"BBPPPBTPBBBTT", "RRU", "UUR"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Asked(c.results, bacc::RoadMark::Banker), c.ifBanker) << c.results;
+        EXPECT_EQ(Asked(c.results, bacc::RoadMark::Player), c.ifPlayer) << c.results;
+    }
+}
+
+// What a road is asked to get is what it gets when that hand comes, at every hand of a long shoe.
+TEST(Roads, AskingRoadsForeseeTheNextEntry) {
+    const std::string shoe = "BPPBBBTPBPPPPBBPBTBBPPBPBBBBBBBPPTPBPBBPPPBPPPPPPPBBTBPBPBBPP";
+    for (std::size_t hands = 0; hands < shoe.size(); ++hands) {
+        const bacc::Roads before = bacc::BuildRoads(shoe.substr(0, hands));
+        for (const bacc::RoadMark next : {bacc::RoadMark::Banker, bacc::RoadMark::Player}) {
+            const bacc::Roads after =
+                bacc::BuildRoads(shoe.substr(0, hands) + (next == bacc::RoadMark::Banker ? 'B' : 'P'));
+            const bacc::AskedMarks asked = bacc::AskRoads(before, next);
+            for (std::size_t road = 0; road < 3; ++road) {
+                const auto& marks = after.DerivedMarks[road];
+                const bool entered = marks.size() > before.DerivedMarks[road].size();
+                EXPECT_EQ(asked[road].has_value(), entered) << hands << " hands, road " << road;
+                if (entered && asked[road]) {
+                    EXPECT_EQ(*asked[road], marks.back()) << hands << " hands, road " << road;
+                }
+            }
+        }
+    }
+}
+
 } // namespace
