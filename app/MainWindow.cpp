@@ -17,9 +17,11 @@
 #include "StartScreen.h"
 #include "StatisticsWindow.h"
 #include "StrategyLabWindow.h"
+#include "TableGame.h"
 #include "TableWindow.h"
 #include "WebSite.h"
 
+#include <initializer_list>
 #include <span>
 #include <vector>
 
@@ -59,11 +61,6 @@ constexpr MenuInfo Menus[] = {
     {"mnuWindow", "&Window"},
     {"mnuHelp", "&Help"},
 };
-
-// Any size other than these is replaced by the largest shoe.
-constexpr int SmallestShoe = 1;
-constexpr int LargestShoe = 8;
-constexpr int DefaultShoe = 8;
 
 const QString MainWindowSection = QStringLiteral("MDIForm1");
 
@@ -150,6 +147,12 @@ std::span<const MainWindow::Control> MainWindow::Controls() {
          &M::mnuWindowCardsDealtCount_Click},
         {Window, "mnuWindowStatistics", "Statistics", nullptr, nullptr, nullptr, nullptr, nullptr,
          &M::mnuWindowStatistics_Click},
+        {Window, "mnuWindowStrategyLab", "Strategy Lab", nullptr, nullptr, nullptr, nullptr, nullptr,
+         &M::mnuWindowStrategyLab_Click},
+        {Window, "mnuWindowShoeOdds", "Shoe Odds", nullptr, nullptr, nullptr, nullptr, nullptr,
+         &M::mnuWindowShoeOdds_Click},
+        {Window, "mnuWindowRoads", "Roads", nullptr, nullptr, nullptr, nullptr, nullptr,
+         &M::mnuWindowRoads_Click},
         {Help, "mnuContents", "&Contents and Index", nullptr, nullptr, nullptr, nullptr, nullptr,
          &M::mnuContents_Click},
         {Help, "mnuSep2", nullptr},
@@ -348,8 +351,7 @@ bool MainWindow::MDIForm_Load() {
     if ((IniPath().isEmpty() || !QFileInfo(IniPath()).isFile()) && !LocateSettingsFile()) {
         return false;
     }
-    // Every card that leaves the shoe reaches the cards-dealt windows.
-    TheShoe().SetListener(&TheCardsDealtWindows());
+    FollowTheTableGame();
     const Control& large = Row("mnuLargeButtons");
     ChooseToolbar(IsOn(ReadIni(QLatin1String(large.section), QLatin1String(large.settingKey)).toStdString()));
     PaintBackground();
@@ -380,10 +382,17 @@ bool MainWindow::MDIForm_Unload() {
     if (TableWindow* table = TheTable(); table && !table->Frame()->close()) {
         return false;
     }
+    // Every window still open stores its place as it closes.
     if (MarkingCardWindow* card = TheMarkCard()) {
         card->Frame()->close();
     }
     CloseStatistics();
+    for (ChildWindow* trainer :
+         std::initializer_list<ChildWindow*>{TheStrategyLab(), TheShoeOdds(), TheRoads()}) {
+        if (trainer) {
+            trainer->Frame()->close();
+        }
+    }
     if (AboutBox* about = TheAboutBox()) {
         about->close();
     }
@@ -598,11 +607,8 @@ void MainWindow::prcSetMenusAndButtons() {
     }
 
     const Control& shoe = *DeckRows().front();
-    int decks = static_cast<int>(RoundHalfAway(
-        LeadingNumber(ReadIni(QLatin1String(shoe.section), QLatin1String(shoe.settingKey)).toStdString())));
-    if (decks < SmallestShoe || decks > LargestShoe) {
-        decks = DefaultShoe;
-    }
+    const int decks = CheckedDeckCount(static_cast<int>(RoundHalfAway(
+        LeadingNumber(ReadIni(QLatin1String(shoe.section), QLatin1String(shoe.settingKey)).toStdString()))));
     TheShoe().DeckCount = decks;
     if (QAction* button = DeckButton(decks)) {
         prcDecks(decks, button);
@@ -738,6 +744,18 @@ void MainWindow::mnuWindowStatistics_Click() {
     }
 }
 
+void MainWindow::mnuWindowStrategyLab_Click() {
+    OpenStrategyLab()->BringToFront();
+}
+
+void MainWindow::mnuWindowShoeOdds_Click() {
+    OpenShoeOdds()->BringToFront();
+}
+
+void MainWindow::mnuWindowRoads_Click() {
+    OpenRoads()->BringToFront();
+}
+
 void MainWindow::mnuContents_Click() {
     ShowHelpContents(this);
 }
@@ -762,6 +780,13 @@ void MainWindow::tlbrMDIForm1_ButtonClick(QAction* button) {
 }
 
 // ---- The one main window ---------------------------------------------------------------------------
+
+void FollowTheTableGame() {
+    // Every card that leaves the shoe reaches the cards-dealt windows as it is dealt; the marking card
+    // follows every shoe and every settled hand, also while it is closed.
+    TheShoe().SetListener(&TheCardsDealtWindows());
+    TheGameListeners().Add(&MarkingCardFollower());
+}
 
 MainWindow* TheMainWindow() {
     return mainWindow;

@@ -55,6 +55,9 @@ public:
     void mnuWindowCardsDealt_Click();
     void mnuWindowCardsDealtCount_Click();
     void mnuWindowStatistics_Click();
+    void mnuWindowStrategyLab_Click();
+    void mnuWindowShoeOdds_Click();
+    void mnuWindowRoads_Click();
     void mnuContents_Click();
     void mnuAbout_Click();
 
@@ -137,6 +140,10 @@ private:
     QTimer* timer1_ = nullptr;
     bool unloaded_ = false;
 };
+
+// Ties the windows that follow the table's game whether open or not (the cards-dealt windows, the
+// marking card) to the shoe and the game. The main window does it as it loads.
+void FollowTheTableGame();
 
 // The one main window, while it exists.
 MainWindow* TheMainWindow();

@@ -36,6 +36,17 @@ inline const QColor CarpetDiamond(0x0d, 0x4f, 0x2f);
 inline const QColor StartScreenGreen(0x0c, 0x3b, 0x24);
 inline const QColor StartScreenText(0xf2, 0xea, 0xd0);
 
+// The colours the table and the marking card are designed in.
+inline const QColor DesignRed(192, 0, 0);
+inline const QColor DesignNavy(0, 0, 128);
+inline const QColor DesignMaroon(128, 0, 0);
+inline const QColor DesignDarkYellow(192, 192, 0);
+inline const QColor DesignCyan(0, 255, 255);
+inline const QColor DesignLightYellow(255, 255, 128);
+inline const QColor DesignBrightGreen(0, 255, 0);
+inline const QColor DesignFelt(0, 128, 0);
+inline const QColor MarkGreen(0, 192, 0); // the outline of a tie on the marking card
+
 } // namespace bacc::palette
 
 namespace bacc {

@@ -1,6 +1,7 @@
 #include "Bankroll.h"
 
 #include "NumberText.h"
+#include "Payouts.h"
 
 namespace bacc {
 
@@ -11,7 +12,7 @@ SeatSettlement SettleSeat(const SeatBets& bets, char result, long long unitValue
     if (result == 'B') {
         if (bets.Player == 0) {
             s.Units += bets.Banker;
-            s.Cents += 95 * bets.Banker * unitValue;
+            s.Cents += BankerPaysCents * bets.Banker * unitValue;
         } else {
             s.Units -= bets.Player;
             s.Cents -= bets.Player * dollar;
@@ -19,7 +20,7 @@ SeatSettlement SettleSeat(const SeatBets& bets, char result, long long unitValue
     } else if (result == 'P') {
         if (bets.Banker == 0) {
             s.Units += bets.Player;
-            s.Cents += bets.Player * dollar;
+            s.Cents += PlayerPaysCents * bets.Player * unitValue;
         } else {
             s.Units -= bets.Banker;
             s.Cents -= bets.Banker * dollar;
@@ -29,8 +30,8 @@ SeatSettlement SettleSeat(const SeatBets& bets, char result, long long unitValue
         s.Units -= bets.Tie;
         s.Cents -= bets.Tie * dollar;
     } else if (result == 'T') {
-        s.Units += 8 * bets.Tie;
-        s.Cents += 8 * bets.Tie * dollar;
+        s.Units += TiePaysCents / 100 * bets.Tie;
+        s.Cents += TiePaysCents * bets.Tie * unitValue;
     }
     return s;
 }

@@ -18,6 +18,9 @@ struct SeatBets {
     int Banker = 0;
     int Tie = 0;
     bool Any() const { return Player != 0 || Banker != 0 || Tie != 0; }
+    int On(BetSpot spot) const {
+        return spot == BetSpot::Player ? Player : (spot == BetSpot::Banker ? Banker : Tie);
+    }
     // A seat that bets on both sides of the same hand is refused at the deal.
     bool BothSides() const { return Player != 0 && Banker != 0; }
 };

@@ -5,6 +5,8 @@
 // Money is in cents (Cents). Stakes are whole dollars: the unit, the table minimum and maximum are whole
 // dollars and a system's stake is a whole number of units, so a Banker win, 95 % of the stake, is always
 // a whole number of cents and no amount is ever rounded.
+#include "Payouts.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <limits>
@@ -53,8 +55,7 @@ struct TableLimits {
 // What a decided bet wins over its stake: Banker 95 %, Player even money, Tie 8 to 1.
 inline Cents Winnings(char spot, Cents stake) {
     // Cents won per whole dollar staked, chosen without a branch: Follow and Opposite switch spots.
-    const Cents perDollar = spot == 'B' ? 95 : spot == 'T' ? 800 : 100;
-    return stake / CentsPerDollar * perDollar;
+    return stake / CentsPerDollar * PaysCents(spot);
 }
 
 // One player's bets through a session: a stake is put on the table (PlaceBet), the hand settles it

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Bets.h"
+#include "Marking.h"
 #include "Shoe.h"
 #include "ShoeOdds.h"
 
@@ -31,6 +32,7 @@ struct HandRecord {
     ValueCounts LeftBefore{};
     std::array<SeatHandRecord, 2> Seats{};
     long long Hands = 0; // the table's "Hands" after the hand
+    Mark MarkOfHand;     // as the marking card of PLAYER 1 draws it
 };
 
 // A follower of the table's game. A hand reaches it once the player has seen it: a face-down hand only
@@ -43,6 +45,8 @@ public:
     virtual void HandSettled(const HandRecord& /*record*/) {}
     // The shoe's last hand is settled, its undealt rest recorded and the shoe counted.
     virtual void ShoeFinished() {}
+    // A deal of one or more hands is over, every hand of it settled and stored.
+    virtual void DealEnded() {}
 };
 
 // The followers of one game, told in the order they subscribed. A follower may leave while it is told.

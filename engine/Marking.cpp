@@ -131,14 +131,6 @@ char MarkingState::HeaderLetter(int column) const {
     return (column - HeaderAnchorColumn) % 2 == 0 ? HeaderAnchorResult : other;
 }
 
-int MarkingState::DeepestRow() const {
-    int deepest = 0;
-    for (const Mark& mark : Marks) {
-        deepest = std::max(deepest, mark.Row);
-    }
-    return deepest;
-}
-
 MarkingState& TheMarking() {
     static MarkingState state;
     return state;

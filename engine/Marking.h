@@ -74,9 +74,6 @@ public:
 
     // "B" or "P" over a column; nothing before the header is built.
     char HeaderLetter(int column) const;
-    // The highest column marked so far, -1 before the first mark.
-    int LastColumn() const { return Marks.empty() ? -1 : Marks.back().Column; }
-    int DeepestRow() const;
 
 private:
     void MoveStreak(char result);

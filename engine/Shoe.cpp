@@ -137,9 +137,7 @@ void Shoe::Shuffle() {
 }
 
 void Shoe::NewShoe() {
-    if (DeckCount < 1 || DeckCount > 8) {
-        DeckCount = 8;
-    }
+    DeckCount = CheckedDeckCount(DeckCount);
     LastCardIndex = DeckCount * CardsPerDeck - 1;
     const auto size = static_cast<std::size_t>(LastCardIndex + 1);
     if (!recording_) {

@@ -34,6 +34,13 @@ using DealtCount = std::array<DealtCountRow, RanksPerSuit>;
 // The 21-character text of a count row: label in columns 1-5, counts in columns 6, 9, 12 and 15.
 std::string CountRowText(const DealtCountRow& row);
 
+// The shoe sizes the table offers, in decks.
+inline constexpr std::array<int, 5> OfferedShoeSizes{1, 2, 4, 6, 8};
+// The size a shoe is built with: 1 to 8 decks as asked, anything else the largest shoe.
+constexpr int CheckedDeckCount(int decks) {
+    return decks >= 1 && decks <= 8 ? decks : 8;
+}
+
 // Slots: 0, 1 the Player's first two cards, 2 the Player's third; 3, 4 the Banker's first two, 5 its third.
 inline constexpr int SlotCount = 6;
 
@@ -120,7 +127,6 @@ public:
     // Off, the shoe deals exactly the same cards but writes no list line and no count, leaves CardsOut
     // at 0 and tells the listener nothing: the simulator's speed. On by default, as the table needs.
     void SetRecording(bool on) { recording_ = on; }
-    bool Recording() const { return recording_; }
     // The next NewShoe uses exactly this order (a permutation of 0 .. 52 * DeckCount - 1) instead of a
     // shuffle; the burn and the records still apply. Consumed by that one shoe.
     void StackNextShoe(std::vector<CardId> order);

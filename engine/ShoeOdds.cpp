@@ -464,10 +464,9 @@ void EdgeReport::AfterHand(char result) {
     ++positiveHands_;
     ++betsOn_[BetIndex(bet)];
     if (bet == 'T') {
-        wonHundredths_ += result == 'T' ? 800 : -100;
+        wonHundredths_ += result == 'T' ? TiePaysCents : -100;
     } else if (result != 'T') {
-        const std::int64_t win = bet == 'B' ? 95 : 100;
-        wonHundredths_ += result == bet ? win : -100;
+        wonHundredths_ += result == bet ? PaysCents(bet) : -100;
     }
 }
 

@@ -2,6 +2,8 @@
 
 // Exact odds of the next hand from the cards left in a shoe, and the tally of what betting only when
 // those odds favour a bet would have won.
+#include "Payouts.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -20,9 +22,9 @@ ValueCounts FreshShoe(int decks);
 int CardCount(const ValueCounts& counts);
 
 // The table's odds per unit bet. A tie pushes Player and Banker bets.
-inline constexpr double BankerWinPays = 0.95;
-inline constexpr double PlayerWinPays = 1.0;
-inline constexpr double TieWinPays = 8.0;
+inline constexpr double BankerWinPays = BankerPaysCents / 100.0;
+inline constexpr double PlayerWinPays = PlayerPaysCents / 100.0;
+inline constexpr double TieWinPays = TiePaysCents / 100.0;
 
 // A hand can take six cards. With fewer left some deals could not be completed, so no odds are given
 // for them rather than odds of a game the table never plays.

@@ -1,8 +1,8 @@
 #include "MarkingCardWindow.h"
 
-#include "Options.h"
 #include "OutlineShape.h"
-#include "Shoe.h"
+#include "Palette.h"
+#include "TableGame.h"
 #include "Twips.h"
 
 #include <algorithm>
@@ -58,11 +58,11 @@ MarkingCardWindow* OpenCard() {
 QColor MarkingCardWindow::Colour(MarkColour colour) {
     switch (colour) {
     case MarkColour::Red:
-        return QColor(192, 0, 0);
+        return palette::DesignRed;
     case MarkColour::Navy:
-        return QColor(0, 0, 128);
+        return palette::DesignNavy;
     case MarkColour::Green:
-        return QColor(0, 192, 0);
+        return palette::MarkGreen;
     case MarkColour::WindowText:
         break;
     }
@@ -255,7 +255,7 @@ void MarkingCardWindow::ClearMarks() {
 }
 
 void MarkingCardWindow::ShowHeader() {
-    const MarkingState& state = TheMarking();
+    const MarkingState& state = TheTableGame().Marking();
     headerShown_ = true;
     // At least 90 letters, and one over every column the card holds.
     const int count =
@@ -286,7 +286,7 @@ QLabel* MarkingCardWindow::TotalLabel(int column) {
 }
 
 void MarkingCardWindow::ShowColumnTotal(int column) {
-    const MarkingState& state = TheMarking();
+    const MarkingState& state = TheTableGame().Marking();
     const auto index = static_cast<std::size_t>(column);
     if (index >= state.ColumnTotals.size() || !state.ColumnTotals[index]) {
         return;
@@ -320,7 +320,7 @@ void MarkingCardWindow::GrowFor(int column, int row) {
 }
 
 void MarkingCardWindow::MarkResult(int markIndex) {
-    const MarkingState& state = TheMarking();
+    const MarkingState& state = TheTableGame().Marking();
     if (markIndex < 0 || static_cast<std::size_t>(markIndex) >= state.Marks.size()) {
         return;
     }
@@ -368,7 +368,7 @@ void MarkingCardWindow::MarkResult(int markIndex) {
 
 void MarkingCardWindow::RedrawShoe() {
     ClearMarks();
-    const MarkingState& state = TheMarking();
+    const MarkingState& state = TheTableGame().Marking();
     for (std::size_t k = 0; k < state.Marks.size(); ++k) {
         MarkResult(static_cast<int>(k));
     }
@@ -393,23 +393,29 @@ void ResetMarkCard(const QString& caption) {
         card = OpenCard();
     }
     card->ClearMarks();
-    TheMarking().HeaderBuilt = false;
 }
 
-long long RecordHandResult(const SeatBets& bets, long long unitValue, int seatNumber) {
-    MarkingState& state = TheMarking();
-    const MarkOptions options{Settings().ShowScore, Settings().ShowNaturals};
-    const long long money =
-        state.RecordHandResult(bets, unitValue, seatNumber, OutcomeOf(TheShoe().Hand), options);
-    if (seatNumber == 1) {
+namespace {
+
+// The card follows the table's game: every new shoe opens it clean, every settled hand is marked on it,
+// and a card closed in mid-shoe comes back with every mark of the shoe.
+class CardFollower : public GameListener {
+public:
+    void ShoeStarted() override { ResetMarkCard(QStringLiteral("Marking Card for PLAYER 1")); }
+    void HandSettled(const HandRecord& record) override {
         if (MarkingCardWindow* card = openCard) {
-            card->MarkResult(std::max(state.HandNumber - 1, 0));
+            card->MarkResult(std::max(record.HandNumber - 1, 0));
         } else {
-            // Closed in mid-shoe: the card comes back with every mark of the shoe.
             OpenCard()->RedrawShoe();
         }
     }
-    return money;
+};
+
+} // namespace
+
+GameListener& MarkingCardFollower() {
+    static CardFollower follower;
+    return follower;
 }
 
 MarkingCardWindow* ShowMarkCard() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChildWindow.h"
+#include "GameListener.h"
 #include "Marking.h"
 
 #include <vector>
@@ -18,7 +19,7 @@ class OutlineShape;
 // The marking card of PLAYER 1: a white card surface, larger than the window and scrolled by moving it
 // to negative offsets, holding one mark per hand of the shoe in columns of Banker or Player streaks,
 // the B/P letter over each column and the running total of units above it. The marks themselves are
-// kept in TheMarking(); this window only shows them.
+// kept in the game's marking state; this window only shows them.
 class MarkingCardWindow : public ChildWindow {
     Q_OBJECT
 public:
@@ -87,14 +88,12 @@ private:
     bool headerShown_ = false;
 };
 
-// Opens the marking card (creating it when needed), sets its caption and clears every mark. The shuffle
-// resets TheMarking() before it calls this.
+// Opens the marking card (creating it when needed), sets its caption and clears every mark.
 void ResetMarkCard(const QString& caption);
 
-// Settles one seat (1 or 2) for the hand in TheShoe().Hand and answers its money result. For seat 1 it
-// also marks the hand on the card, re-opening a card that was closed in mid-shoe with every mark of the
-// shoe. The deal increments TheMarking().HandNumber before it records seat 1. The money is in cents.
-long long RecordHandResult(const SeatBets& bets, long long unitValue, int seatNumber);
+// The card's follower of the table's game (TheGameListeners()): a new shoe resets the card, a settled
+// hand is marked on it, re-opening a card closed in mid-shoe with every mark of the shoe.
+GameListener& MarkingCardFollower();
 
 // Shows the marking card in front, re-opening a closed one at its stored place with every mark of the
 // shoe, as a hand marked while it is closed does.

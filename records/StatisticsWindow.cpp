@@ -22,8 +22,14 @@ namespace {
 QPointer<StatisticsWindow> openWindow;
 
 const QString SteakMask = QStringLiteral("\\$99999999");
-const std::array<const char*, 5> DecksKeys = {"Decks1", "Decks2", "Decks4", "Decks6", "Decks8"};
-const std::array<const char*, 5> DecksCaptions = {"1 Deck", "2 Decks", "4 Decks", "6 Decks", "8 Decks"};
+// One count per shoe size the table offers: "Decks1" captioned "1 Deck", "Decks2" "2 Decks" ...
+QString DecksKey(std::size_t k) {
+    return QString::fromStdString(ShoesPlayedKey(OfferedShoeSizes[k]));
+}
+QString DecksCaption(std::size_t k) {
+    const int decks = OfferedShoeSizes[k];
+    return decks == 1 ? QStringLiteral("1 Deck") : QStringLiteral("%1 Decks").arg(decks);
+}
 
 QString StoredMoney(const QString& stored) {
     return QString::fromStdString(FormatStoredMoney(stored.toStdString()));
@@ -74,6 +80,11 @@ StatisticsWindow::StatisticsWindow(QWidget* parent)
     SetCaption(QString(20, QLatin1Char(' ')) + QStringLiteral("S  T  A  T  I  S  T  I  C  S"));
     BuildControls();
     SetDesignSize(TwipsSize(WindowWidth, WindowHeight));
+    TheGameListeners().Add(this);
+}
+
+StatisticsWindow::~StatisticsWindow() {
+    TheGameListeners().Remove(this);
 }
 
 void StatisticsWindow::BuildControls() {
@@ -133,10 +144,9 @@ void StatisticsWindow::BuildControls() {
     QGroupBox* shoes = MakeFrame(QStringLiteral("Shoes Played"), this, 60, 2940, FrameWidth, 1200);
     shoes->setObjectName(QStringLiteral("frmShoesPlayed"));
     constexpr int ShoeColumnWidth = 780;
-    for (int k = 0; k < 5; ++k) {
-        const int left = 90 + k * (ShoeColumnWidth + 60);
-        MakeLabel(QString::fromLatin1(DecksCaptions[k]), shoes, QRect(left, 300, ShoeColumnWidth, 285),
-                  Qt::AlignHCenter);
+    for (std::size_t k = 0; k < OfferedShoeSizes.size(); ++k) {
+        const int left = 90 + static_cast<int>(k) * (ShoeColumnWidth + 60);
+        MakeLabel(DecksCaption(k), shoes, QRect(left, 300, ShoeColumnWidth, 285), Qt::AlignHCenter);
         lblShoesPlayedDecks_[k] =
             MakeFigure(IndexedName("lblShoesPlayedDecks", k), shoes, QRect(left, 660, ShoeColumnWidth, 285));
     }
@@ -148,12 +158,12 @@ void StatisticsWindow::Form_Load() {
 }
 
 void StatisticsWindow::RefreshStatistics() {
-    lblHandsPlayed_->setText(ReadIni(HandsPlayedSection(), QStringLiteral("Hands")));
-    for (int k = 0; k < 5; ++k) {
-        lblShoesPlayedDecks_[k]->setText(ReadIni(HandsPlayedSection(), QLatin1String(DecksKeys[k])));
+    lblHandsPlayed_->setText(ReadIni(HandsSection(), QStringLiteral("Hands")));
+    for (std::size_t k = 0; k < OfferedShoeSizes.size(); ++k) {
+        lblShoesPlayedDecks_[k]->setText(ReadIni(HandsSection(), DecksKey(k)));
     }
     for (int i = 0; i < 2; ++i) {
-        const QString section = SeatStatsSection(i);
+        const QString section = SeatSection(i);
         const QString steak = ReadIni(section, QStringLiteral("Steak"));
         const QString win = ReadIni(section, QStringLiteral("Win"));
         SetSteakAmount(i, SteakFieldAmount(steak.toStdString()));
@@ -196,7 +206,7 @@ void StatisticsWindow::mskSteak_LostFocus(int index) {
 
 void StatisticsWindow::StoreSteak(int index) {
     const double steak = static_cast<double>(mskSteak_[index]->Number());
-    WriteIni(SeatStatsSection(index), QStringLiteral("Steak"), IniNumber(steak));
+    WriteIni(SeatSection(index), QStringLiteral("Steak"), IniNumber(steak));
     lblCurrentMoney_[index]->setText(
         MoneyCaption(CurrentMoney(steak, CaptionAmount(lblWinningsStat_[index]->text()))));
     if (TableMoney* table = CurrentTableMoney()) {
@@ -212,14 +222,14 @@ void StatisticsWindow::cmdResetStats_Click() {
     }
     const QString zero = IniNumber(0);
     lblHandsPlayed_->setText(QStringLiteral("0"));
-    WriteIni(HandsPlayedSection(), QStringLiteral("Hands"), zero);
-    for (int k = 0; k < 5; ++k) {
+    WriteIni(HandsSection(), QStringLiteral("Hands"), zero);
+    for (std::size_t k = 0; k < OfferedShoeSizes.size(); ++k) {
         lblShoesPlayedDecks_[k]->setText(QStringLiteral("0"));
-        WriteIni(HandsPlayedSection(), QLatin1String(DecksKeys[k]), zero);
+        WriteIni(HandsSection(), DecksKey(k), zero);
     }
     const QString noMoney = MoneyCaption(0);
     for (int i = 0; i < 2; ++i) {
-        const QString section = SeatStatsSection(i);
+        const QString section = SeatSection(i);
         SetSteakAmount(i, 0);
         WriteIni(section, QStringLiteral("Steak"), zero);
         lblCurrentMoney_[i]->setText(noMoney);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChildWindow.h"
+#include "GameListener.h"
 
 #include <array>
 
@@ -14,16 +15,19 @@ class MaskedEdit;
 
 // The players' long-term statistics: hands and shoes played, and for each seat the initial stake, the
 // current money, the winnings and the turnover, all kept in the settings file. The stakes are edited
-// here and everything can be reset to zero.
-class StatisticsWindow : public ChildWindow {
+// here and everything can be reset to zero. While open it follows the table's game deal by deal.
+class StatisticsWindow : public ChildWindow, public GameListener {
     Q_OBJECT
 public:
     explicit StatisticsWindow(QWidget* parent = nullptr);
+    ~StatisticsWindow() override;
 
     // Places the window where it was last closed and fills it.
     void Form_Load();
     // Fills the whole window from the settings file.
     void RefreshStatistics();
+    // Follows the table's game: filled again once a deal has stored all its hands.
+    void DealEnded() override { RefreshStatistics(); }
 
     void mskSteak_GotFocus(int index);
     void mskSteak_LostFocus(int index);

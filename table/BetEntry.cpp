@@ -2,13 +2,15 @@
 #include "FocusChecks.h"
 #include "MessageBox.h"
 #include "NumberText.h"
+#include "TableGame.h"
 #include "TableWindow.h"
 
 #include <limits>
 
-// The bet entry of the table: the bet boxes of both seats, their clear and add labels, the unit value
-// and the hands dealt per click. A seat bets on Player or on Banker, never both; every increase must be
-// covered by the seat's money; the first bet of a shoe freezes the unit value.
+// The bet entry of the table: the bet boxes of both seats, their clear and add
+// labels, the unit value and the hands dealt per click. A seat bets on Player
+// or on Banker, never both; every increase must be covered by the seat's money;
+// the first bet of a shoe freezes the unit value.
 namespace bacc {
 namespace {
 
@@ -20,27 +22,11 @@ std::int16_t ToSavedBet(long long units) {
 } // namespace
 
 MaskedEdit* TableWindow::BetBox(BetSpot spot, int seat) const {
-    switch (spot) {
-    case BetSpot::Player:
-        return txtPlayerBet[seat];
-    case BetSpot::Banker:
-        return txtBankerBet[seat];
-    case BetSpot::Tie:
-        break;
-    }
-    return txtTieBet[seat];
+    return seats_[seat].On(spot).Box;
 }
 
 QLabel* TableWindow::BetValueLabel(BetSpot spot, int seat) const {
-    switch (spot) {
-    case BetSpot::Player:
-        return txtPlayerBetValue[seat];
-    case BetSpot::Banker:
-        return txtBankerBetValue[seat];
-    case BetSpot::Tie:
-        break;
-    }
-    return txtTieBetValue[seat];
+    return seats_[seat].On(spot).Value;
 }
 
 void TableWindow::ConnectBetEntry() {
@@ -56,28 +42,35 @@ void TableWindow::ConnectBetEntry() {
         connect(sender, signal, this, [this, handler, seat] { (this->*handler)(seat); });
     };
     for (int seat = 0; seat < SeatCount; ++seat) {
-        for (MaskedEdit* box : {txtPlayerBet[seat], txtBankerBet[seat], txtTieBet[seat]}) {
+        for (MaskedEdit* box : {seats_[seat].On(BetSpot::Player).Box, seats_[seat].On(BetSpot::Banker).Box,
+                                seats_[seat].On(BetSpot::Tie).Box}) {
             betFocusChecks_->Watch(box);
         }
-        bind(txtPlayerBet[seat], &MaskedEdit::GotFocus, &TableWindow::txtPlayerBet_GotFocus, seat);
-        bind(txtPlayerBet[seat], &MaskedEdit::LostFocus, &TableWindow::txtPlayerBet_LostFocus, seat);
-        bind(txtBankerBet[seat], &MaskedEdit::GotFocus, &TableWindow::txtBankerBet_GotFocus, seat);
-        bind(txtBankerBet[seat], &MaskedEdit::LostFocus, &TableWindow::txtBankerBet_LostFocus, seat);
-        bind(txtTieBet[seat], &MaskedEdit::GotFocus, &TableWindow::txtTieBet_GotFocus, seat);
-        bind(txtTieBet[seat], &MaskedEdit::LostFocus, &TableWindow::txtTieBet_LostFocus, seat);
+        bind(seats_[seat].On(BetSpot::Player).Box, &MaskedEdit::GotFocus, &TableWindow::txtPlayerBet_GotFocus,
+             seat);
+        bind(seats_[seat].On(BetSpot::Player).Box, &MaskedEdit::LostFocus,
+             &TableWindow::txtPlayerBet_LostFocus, seat);
+        bind(seats_[seat].On(BetSpot::Banker).Box, &MaskedEdit::GotFocus, &TableWindow::txtBankerBet_GotFocus,
+             seat);
+        bind(seats_[seat].On(BetSpot::Banker).Box, &MaskedEdit::LostFocus,
+             &TableWindow::txtBankerBet_LostFocus, seat);
+        bind(seats_[seat].On(BetSpot::Tie).Box, &MaskedEdit::GotFocus, &TableWindow::txtTieBet_GotFocus,
+             seat);
+        bind(seats_[seat].On(BetSpot::Tie).Box, &MaskedEdit::LostFocus, &TableWindow::txtTieBet_LostFocus,
+             seat);
         const std::array<std::pair<ClickLabel*, Handler>, 12> labels{{
-            {lblPBetInc0[seat], &TableWindow::lblPBetInc0_Click},
-            {lblPBetInc1[seat], &TableWindow::lblPBetInc1_Click},
-            {lblPBetInc2[seat], &TableWindow::lblPBetInc2_Click},
-            {lblPBetInc5[seat], &TableWindow::lblPBetInc5_Click},
-            {lblBBetInc0[seat], &TableWindow::lblBBetInc0_Click},
-            {lblBBetInc1[seat], &TableWindow::lblBBetInc1_Click},
-            {lblBBetInc2[seat], &TableWindow::lblBBetInc2_Click},
-            {lblBBetInc5[seat], &TableWindow::lblBBetInc5_Click},
-            {lblTBetInc0[seat], &TableWindow::lblTBetInc0_Click},
-            {lblTBetInc1[seat], &TableWindow::lblTBetInc1_Click},
-            {lblTBetInc2[seat], &TableWindow::lblTBetInc2_Click},
-            {lblTBetInc5[seat], &TableWindow::lblTBetInc5_Click},
+            {seats_[seat].On(BetSpot::Player).Labels[0], &TableWindow::lblPBetInc0_Click},
+            {seats_[seat].On(BetSpot::Player).Labels[1], &TableWindow::lblPBetInc1_Click},
+            {seats_[seat].On(BetSpot::Player).Labels[2], &TableWindow::lblPBetInc2_Click},
+            {seats_[seat].On(BetSpot::Player).Labels[3], &TableWindow::lblPBetInc5_Click},
+            {seats_[seat].On(BetSpot::Banker).Labels[0], &TableWindow::lblBBetInc0_Click},
+            {seats_[seat].On(BetSpot::Banker).Labels[1], &TableWindow::lblBBetInc1_Click},
+            {seats_[seat].On(BetSpot::Banker).Labels[2], &TableWindow::lblBBetInc2_Click},
+            {seats_[seat].On(BetSpot::Banker).Labels[3], &TableWindow::lblBBetInc5_Click},
+            {seats_[seat].On(BetSpot::Tie).Labels[0], &TableWindow::lblTBetInc0_Click},
+            {seats_[seat].On(BetSpot::Tie).Labels[1], &TableWindow::lblTBetInc1_Click},
+            {seats_[seat].On(BetSpot::Tie).Labels[2], &TableWindow::lblTBetInc2_Click},
+            {seats_[seat].On(BetSpot::Tie).Labels[3], &TableWindow::lblTBetInc5_Click},
         }};
         for (const auto& [label, handler] : labels) {
             bind(label, &ClickLabel::Clicked, handler, seat);
@@ -132,7 +125,8 @@ namespace {
 // What the three bet boxes share when they gain the focus.
 void BetBoxGotFocus(TableWindow& table, FocusChecks& checks, MaskedEdit* box) {
     if (checks.FromOtherWindow(box)) {
-        return; // the window was only re-activated: the box keeps what it had when it was entered
+        return; // the window was only re-activated: the box keeps what it had when
+                // it was entered
     }
     table.SavedBet = ToSavedBet(box->Number());
     box->SelectDigits();
@@ -141,19 +135,20 @@ void BetBoxGotFocus(TableWindow& table, FocusChecks& checks, MaskedEdit* box) {
 } // namespace
 
 void TableWindow::txtPlayerBet_GotFocus(int seat) {
-    BetBoxGotFocus(*this, *betFocusChecks_, txtPlayerBet[seat]);
+    BetBoxGotFocus(*this, *betFocusChecks_, seats_[seat].On(BetSpot::Player).Box);
 }
 void TableWindow::txtBankerBet_GotFocus(int seat) {
-    BetBoxGotFocus(*this, *betFocusChecks_, txtBankerBet[seat]);
+    BetBoxGotFocus(*this, *betFocusChecks_, seats_[seat].On(BetSpot::Banker).Box);
 }
 void TableWindow::txtTieBet_GotFocus(int seat) {
-    BetBoxGotFocus(*this, *betFocusChecks_, txtTieBet[seat]);
+    BetBoxGotFocus(*this, *betFocusChecks_, seats_[seat].On(BetSpot::Tie).Box);
 }
 
 namespace {
 
-// Player or Banker box left: X the box's spot, Y the other one.
-void PlayerOrBankerLostFocus(TableWindow& table, FocusChecks& checks, BetSpot spot, int seat) {
+// A bet box left: the units go to the game, which answers whether they are in
+// range and covered; a Player or Banker bet takes the other side's bet back.
+void BetBoxLostFocus(TableWindow& table, FocusChecks& checks, BetSpot spot, int seat) {
     MaskedEdit* box = table.BetBox(spot, seat);
     if (!box->isVisible() || checks.Ignore(box)) {
         return;
@@ -163,86 +158,58 @@ void PlayerOrBankerLostFocus(TableWindow& table, FocusChecks& checks, BetSpot sp
     if (box->Digits().isEmpty()) {
         box->SetDigits(QString::fromLatin1(DefaultBet));
     }
-    const long long units = box->Number();
-    if (!RangeOf(FieldOf(spot)).Holds(units)) {
-        ShowMessage(spot == BetSpot::Player ? QStringLiteral("Player bet must be 0 to 100")
-                                            : QStringLiteral("Banker bet must be 0 to 100"),
-                    MsgIcon::None, MsgButtons::Ok, &table);
+    const Placement placed = TheTableGame().Place(seat, spot, box->Number());
+    if (!placed.InRange) {
+        static const char* const refusals[] = {"Player bet must be 0 to 100", "Banker bet must be 0 to 100",
+                                               "Tie bet must be 0 to 20"};
+        ShowMessage(QLatin1String(refusals[static_cast<int>(spot)]), MsgIcon::None, MsgButtons::Ok, &table);
         FocusChecks::ReturnFocusTo(box);
     }
-    const long long unitValue = table.txtUnitValue->Number();
-    const BetSpot other = OtherSide(spot);
-    if (!table.prcSufficientFunds(ExtraForBet(spot, units, unitValue, table.StandingOf(seat)), seat)) {
+    if (!table.prcSufficientFunds(placed.Extra, seat)) {
         box->SetDigits(QString::number(saved));
-        FocusChecks::ReturnFocusTo(box);
+        if (spot != BetSpot::Tie) {
+            FocusChecks::ReturnFocusTo(box);
+        }
         return;
     }
-    const auto amount = static_cast<double>(BetDollars(units, unitValue));
     QLabel* value = table.BetValueLabel(spot, seat);
-    value->setText(MoneyCaption(amount));
-    if (amount == 0) {
+    value->setText(MoneyCaption(static_cast<double>(placed.Dollars)));
+    if (placed.Dollars == 0) {
         value->hide();
         return;
     }
     value->show();
-    if (spot == BetSpot::Banker) {
+    if (spot != BetSpot::Player) {
         table.CardsInvisible();
     }
     table.ResultsInvisible();
     table.txtUnitValue->setEnabled(false);
-    table.BetBox(other, seat)->SetDigits(QString::fromLatin1(DefaultBet));
-    QLabel* otherValue = table.BetValueLabel(other, seat);
-    otherValue->setText(MoneyCaption(0));
-    otherValue->hide();
+    if (placed.ClearsOtherSide) {
+        table.BetBox(OtherSide(spot), seat)->SetDigits(QString::fromLatin1(DefaultBet));
+        QLabel* otherValue = table.BetValueLabel(OtherSide(spot), seat);
+        otherValue->setText(MoneyCaption(0));
+        otherValue->hide();
+    }
 }
 
 } // namespace
 
 void TableWindow::txtPlayerBet_LostFocus(int seat) {
-    PlayerOrBankerLostFocus(*this, *betFocusChecks_, BetSpot::Player, seat);
+    BetBoxLostFocus(*this, *betFocusChecks_, BetSpot::Player, seat);
 }
 void TableWindow::txtBankerBet_LostFocus(int seat) {
-    PlayerOrBankerLostFocus(*this, *betFocusChecks_, BetSpot::Banker, seat);
+    BetBoxLostFocus(*this, *betFocusChecks_, BetSpot::Banker, seat);
 }
-
 void TableWindow::txtTieBet_LostFocus(int seat) {
-    MaskedEdit* box = txtTieBet[seat];
-    if (!box->isVisible() || betFocusChecks_->Ignore(box)) {
-        return;
-    }
-    FocusChecks::Running running(*betFocusChecks_);
-    const std::int16_t saved = SavedBet;
-    if (box->Digits().isEmpty()) {
-        box->SetDigits(QString::fromLatin1(DefaultBet));
-    }
-    const long long units = box->Number();
-    if (!RangeOf(EntryField::TieBet).Holds(units)) {
-        ShowMessage(QStringLiteral("Tie bet must be 0 to 20"), MsgIcon::None, MsgButtons::Ok, this);
-        FocusChecks::ReturnFocusTo(box);
-    }
-    const long long unitValue = txtUnitValue->Number();
-    if (!prcSufficientFunds(ExtraForBet(BetSpot::Tie, units, unitValue, StandingOf(seat)), seat)) {
-        box->SetDigits(QString::number(saved));
-        return;
-    }
-    const auto amount = static_cast<double>(BetDollars(units, unitValue));
-    txtTieBetValue[seat]->setText(MoneyCaption(amount));
-    if (amount == 0) {
-        txtTieBetValue[seat]->hide();
-        return;
-    }
-    txtTieBetValue[seat]->show();
-    CardsInvisible();
-    ResultsInvisible();
-    txtUnitValue->setEnabled(false);
+    BetBoxLostFocus(*this, *betFocusChecks_, BetSpot::Tie, seat);
 }
 
 // --- Clear and add labels ---
 
 namespace {
 
-// The steps every bet label takes first: the focus to the bet's box, the last hand off the table, the
-// unit value frozen.
+// The steps every bet label takes first: the focus to the bet's box, the last
+// hand off the table, the unit value frozen.
 void PrepareBetChange(TableWindow& table, BetSpot spot, int seat) {
     table.BetBox(spot, seat)->setFocus();
     table.CardsInvisible();
@@ -260,23 +227,19 @@ void ClearBet(TableWindow& table, BetSpot spot, int seat) {
 
 void AddUnits(TableWindow& table, BetSpot spot, int seat, int units) {
     PrepareBetChange(table, spot, seat);
-    MaskedEdit* box = table.BetBox(spot, seat);
-    const long long newUnits = box->Number() + units;
-    if (newUnits > BoxCapacity(spot)) {
+    const Placement placed = TheTableGame().Add(seat, spot, units);
+    // Past the box's digits the add is not made at all.
+    if (!placed.InRange || !table.prcSufficientFunds(placed.Extra, seat)) {
         return;
     }
-    const long long unitValue = table.txtUnitValue->Number();
-    if (!table.prcSufficientFunds(ExtraForAdd(spot, units, unitValue, table.StandingOf(seat)), seat)) {
-        return;
-    }
-    box->SetDigits(QString::number(newUnits));
-    // The box already has the focus: a refused entry typed next goes back to this bet, not to the one
-    // before the add, which its value label no longer shows.
-    table.SavedBet = static_cast<std::int16_t>(newUnits);
+    table.BetBox(spot, seat)->SetDigits(QString::number(placed.Units));
+    // The box already has the focus: a refused entry typed next goes back to this
+    // bet, not to the one before the add, which its value label no longer shows.
+    table.SavedBet = static_cast<std::int16_t>(placed.Units);
     QLabel* value = table.BetValueLabel(spot, seat);
-    value->setText(MoneyCaption(static_cast<double>(BetDollars(newUnits, unitValue))));
+    value->setText(MoneyCaption(static_cast<double>(placed.Dollars)));
     value->show();
-    if (spot != BetSpot::Tie) {
+    if (placed.ClearsOtherSide) {
         table.BetBox(OtherSide(spot), seat)->SetDigits(QString::fromLatin1(DefaultBet));
         QLabel* otherValue = table.BetValueLabel(OtherSide(spot), seat);
         otherValue->setText(MoneyCaption(0));

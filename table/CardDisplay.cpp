@@ -1,9 +1,10 @@
-// The cards on the table: the flight from the shoe, laying a dealt card face up or ready to be
-// squeezed, the squeeze itself, the reveal with the side's total, the reveal pointers and clearing.
+// The cards on the table: the flight from the shoe, laying a dealt card face up
+// or ready to be squeezed, the squeeze itself, the reveal with the side's
+// total, the reveal pointers and clearing.
 #include "CardImages.h"
 #include "Options.h"
 #include "Pause.h"
-#include "Shoe.h"
+#include "TableGame.h"
 #include "TableWindow.h"
 #include "Twips.h"
 
@@ -51,25 +52,12 @@ void TableWindow::FlyCardToSlot(int slot) {
     pctCardBackMove->move(home);
 }
 
-void TableWindow::ShowIndexPatches(int slot, int rank, bool topRightAndBottomLeft) {
-    const bool wide = WideIndex(rank);
-    if (topRightAndBottomLeft) {
-        (wide ? pctCardTopRightWide : pctCardTopRight)[slot]->show();
-        (wide ? pctCardBottomLeftWide : pctCardBottomLeft)[slot]->show();
-    } else {
-        (wide ? pctCardTopLeftWide : pctCardTopLeft)[slot]->show();
-        (wide ? pctCardBottomRightWide : pctCardBottomRight)[slot]->show();
-    }
-}
-
-void TableWindow::HideIndexPatches(int slot, int rank, bool topRightAndBottomLeft) {
-    const bool wide = WideIndex(rank);
-    if (topRightAndBottomLeft) {
-        (wide ? pctCardTopRightWide : pctCardTopRight)[slot]->hide();
-        (wide ? pctCardBottomLeftWide : pctCardBottomLeft)[slot]->hide();
-    } else {
-        (wide ? pctCardTopLeftWide : pctCardTopLeft)[slot]->hide();
-        (wide ? pctCardBottomRightWide : pctCardBottomRight)[slot]->hide();
+void TableWindow::ShowIndexPatches(int slot, int rank, bool topRightAndBottomLeft, bool shown) {
+    const auto& patches = WideIndex(rank) ? slots_[slot].WidePatches : slots_[slot].Patches;
+    // Patches: top left, top right, bottom left, bottom right.
+    for (std::size_t corner :
+         topRightAndBottomLeft ? std::array<std::size_t, 2>{1, 2} : std::array<std::size_t, 2>{0, 3}) {
+        patches[corner]->setVisible(shown);
     }
 }
 
@@ -83,14 +71,14 @@ void TableWindow::ShowDealtCard(int rank, int slot) {
             Pause(slot == 0 || slot == 3 ? 0.5 : 0.7);
         }
         ShowIndexPatches(slot, rank, true);
-        pctCardBack[slot]->hide();
+        slots_[slot].Back->hide();
         if (options.Delay) {
             Pause(0.7);
         }
         return;
     }
-    lblCardBottom[slot]->show();
-    lblCardRight[slot]->show();
+    slots_[slot].Bottom->show();
+    slots_[slot].Right->show();
     ShowIndexPatches(slot, rank, false);
     if (!options.CardValues) {
         // No corner index may show while the card is squeezed.
@@ -99,24 +87,24 @@ void TableWindow::ShowDealtCard(int rank, int slot) {
 }
 
 void TableWindow::pctCardBack_Click(int slot) {
-    if (!ValidSlot(slot) || !CardInSlot[slot]) {
+    if (!ValidSlot(slot) || !slots_[slot].Dealt) {
         return;
     }
-    const HandState& hand = TheShoe().Hand;
+    const HandState& hand = TheTableGame().Hand();
     const int rank = hand.SlotRank[slot];
-    lblCardBottom[slot]->hide();
-    lblCardRight[slot]->hide();
+    slots_[slot].Bottom->hide();
+    slots_[slot].Right->hide();
     ShowIndexPatches(slot, rank, true);
-    HideIndexPatches(slot, rank, false);
-    pctCardBack[slot]->hide();
+    ShowIndexPatches(slot, rank, false, false);
+    slots_[slot].Back->hide();
 
-    if ((slot == 0 || slot == 1) && pctCardBack[0]->isHidden() && pctCardBack[1]->isHidden()) {
+    if ((slot == 0 || slot == 1) && slots_[0].Back->isHidden() && slots_[1].Back->isHidden()) {
         PTotal->setText(QString::number(hand.PlayerTwoCardTotal));
         PTotal->show();
         if (hand.PlayerNatural) {
             lblNaturalP->show();
         }
-    } else if ((slot == 3 || slot == 4) && pctCardBack[3]->isHidden() && pctCardBack[4]->isHidden()) {
+    } else if ((slot == 3 || slot == 4) && slots_[3].Back->isHidden() && slots_[4].Back->isHidden()) {
         BTotal->setText(QString::number(hand.BankerTwoCardTotal));
         BTotal->show();
         if (hand.BankerNatural) {
@@ -130,47 +118,44 @@ void TableWindow::pctCardBack_Click(int slot) {
 }
 
 void TableWindow::lblCardBottom_MouseMove(int slot, int yTwips) {
-    if (!ValidSlot(slot)) {
-        return;
-    }
-    PointerReset = false;
-    if (yTwips >= 0) {
-        return;
-    }
-    const int height = yTwips + CardHeight;
-    if (height <= 0) {
-        pctCardBack_Click(slot);
-    } else {
-        // The back keeps its top edge; whatever is left of it stays at least a pixel high.
-        pctCardBack[slot]->resize(pctCardBack[slot]->width(), std::max(1, Px(height)));
-    }
+    Squeeze(slot, SqueezeHandle::Edge::Bottom, yTwips);
 }
-
 void TableWindow::lblCardBottom_MouseUp(int slot) {
-    if (ValidSlot(slot)) {
-        pctCardBack[slot]->resize(pctCardBack[slot]->width(), Px(CardHeight));
-    }
+    LetGo(slot, SqueezeHandle::Edge::Bottom);
+}
+void TableWindow::lblCardRight_MouseMove(int slot, int xTwips) {
+    Squeeze(slot, SqueezeHandle::Edge::Right, xTwips);
+}
+void TableWindow::lblCardRight_MouseUp(int slot) {
+    LetGo(slot, SqueezeHandle::Edge::Right);
 }
 
-void TableWindow::lblCardRight_MouseMove(int slot, int xTwips) {
+void TableWindow::Squeeze(int slot, SqueezeHandle::Edge edge, int twips) {
     if (!ValidSlot(slot)) {
         return;
     }
     PointerReset = false;
-    if (xTwips >= 0) {
+    if (twips >= 0) {
         return;
     }
-    const int width = xTwips + CardWidth;
-    if (width <= 0) {
+    const bool bottom = edge == SqueezeHandle::Edge::Bottom;
+    const int left = twips + (bottom ? CardHeight : CardWidth);
+    if (left <= 0) {
         pctCardBack_Click(slot);
-    } else {
-        pctCardBack[slot]->resize(std::max(1, Px(width)), pctCardBack[slot]->height());
+        return;
     }
+    // The back keeps its top (or left) edge; whatever is left of it stays at
+    // least a pixel.
+    PictureBox* back = slots_[slot].Back;
+    const int pixels = std::max(1, Px(left));
+    back->resize(bottom ? QSize(back->width(), pixels) : QSize(pixels, back->height()));
 }
 
-void TableWindow::lblCardRight_MouseUp(int slot) {
+void TableWindow::LetGo(int slot, SqueezeHandle::Edge edge) {
     if (ValidSlot(slot)) {
-        pctCardBack[slot]->resize(Px(CardWidth), pctCardBack[slot]->height());
+        PictureBox* back = slots_[slot].Back;
+        back->resize(edge == SqueezeHandle::Edge::Bottom ? QSize(back->width(), Px(CardHeight))
+                                                         : QSize(Px(CardWidth), back->height()));
     }
 }
 
@@ -194,40 +179,40 @@ void TableWindow::SetHandPointers() {
     const QCursor left(Image1[static_cast<int>(HandPointing::Left)]->pixmap(),
                        HandHotSpot(HandPointing::Left).x(), HandHotSpot(HandPointing::Left).y());
     for (int slot = 0; slot < Slots; ++slot) {
-        lblCardBottom[slot]->setCursor(up);
-        lblCardRight[slot]->setCursor(left);
+        slots_[slot].Bottom->setCursor(up);
+        slots_[slot].Right->setCursor(left);
     }
 }
 
 void TableWindow::SetArrowPointers() {
     for (int slot = 0; slot < Slots; ++slot) {
-        lblCardBottom[slot]->setCursor(Qt::SizeVerCursor);
-        lblCardRight[slot]->setCursor(Qt::SizeHorCursor);
+        slots_[slot].Bottom->setCursor(Qt::SizeVerCursor);
+        slots_[slot].Right->setCursor(Qt::SizeHorCursor);
     }
 }
 
 void TableWindow::CardsInvisible() {
     for (int slot = 0; slot < Slots; ++slot) {
-        pctCardFace[slot]->hide();
-        CardInSlot[slot] = false;
-        pctCardBack[slot]->hide();
+        slots_[slot].Face->hide();
+        slots_[slot].Dealt = false;
+        slots_[slot].Back->hide();
         // A back left shrunk by a squeeze is whole again when it is next shown.
-        pctCardBack[slot]->resize(Px(CardWidth > 0 ? CardWidth : 1065),
+        slots_[slot].Back->resize(Px(CardWidth > 0 ? CardWidth : 1065),
                                   Px(CardHeight > 0 ? CardHeight : 1440));
-        lblCardBottom[slot]->hide();
-        lblCardRight[slot]->hide();
-        for (QLabel* patch : {pctCardTopLeft[slot], pctCardTopRight[slot], pctCardBottomLeft[slot],
-                              pctCardBottomRight[slot], pctCardTopLeftWide[slot], pctCardTopRightWide[slot],
-                              pctCardBottomLeftWide[slot], pctCardBottomRightWide[slot]}) {
-            patch->hide();
+        slots_[slot].Bottom->hide();
+        slots_[slot].Right->hide();
+        for (const auto& patches : {slots_[slot].Patches, slots_[slot].WidePatches}) {
+            for (QLabel* patch : patches) {
+                patch->hide();
+            }
         }
-        shpCardShadow[slot]->hide();
+        slots_[slot].Shadow->hide();
     }
 }
 
 void TableWindow::SetCardFace(int slot, int face) {
     if (ValidSlot(slot) && face >= 1 && face <= CardsPerDeck) {
-        pctCardFace[slot]->setPixmap(CardImage(face));
+        slots_[slot].Face->setPixmap(CardImage(face));
     }
 }
 
@@ -235,9 +220,9 @@ void TableWindow::ShowCardBack(int slot) {
     if (!ValidSlot(slot)) {
         return;
     }
-    pctCardBack[slot]->resize(Px(CardWidth > 0 ? CardWidth : 1065), Px(CardHeight > 0 ? CardHeight : 1440));
-    pctCardBack[slot]->show();
-    shpCardShadow[slot]->show();
+    slots_[slot].Back->resize(Px(CardWidth > 0 ? CardWidth : 1065), Px(CardHeight > 0 ? CardHeight : 1440));
+    slots_[slot].Back->show();
+    slots_[slot].Shadow->show();
 }
 
 } // namespace bacc

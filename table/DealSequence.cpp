@@ -1,13 +1,10 @@
-// The deal button: deals one presented hand or many at once, settles and marks them, and closes the
-// shoe when its last hand has been dealt.
+// The deal button: asks the game for one presented hand or many at once, lays
+// the presented hand and waits for the player to reveal it, and shows the
+// table's state once the deal is over.
 #include "Bankroll.h"
-#include "Marking.h"
-#include "MarkingCardWindow.h"
 #include "MessageBox.h"
 #include "Options.h"
 #include "Pause.h"
-#include "Shoe.h"
-#include "StatisticsWindow.h"
 #include "TableGame.h"
 #include "TableWindow.h"
 
@@ -16,42 +13,50 @@
 #include <QCoreApplication>
 
 namespace bacc {
+namespace {
+
+MarkOptions MarkOptionsNow() {
+    return {Settings().ShowScore, Settings().ShowNaturals};
+}
+
+} // namespace
 
 void TableWindow::duokkortos_Click() {
-    // Only a shoe in play can be dealt from; the table opens at the end of a (never dealt) shoe, and a
-    // deal there would count a shoe that was never played.
-    if (TheShoe().EndOfShoe) {
+    TableGame& game = TheTableGame();
+    const long long handsWanted = HandsAtaTime->Number();
+    const DealCheck check = game.CheckDeal(handsWanted);
+    switch (check.Refusal) {
+    case DealRefusal::NoShoe:
         return;
-    }
-    // A field refused before is refused again: its value is checked at every deal, not only when left.
-    if (!RangeOf(EntryField::HandsAtaTime).Holds(HandsAtaTime->Number())) {
+    case DealRefusal::HandsOutOfRange:
+        // A field refused before is refused again: its value is checked at every
+        // deal, not only when left.
         RefuseHandsAtaTime();
         return;
-    }
-    for (int seat = 0; seat < SeatCount; ++seat) {
-        if (BetsOf(seat).BothSides()) {
-            ShowMessage(QStringLiteral("Player %1 must bet only on Banker OR Player").arg(seat + 1),
-                        MsgIcon::Exclamation, MsgButtons::Ok, this);
-            return;
-        }
+    case DealRefusal::BothSides:
+        ShowMessage(QStringLiteral("Player %1 must bet only on Banker OR Player").arg(check.Seat + 1),
+                    MsgIcon::Exclamation, MsgButtons::Ok, this);
+        return;
+    case DealRefusal::None:
+        break;
     }
     LockForDeal();
-
-    const long long handsWanted = HandsAtaTime->Number();
-    const int handsThisClick = DealHands(TheShoe(), TheMarking(), handsWanted, [this] { SettleHand(); });
-
+    const int handsThisClick = game.Deal(handsWanted, MarkOptionsNow());
     if (handsWanted > 1) {
         ShowMessage(QString::number(handsThisClick) + QStringLiteral(" hands have just been dealt"),
                     MsgIcon::Information, MsgButtons::Ok, this);
-    } else if (handsThisClick == 1) {
+    } else if (game.Waiting()) {
         PresentHand();
+        game.SettleWaiting(MarkOptionsNow());
+        ShowSeatResults();
     }
     CloseDeal();
 }
 
 void TableWindow::LockForDeal() {
     DealInProgress = true;
-    // The last hand's cards, results, win and lose marks and the value labels of zero bets go.
+    // The last hand's cards, results, win and lose marks and the value labels of
+    // zero bets go.
     CardsInvisible();
     ResultsInvisible();
     txtSetFocus->setFocus();
@@ -67,10 +72,11 @@ void TableWindow::LockForDeal() {
 }
 
 void TableWindow::WaitForReveal(std::initializer_list<int> covered) {
-    // The player reveals face-down cards at their own pace: there is no time limit.
+    // The player reveals face-down cards at their own pace: there is no time
+    // limit.
     const auto anyCovered = [&] {
         for (int slot : covered) {
-            if (!pctCardBack[slot]->isHidden()) {
+            if (!slots_[slot].Back->isHidden()) {
                 return true;
             }
         }
@@ -83,20 +89,21 @@ void TableWindow::WaitForReveal(std::initializer_list<int> covered) {
 }
 
 void TableWindow::LayThirdCard(int slot) {
-    const HandState& hand = TheShoe().Hand;
+    const HandState& hand = TheTableGame().Hand();
     SetCardFace(slot, hand.SlotFace[slot]);
     if (Settings().Animation) {
         FlyCardToSlot(slot);
     }
     ShowCardBack(slot);
-    pctCardFace[slot]->show();
+    slots_[slot].Face->show();
     Pause(Settings().Delay ? 0.7 : 0.5);
-    CardInSlot[slot] = true;
+    slots_[slot].Dealt = true;
     ShowDealtCard(hand.SlotRank[slot], slot);
 }
 
 void TableWindow::PresentHand() {
-    const HandState& hand = TheShoe().Hand;
+    const HandState& hand = TheTableGame().Hand();
+    const RevealOrder order = RevealOrderOf(hand);
 
     // The first four backs, Player, Banker, Player, Banker.
     for (int slot : {0, 3, 1, 4}) {
@@ -109,12 +116,13 @@ void TableWindow::PresentHand() {
         }
     }
 
-    // The faces go under the backs; face up they turn at once, face down they get their handles.
+    // The faces go under the backs; face up they turn at once, face down they get
+    // their handles.
     const auto turnSide = [&](int first, int second, QLabel* total, int twoCardTotal, bool natural,
                               QLabel* naturalLabel) {
         for (int slot : {first, second}) {
             SetCardFace(slot, hand.SlotFace[slot]);
-            pctCardFace[slot]->show();
+            slots_[slot].Face->show();
             ShowDealtCard(hand.SlotRank[slot], slot);
         }
         if (Settings().CardFaceUp) {
@@ -128,7 +136,7 @@ void TableWindow::PresentHand() {
     turnSide(0, 1, PTotal, hand.PlayerTwoCardTotal, hand.PlayerNatural, lblNaturalP);
     turnSide(3, 4, BTotal, hand.BankerTwoCardTotal, hand.BankerNatural, lblNaturalB);
     for (int slot : {0, 1, 3, 4}) {
-        CardInSlot[slot] = true;
+        slots_[slot].Dealt = true;
     }
     if (!Settings().CardFaceUp) {
         WaitForReveal({0, 1, 3, 4});
@@ -140,9 +148,7 @@ void TableWindow::PresentHand() {
             PTotal->setText(QString::number(hand.PlayerTotal));
         }
     }
-    // With a Banker total of 0, 1 or 2 the Banker draws whatever the Player's third card is, so its card
-    // follows at once; otherwise the Player's card is revealed first.
-    if (!Settings().CardFaceUp && hand.PlayerDrew && hand.BankerTwoCardTotal > 2) {
+    if (!Settings().CardFaceUp && order.BankerThirdWaitsForPlayerThird) {
         WaitForReveal({2});
     }
     if (hand.BankerDrew) {
@@ -151,7 +157,7 @@ void TableWindow::PresentHand() {
             BTotal->setText(QString::number(hand.BankerTotal));
         }
     }
-    if (!Settings().CardFaceUp && (hand.PlayerDrew || hand.BankerDrew)) {
+    if (!Settings().CardFaceUp && order.ResultWaitsForThirdCards) {
         WaitForReveal({2, 5});
     }
 
@@ -167,12 +173,10 @@ void TableWindow::PresentHand() {
         TieResultB->show();
         break;
     }
-    SettleHand();
-    ShowSeatResults();
 }
 
 void TableWindow::CloseDeal() {
-    Shoe& shoe = TheShoe();
+    const Shoe& shoe = TheTableGame().TheShoeInPlay();
     ShowCurrentMoney();
     duokkortos->setText(DealCaption());
     HandsAtaTime->SetDigits(QStringLiteral("1"));
@@ -191,15 +195,13 @@ void TableWindow::CloseDeal() {
         lblHandsAtaTime->setEnabled(false);
         FormLastHand->hide();
         FormEndofShoe->show();
-        // The cards never dealt are listed as unseen, so the list and the count cover the whole shoe.
-        shoe.RecordUndealtRest();
-        shoe.ShoeInPlay = false;
         for (int seat = 0; seat < SeatCount; ++seat) {
-            for (MaskedEdit* bet : {txtPlayerBet[seat], txtBankerBet[seat], txtTieBet[seat]}) {
+            for (MaskedEdit* bet :
+                 {seats_[seat].On(BetSpot::Player).Box, seats_[seat].On(BetSpot::Banker).Box,
+                  seats_[seat].On(BetSpot::Tie).Box}) {
                 bet->setEnabled(false);
             }
         }
-        CountShoePlayed();
     } else {
         maisyk->show();
         maisyk->setEnabled(true);
@@ -213,11 +215,6 @@ void TableWindow::CloseDeal() {
         }
     }
     DealInProgress = false;
-    if (Settings().StatisticsShown) {
-        if (StatisticsWindow* statistics = TheStatistics()) {
-            statistics->RefreshStatistics();
-        }
-    }
 }
 
 } // namespace bacc

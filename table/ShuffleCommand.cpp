@@ -1,12 +1,8 @@
 // The shuffle button: the only way from one shoe to the next.
 #include "Bankroll.h"
-#include "GameEvents.h"
-#include "Marking.h"
-#include "MarkingCardWindow.h"
 #include "MessageBox.h"
 #include "Options.h"
 #include "Pause.h"
-#include "Shoe.h"
 #include "TableGame.h"
 #include "TableWindow.h"
 
@@ -18,12 +14,14 @@ void TableWindow::ConnectCommands() {
 }
 
 void TableWindow::maisyk_Click() {
-    Shoe& shoe = TheShoe();
-    if (!shoe.EndOfShoe && ShowMessage(QStringLiteral("Not at end of the shoe!"), MsgIcon::Exclamation,
-                                       MsgButtons::OkCancel, this) == MsgResult::Cancel) {
+    TableGame& game = TheTableGame();
+    if (!game.TheShoeInPlay().EndOfShoe &&
+        ShowMessage(QStringLiteral("Not at end of the shoe!"), MsgIcon::Exclamation, MsgButtons::OkCancel,
+                    this) == MsgResult::Cancel) {
         return;
     }
-    // The table must not be closed while the shoe is being made: the window is still in use below.
+    // The table must not be closed while the shoe is being made: the window is
+    // still in use below.
     DealInProgress = true;
 
     txtSetFocus->setFocus();
@@ -33,7 +31,8 @@ void TableWindow::maisyk_Click() {
     duokkortos->hide();
     lblUnitValue->hide();
     txtUnitValue->hide();
-    // No bet may be placed while the shoe is made: it would stand while the unit value opens again.
+    // No bet may be placed while the shoe is made: it would stand while the unit
+    // value opens again.
     for (int seat = 0; seat < SeatCount; ++seat) {
         SetSeatBetting(seat, false);
     }
@@ -49,23 +48,24 @@ void TableWindow::maisyk_Click() {
 
     HandsAtaTime->SetDigits(QStringLiteral("1"));
     for (int seat = 0; seat < SeatCount; ++seat) {
-        // Each value label goes to zero with its bet, so the funds check never counts a bet of the last
-        // shoe.
-        for (QLabel* value : {txtBankerBetValue[seat], txtPlayerBetValue[seat], txtTieBetValue[seat]}) {
+        // Each value label goes to zero with its bet, so the funds check never
+        // counts a bet of the last shoe.
+        for (QLabel* value : {seats_[seat].On(BetSpot::Banker).Value, seats_[seat].On(BetSpot::Player).Value,
+                              seats_[seat].On(BetSpot::Tie).Value}) {
             value->hide();
             value->setText(QStringLiteral("$0"));
         }
-        for (MaskedEdit* bet : {txtPlayerBet[seat], txtBankerBet[seat], txtTieBet[seat]}) {
+        for (MaskedEdit* bet : {seats_[seat].On(BetSpot::Player).Box, seats_[seat].On(BetSpot::Banker).Box,
+                                seats_[seat].On(BetSpot::Tie).Box}) {
             bet->SetDigits(QStringLiteral("0"));
         }
     }
 
     Pause(2);
-    // The size is the one chosen when the shoe is built (the menus stay live during the wait), and the
-    // whole shoe is marked in the colours chosen now.
-    StartShoe(shoe, TheMarking(), Settings().PlayerBlue);
-    emit GameEvents::Instance().ShoeStarted();
-    ResetMarkCard(QStringLiteral("Marking Card for PLAYER 1"));
+    // The size is the one chosen when the shoe is built (the menus stay live
+    // during the wait), and the whole shoe is marked in the colours chosen now.
+    // The marking card follows the game.
+    game.StartShoe(Settings().PlayerBlue);
 
     lblShuffleInProgress[0]->hide();
     lblShuffleInProgress[1]->hide();
@@ -84,7 +84,8 @@ void TableWindow::maisyk_Click() {
     txtUnitValue->setEnabled(true);
 
     for (int seat = 0; seat < SeatCount; ++seat) {
-        for (MaskedEdit* bet : {txtPlayerBet[seat], txtBankerBet[seat], txtTieBet[seat]}) {
+        for (MaskedEdit* bet : {seats_[seat].On(BetSpot::Player).Box, seats_[seat].On(BetSpot::Banker).Box,
+                                seats_[seat].On(BetSpot::Tie).Box}) {
             bet->show();
         }
         SetSeatBetting(seat, true);
@@ -94,10 +95,12 @@ void TableWindow::maisyk_Click() {
 }
 
 void TableWindow::SetSeatBetting(int seat, bool open) {
-    for (MaskedEdit* bet : {txtTieBet[seat], txtBankerBet[seat], txtPlayerBet[seat]}) {
+    for (MaskedEdit* bet : {seats_[seat].On(BetSpot::Tie).Box, seats_[seat].On(BetSpot::Banker).Box,
+                            seats_[seat].On(BetSpot::Player).Box}) {
         bet->setEnabled(open);
     }
-    // The twelve labels are all shown (or hidden) before any is enabled (or after all are disabled).
+    // The twelve labels are all shown (or hidden) before any is enabled (or after
+    // all are disabled).
     const auto labels = BetLabels(seat);
     for (ClickLabel* label : labels) {
         label->setVisible(open);
@@ -108,9 +111,12 @@ void TableWindow::SetSeatBetting(int seat, bool open) {
 }
 
 std::array<ClickLabel*, 12> TableWindow::BetLabels(int seat) const {
-    return {lblTBetInc0[seat], lblTBetInc1[seat], lblTBetInc2[seat], lblTBetInc5[seat],
-            lblBBetInc0[seat], lblBBetInc1[seat], lblBBetInc2[seat], lblBBetInc5[seat],
-            lblPBetInc0[seat], lblPBetInc1[seat], lblPBetInc2[seat], lblPBetInc5[seat]};
+    return {seats_[seat].On(BetSpot::Tie).Labels[0],    seats_[seat].On(BetSpot::Tie).Labels[1],
+            seats_[seat].On(BetSpot::Tie).Labels[2],    seats_[seat].On(BetSpot::Tie).Labels[3],
+            seats_[seat].On(BetSpot::Banker).Labels[0], seats_[seat].On(BetSpot::Banker).Labels[1],
+            seats_[seat].On(BetSpot::Banker).Labels[2], seats_[seat].On(BetSpot::Banker).Labels[3],
+            seats_[seat].On(BetSpot::Player).Labels[0], seats_[seat].On(BetSpot::Player).Labels[1],
+            seats_[seat].On(BetSpot::Player).Labels[2], seats_[seat].On(BetSpot::Player).Labels[3]};
 }
 
 } // namespace bacc

@@ -5,9 +5,9 @@
 #include "MessageBox.h"
 #include "NumberText.h"
 #include "Options.h"
+#include "Palette.h"
 #include "Pause.h"
-#include "Shoe.h"
-#include "StatisticsSections.h"
+#include "TableGame.h"
 #include "Twips.h"
 
 #include <cstdlib>
@@ -23,14 +23,14 @@ namespace {
 
 QPointer<TableWindow> theTable;
 
-const QColor Red(192, 0, 0);
-const QColor Navy(0, 0, 128);
-const QColor Maroon(128, 0, 0);
-const QColor DarkYellow(192, 192, 0);
-const QColor Cyan(0, 255, 255);
-const QColor LightYellow(255, 255, 128);
-const QColor BrightGreen(0, 255, 0);
-const QColor Felt(0, 128, 0);
+const QColor& Red = palette::DesignRed;
+const QColor& Navy = palette::DesignNavy;
+const QColor& Maroon = palette::DesignMaroon;
+const QColor& DarkYellow = palette::DesignDarkYellow;
+const QColor& Cyan = palette::DesignCyan;
+const QColor& LightYellow = palette::DesignLightYellow;
+const QColor& BrightGreen = palette::DesignBrightGreen;
+const QColor& Felt = palette::DesignFelt;
 const QColor WindowText(0, 0, 0);
 const QColor PatchWhite(255, 255, 255);
 
@@ -105,7 +105,8 @@ MaskedEdit* MakeBox(QWidget* parent, const QString& name, const QString& mask, i
 }
 
 QLabel* MakePatch(QWidget* parent, const QString& name) {
-    // Plain white, no border: it hides exactly one corner index of the face below it.
+    // Plain white, no border: it hides exactly one corner index of the face below
+    // it.
     auto* patch = new QLabel(parent);
     patch->setObjectName(name);
     patch->setAutoFillBackground(true);
@@ -137,6 +138,10 @@ QPixmap FeltTexture() {
         painter.drawLine(at, at + QPointF(length * std::cos(angle), length * std::sin(angle)));
     }
     return tile;
+}
+
+QString Indexed(const QString& name, int index) {
+    return IndexedName(name.toLatin1().constData(), index);
 }
 
 } // namespace
@@ -172,7 +177,8 @@ TableWindow::TableWindow(QWidget* parent)
     setMouseTracking(true);
     felt_ = FeltTexture();
 
-    // Creation order is stacking order: the felt's decoration first, labels above it, cards above all.
+    // Creation order is stacking order: the felt's decoration first, labels above
+    // it, cards above all.
     CreateBettingArea();
     CreateSeatMoney();
     CreateTitlesAndResults();
@@ -203,12 +209,14 @@ TableWindow::TableWindow(QWidget* parent)
     ConnectBetEntry();
     ConnectCommands();
     SetTableMoney(this);
+    TheTableGame().SetBooks(this);
 }
 
 TableWindow::~TableWindow() {
     if (CurrentTableMoney() == this) {
         SetTableMoney(nullptr);
     }
+    TheTableGame().SetBooks(nullptr);
 }
 
 void TableWindow::CreateTitlesAndResults() {
@@ -264,14 +272,15 @@ void TableWindow::CreateTitlesAndResults() {
 }
 
 void TableWindow::CreateCommands() {
-    const QString buttonSheet = QStringLiteral(
-        "QPushButton{color:#1c1400;background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #fff3b0,stop:1 "
-        "#d9b64a);"
-        "border:1px solid #5a4300;border-radius:4px;padding:0px;}"
-        "QPushButton:hover{background:qlineargradient(x1:0,y1:0,x2:0,y2:1,stop:0 #fffbd8,stop:1 #e8c85e);}"
-        "QPushButton:pressed{background:#c9a43a;}"
-        "QPushButton:disabled{color:#777;background:#cfc8a8;}"
-        "QPushButton:focus{border:1px solid #fff;}");
+    const QString buttonSheet = QStringLiteral("QPushButton{color:#1c1400;background:qlineargradient(x1:"
+                                               "0,y1:0,x2:0,y2:1,stop:0 #fff3b0,stop:1 "
+                                               "#d9b64a);"
+                                               "border:1px solid #5a4300;border-radius:4px;padding:0px;}"
+                                               "QPushButton:hover{background:qlineargradient(x1:0,y1:0,"
+                                               "x2:0,y2:1,stop:0 #fffbd8,stop:1 #e8c85e);}"
+                                               "QPushButton:pressed{background:#c9a43a;}"
+                                               "QPushButton:disabled{color:#777;background:#cfc8a8;}"
+                                               "QPushButton:focus{border:1px solid #fff;}");
     maisyk = new QPushButton(this);
     maisyk->setObjectName(QStringLiteral("maisyk"));
     Place(maisyk, 2820, 90, 705, 315);
@@ -323,7 +332,8 @@ void TableWindow::CreateCommands() {
                                  QStringLiteral("Enter between $1 and $9999"), 11),
                          5730, 1050, 585, 315);
 
-    // Holds the keyboard focus when no input should; too small to be noticed on the cloth.
+    // Holds the keyboard focus when no input should; too small to be noticed on
+    // the cloth.
     txtSetFocus = Place(new FocusHolder(QStringLiteral("txtSetFocus"), this), 180, 90, 70, 135);
 }
 
@@ -348,10 +358,10 @@ void TableWindow::CreateSeatMoney() {
     const LabelLook between{.Text = WindowText, .PixelSize = 10, .Bold = true};
     for (int seat = 0; seat < SeatCount; ++seat) {
         const int left = seat == 0 ? 3210 : 6510;
-        lblPlayerTotal[seat] =
+        seats_[seat].Total =
             Place(MakeLabel(this, IndexedName("lblPlayerTotal", seat), QStringLiteral("$0"), money), left,
                   1440, 1365, 255);
-        lblPlayerWinnings[seat] =
+        seats_[seat].Winnings =
             Place(MakeLabel(this, IndexedName("lblPlayerWinnings", seat), QStringLiteral("$0"), winnings),
                   left, 1710, 1365, 255);
     }
@@ -362,8 +372,9 @@ void TableWindow::CreateSeatMoney() {
 }
 
 void TableWindow::CreateBettingArea() {
-    // The layout of the felt: a panel for each seat's money, the betting area with a column of spots in
-    // the middle (TIE, BANKER, PLAYER) and each seat's bets on either side, rows parted by lines.
+    // The layout of the felt: a panel for each seat's money, the betting area
+    // with a column of spots in the middle (TIE, BANKER, PLAYER) and each seat's
+    // bets on either side, rows parted by lines.
     auto shape = [this](int number, TableShape::Kind kind, int left, int top, int width, int height) {
         auto* made = Place(new TableShape(QStringLiteral("Shape%1").arg(number), kind, this), left, top,
                            width, height);
@@ -422,62 +433,16 @@ void TableWindow::CreateBettingArea() {
 
 void TableWindow::CreateSeatBets(int seat) {
     const int shift = seat == 0 ? 0 : 3300;
+    // Top to bottom: Tie, Banker, Player.
     struct Row {
-        const char* Box;
-        const char* Value;
-        const char* Win;
-        const char* Lose;
-        const char* Inc[4];
-        std::array<MaskedEdit*, SeatCount>* Boxes;
-        std::array<QLabel*, SeatCount>* Values;
-        std::array<QLabel*, SeatCount>* Wins;
-        std::array<QLabel*, SeatCount>* Loses;
-        std::array<std::array<ClickLabel*, SeatCount>*, 4> Incs;
-        const char* Spot;
+        BetSpot Spot;
+        const char* Name; // "Tie" names txtTieBet, txtTieBetValue
+        char Letter;      // 'T' names lblTWin, lblTLose, lblTBetInc0 ...
         int Top;
-        bool Tie;
     };
-    const std::array<Row, 3> rows{{
-        {"txtTieBet",
-         "txtTieBetValue",
-         "lblTWin",
-         "lblTLose",
-         {"lblTBetInc0", "lblTBetInc1", "lblTBetInc2", "lblTBetInc5"},
-         &txtTieBet,
-         &txtTieBetValue,
-         &lblTWin,
-         &lblTLose,
-         {&lblTBetInc0, &lblTBetInc1, &lblTBetInc2, &lblTBetInc5},
-         "Tie",
-         2040,
-         true},
-        {"txtBankerBet",
-         "txtBankerBetValue",
-         "lblBWin",
-         "lblBLose",
-         {"lblBBetInc0", "lblBBetInc1", "lblBBetInc2", "lblBBetInc5"},
-         &txtBankerBet,
-         &txtBankerBetValue,
-         &lblBWin,
-         &lblBLose,
-         {&lblBBetInc0, &lblBBetInc1, &lblBBetInc2, &lblBBetInc5},
-         "Banker",
-         2670,
-         false},
-        {"txtPlayerBet",
-         "txtPlayerBetValue",
-         "lblPWin",
-         "lblPLose",
-         {"lblPBetInc0", "lblPBetInc1", "lblPBetInc2", "lblPBetInc5"},
-         &txtPlayerBet,
-         &txtPlayerBetValue,
-         &lblPWin,
-         &lblPLose,
-         {&lblPBetInc0, &lblPBetInc1, &lblPBetInc2, &lblPBetInc5},
-         "Player",
-         3300,
-         false},
-    }};
+    constexpr std::array<Row, 3> rows{{{BetSpot::Tie, "Tie", 'T', 2040},
+                                       {BetSpot::Banker, "Banker", 'B', 2670},
+                                       {BetSpot::Player, "Player", 'P', 3300}}};
     const LabelLook value{.Text = WindowText,
                           .Back = QColor(255, 255, 240),
                           .PixelSize = 11,
@@ -506,37 +471,41 @@ void TableWindow::CreateSeatBets(int seat) {
     constexpr std::array<int, 4> incLeft{3960, 4080, 4200, 4320};
     constexpr std::array<const char*, 4> incCaption{"0", "1", "2", "5"};
     for (const Row& row : rows) {
-        const bool tie = row.Tie;
-        (*row.Boxes)[seat] = Place(MakeBox(this, IndexedName(row.Box, seat),
-                                           tie ? QStringLiteral("99") : QStringLiteral("999"), tie ? 2 : 3,
-                                           tie ? QStringLiteral("Enter between 0 and 20 units")
-                                               : QStringLiteral("Enter between 0 and 100 units"),
-                                           12),
-                                   3480 + shift, row.Top, 405, 315);
-        (*row.Boxes)[seat]->SetDigits(QStringLiteral("0"));
-        for (int k = 0; k < 4; ++k) {
-            auto* inc = new ClickLabel(IndexedName(row.Inc[k], seat), QLatin1String(incCaption[k]), this);
+        const bool tie = row.Spot == BetSpot::Tie;
+        const QString name = QLatin1String(row.Name);
+        Spot& spot = seats_[seat].On(row.Spot);
+        spot.Box = Place(MakeBox(this, Indexed("txt" + name + "Bet", seat),
+                                 tie ? QStringLiteral("99") : QStringLiteral("999"), tie ? 2 : 3,
+                                 tie ? QStringLiteral("Enter between 0 and 20 units")
+                                     : QStringLiteral("Enter between 0 and 100 units"),
+                                 12),
+                         3480 + shift, row.Top, 405, 315);
+        spot.Box->SetDigits(QStringLiteral("0"));
+        for (std::size_t k = 0; k < 4; ++k) {
+            const QString incName =
+                QStringLiteral("lbl%1BetInc%2").arg(QLatin1Char(row.Letter)).arg(incCaption[k]);
+            auto* inc = new ClickLabel(Indexed(incName, seat), QLatin1String(incCaption[k]), this);
             Style(inc, increment);
             inc->setCursor(Qt::PointingHandCursor);
-            inc->setToolTip(k == 0   ? QStringLiteral("Clear %1 Bet").arg(QLatin1String(row.Spot))
+            inc->setToolTip(k == 0   ? QStringLiteral("Clear %1 Bet").arg(name)
                             : k == 1 ? QStringLiteral("Add 1 Unit")
                                      : QStringLiteral("Add %1 Units").arg(incCaption[k]));
             Place(inc, incLeft[k] + shift, row.Top + 30, 135, 255);
-            (*row.Incs[k])[seat] = inc;
+            spot.Labels[k] = inc;
         }
-        auto* valueLabel = Place(MakeLabel(this, IndexedName(row.Value, seat), QStringLiteral("$0"), value),
-                                 3150 + shift, row.Top + 360, 765, 255);
-        valueLabel->hide();
-        (*row.Values)[seat] = valueLabel;
+        spot.Value =
+            Place(MakeLabel(this, Indexed("txt" + name + "BetValue", seat), QStringLiteral("$0"), value),
+                  3150 + shift, row.Top + 360, 765, 255);
+        spot.Value->hide();
         // The win and lose marks sit beside the value, under the increment labels.
-        auto* win = Place(MakeLabel(this, IndexedName(row.Win, seat), QStringLiteral("WIN"), won),
-                          3945 + shift, row.Top + 300, 510, 255);
-        auto* lose = Place(MakeLabel(this, IndexedName(row.Lose, seat), QStringLiteral("LOSE"), lost),
-                           3945 + shift, row.Top + 330, 510, 255);
-        win->hide();
-        lose->hide();
-        (*row.Wins)[seat] = win;
-        (*row.Loses)[seat] = lose;
+        const QString letter(QLatin1Char(row.Letter));
+        spot.Win = Place(MakeLabel(this, Indexed("lbl" + letter + "Win", seat), QStringLiteral("WIN"), won),
+                         3945 + shift, row.Top + 300, 510, 255);
+        spot.Lose =
+            Place(MakeLabel(this, Indexed("lbl" + letter + "Lose", seat), QStringLiteral("LOSE"), lost),
+                  3945 + shift, row.Top + 330, 510, 255);
+        spot.Win->hide();
+        spot.Lose->hide();
     }
 }
 
@@ -545,95 +514,100 @@ void TableWindow::CreateCardSlot(int slot) {
     auto place = [origin](QWidget* widget, int left, int top, int width, int height) {
         widget->setGeometry(TwipsRect(left, top, width, height).translated(origin));
     };
-    shpCardShadow[slot] =
+    slots_[slot].Shadow =
         new TableShape(IndexedName("shpCardShadow", slot), TableShape::Kind::RoundedRectangle, this);
-    shpCardShadow[slot]->SetBorder(Qt::transparent, 0);
-    shpCardShadow[slot]->SetFill(QColor(0, 0, 0, 110));
-    shpCardShadow[slot]->SetRadius(4);
-    place(shpCardShadow[slot], 45, 45, 1065, 1440);
+    slots_[slot].Shadow->SetBorder(Qt::transparent, 0);
+    slots_[slot].Shadow->SetFill(QColor(0, 0, 0, 110));
+    slots_[slot].Shadow->SetRadius(4);
+    place(slots_[slot].Shadow, 45, 45, 1065, 1440);
 
-    pctCardFace[slot] = new PictureBox(IndexedName("pctCardFace", slot), this);
-    place(pctCardFace[slot], 0, 0, 1065, 1440);
+    slots_[slot].Face = new PictureBox(IndexedName("pctCardFace", slot), this);
+    place(slots_[slot].Face, 0, 0, 1065, 1440);
 
-    pctCardTopLeft[slot] = MakePatch(this, IndexedName("pctCardTopLeft", slot));
-    pctCardTopRight[slot] = MakePatch(this, IndexedName("pctCardTopRight", slot));
-    pctCardBottomLeft[slot] = MakePatch(this, IndexedName("pctCardBottomLeft", slot));
-    pctCardBottomRight[slot] = MakePatch(this, IndexedName("pctCardBottomRight", slot));
-    place(pctCardTopLeft[slot], 30, 45, 129, 390);
-    place(pctCardTopRight[slot], 900, 45, 129, 390);
-    place(pctCardBottomLeft[slot], 30, 1005, 129, 390);
-    place(pctCardBottomRight[slot], 900, 1005, 129, 390);
-    pctCardTopLeftWide[slot] = MakePatch(this, IndexedName("pctCardTopLeftWide", slot));
-    pctCardTopRightWide[slot] = MakePatch(this, IndexedName("pctCardTopRightWide", slot));
-    pctCardBottomLeftWide[slot] = MakePatch(this, IndexedName("pctCardBottomLeftWide", slot));
-    pctCardBottomRightWide[slot] = MakePatch(this, IndexedName("pctCardBottomRightWide", slot));
-    place(pctCardTopLeftWide[slot], 45, 45, 159, 390);
-    place(pctCardTopRightWide[slot], 855, 45, 165, 390);
-    place(pctCardBottomLeftWide[slot], 45, 1005, 159, 390);
-    place(pctCardBottomRightWide[slot], 855, 1005, 159, 390);
+    slots_[slot].Patches[0] = MakePatch(this, IndexedName("pctCardTopLeft", slot));
+    slots_[slot].Patches[1] = MakePatch(this, IndexedName("pctCardTopRight", slot));
+    slots_[slot].Patches[2] = MakePatch(this, IndexedName("pctCardBottomLeft", slot));
+    slots_[slot].Patches[3] = MakePatch(this, IndexedName("pctCardBottomRight", slot));
+    place(slots_[slot].Patches[0], 30, 45, 129, 390);
+    place(slots_[slot].Patches[1], 900, 45, 129, 390);
+    place(slots_[slot].Patches[2], 30, 1005, 129, 390);
+    place(slots_[slot].Patches[3], 900, 1005, 129, 390);
+    slots_[slot].WidePatches[0] = MakePatch(this, IndexedName("pctCardTopLeftWide", slot));
+    slots_[slot].WidePatches[1] = MakePatch(this, IndexedName("pctCardTopRightWide", slot));
+    slots_[slot].WidePatches[2] = MakePatch(this, IndexedName("pctCardBottomLeftWide", slot));
+    slots_[slot].WidePatches[3] = MakePatch(this, IndexedName("pctCardBottomRightWide", slot));
+    place(slots_[slot].WidePatches[0], 45, 45, 159, 390);
+    place(slots_[slot].WidePatches[1], 855, 45, 165, 390);
+    place(slots_[slot].WidePatches[2], 45, 1005, 159, 390);
+    place(slots_[slot].WidePatches[3], 855, 1005, 159, 390);
 
-    pctCardBack[slot] = new PictureBox(IndexedName("pctCardBack", slot), this);
-    place(pctCardBack[slot], 0, 0, 1065, 1440);
-    pctCardBack[slot]->setToolTip(QStringLiteral("Click to reveal card"));
-    pctCardBack[slot]->setCursor(Qt::PointingHandCursor);
-    connect(pctCardBack[slot], &PictureBox::Clicked, this, [this, slot] { pctCardBack_Click(slot); });
-    connect(pctCardBack[slot], &PictureBox::MouseMoved, this, [this, slot] { pctCardBack_MouseMove(slot); });
+    slots_[slot].Back = new PictureBox(IndexedName("pctCardBack", slot), this);
+    place(slots_[slot].Back, 0, 0, 1065, 1440);
+    slots_[slot].Back->setToolTip(QStringLiteral("Click to reveal card"));
+    slots_[slot].Back->setCursor(Qt::PointingHandCursor);
+    connect(slots_[slot].Back, &PictureBox::Clicked, this, [this, slot] { pctCardBack_Click(slot); });
+    connect(slots_[slot].Back, &PictureBox::MouseMoved, this, [this, slot] { pctCardBack_MouseMove(slot); });
 
-    lblCardBottom[slot] =
+    slots_[slot].Bottom =
         new SqueezeHandle(IndexedName("lblCardBottom", slot), SqueezeHandle::Edge::Bottom, this);
-    place(lblCardBottom[slot], 0, 1440, 1065, 135);
-    lblCardBottom[slot]->setToolTip(QStringLiteral("To reveal card - press left mouse button and move up"));
-    connect(lblCardBottom[slot], &SqueezeHandle::MouseMoved, this,
+    place(slots_[slot].Bottom, 0, 1440, 1065, 135);
+    slots_[slot].Bottom->setToolTip(QStringLiteral("To reveal card - press left mouse button and move up"));
+    connect(slots_[slot].Bottom, &SqueezeHandle::MouseMoved, this,
             [this, slot](int, int y) { lblCardBottom_MouseMove(slot, y); });
-    connect(lblCardBottom[slot], &SqueezeHandle::MouseUp, this,
+    connect(slots_[slot].Bottom, &SqueezeHandle::MouseUp, this,
             [this, slot] { lblCardBottom_MouseUp(slot); });
-    lblCardRight[slot] =
+    slots_[slot].Right =
         new SqueezeHandle(IndexedName("lblCardRight", slot), SqueezeHandle::Edge::Right, this);
-    place(lblCardRight[slot], 1065, 0, 135, 1440);
-    lblCardRight[slot]->setToolTip(QStringLiteral("To reveal card - press left mouse button and move left"));
-    connect(lblCardRight[slot], &SqueezeHandle::MouseMoved, this,
+    place(slots_[slot].Right, 1065, 0, 135, 1440);
+    slots_[slot].Right->setToolTip(QStringLiteral("To reveal card - press left mouse button and move left"));
+    connect(slots_[slot].Right, &SqueezeHandle::MouseMoved, this,
             [this, slot](int x, int) { lblCardRight_MouseMove(slot, x); });
-    connect(lblCardRight[slot], &SqueezeHandle::MouseUp, this, [this, slot] { lblCardRight_MouseUp(slot); });
+    connect(slots_[slot].Right, &SqueezeHandle::MouseUp, this, [this, slot] { lblCardRight_MouseUp(slot); });
 
     for (QWidget* part :
-         std::initializer_list<QWidget*>{shpCardShadow[slot], pctCardFace[slot], pctCardBack[slot],
-                                         lblCardBottom[slot], lblCardRight[slot]}) {
+         std::initializer_list<QWidget*>{slots_[slot].Shadow, slots_[slot].Face, slots_[slot].Back,
+                                         slots_[slot].Bottom, slots_[slot].Right}) {
         part->hide();
     }
 }
 
 void TableWindow::Form_Load() {
     RestorePosition();
-    CardHeight = Twips(pctCardBack[0]->height());
-    CardWidth = Twips(pctCardBack[0]->width());
+    CardHeight = Twips(slots_[0].Back->height());
+    CardWidth = Twips(slots_[0].Back->width());
     PointerReset = true;
-    TheShoe().EndOfShoe = true;
+    const bool shoeContinues = TheTableGame().TableOpened();
     txtUnitValue->SetDigits(QStringLiteral("50"));
     for (int seat = 0; seat < SeatCount; ++seat) {
-        txtPlayerBet[seat]->SetDigits(QStringLiteral("0"));
-        txtBankerBet[seat]->SetDigits(QStringLiteral("0"));
-        txtTieBet[seat]->SetDigits(QStringLiteral("0"));
+        seats_[seat].On(BetSpot::Player).Box->SetDigits(QStringLiteral("0"));
+        seats_[seat].On(BetSpot::Banker).Box->SetDigits(QStringLiteral("0"));
+        seats_[seat].On(BetSpot::Tie).Box->SetDigits(QStringLiteral("0"));
     }
     const QPixmap back = CardImage(CardBackImage);
-    for (PictureBox* card : pctCardBack) {
-        card->setPixmap(back);
+    for (Slot& slot : slots_) {
+        slot.Back->setPixmap(back);
     }
     pctCardBackMove->setPixmap(back);
     LoadMoneyCaptions();
     maisyk->setText(ShuffleCaption());
     duokkortos->setText(DealCaption());
-    // Nothing can be dealt before the first shuffle: say so rather than ignore the click.
+    if (shoeContinues) {
+        // A table closed in mid-shoe comes back to the same shoe, its bets cleared.
+        FormLastHand->setVisible(TheTableGame().TheShoeInPlay().LastHand);
+        return;
+    }
+    // Nothing can be dealt before the first shuffle: say so rather than ignore
+    // the click.
     duokkortos->setEnabled(false);
     duokkortos->setToolTip(QStringLiteral("Press Shuffle first to make a new shoe"));
 }
 
 void TableWindow::LoadMoneyCaptions() {
     for (int seat = 0; seat < SeatCount; ++seat) {
-        const QString section = SeatStatsSection(seat);
-        const OpeningMoney money = MoneyAtOpening(ReadIni(section, QStringLiteral("Steak")).toStdString(),
-                                                  ReadIni(section, QStringLiteral("Win")).toStdString());
-        lblPlayerWinnings[seat]->setText(MoneyCaption(money.Winnings));
-        lblPlayerTotal[seat]->setText(MoneyCaption(money.Total));
+        const std::string section = SeatStatsSection(seat);
+        const OpeningMoney money = MoneyAtOpening(Stored(section, "Steak"), Stored(section, "Win"));
+        seats_[seat].Winnings->setText(MoneyCaption(money.Winnings));
+        seats_[seat].Total->setText(MoneyCaption(money.Total));
     }
 }
 
@@ -643,12 +617,8 @@ bool TableWindow::Form_Unload() {
         return false;
     }
     SavePosition();
-    // The shoe on the table is given up: the table re-opens at the end of a shoe, so the next deal
-    // needs a shuffle. A shoe never built has no card 0 to point at, so it stays empty.
-    Shoe& shoe = TheShoe();
-    if (!shoe.ShoeOrder.empty()) {
-        shoe.LastCardIndex = 0;
-    }
+    // The shoe stays with the game: the table brought back from the Window menu
+    // deals on from it.
     return true;
 }
 
@@ -657,14 +627,15 @@ void TableWindow::ResultsInvisible() {
         result->hide();
     }
     for (int seat = 0; seat < SeatCount; ++seat) {
-        for (QLabel* mark :
-             {lblTLose[seat], lblBLose[seat], lblPLose[seat], lblTWin[seat], lblBWin[seat], lblPWin[seat]}) {
+        for (QLabel* mark : {seats_[seat].On(BetSpot::Tie).Lose, seats_[seat].On(BetSpot::Banker).Lose,
+                             seats_[seat].On(BetSpot::Player).Lose, seats_[seat].On(BetSpot::Tie).Win,
+                             seats_[seat].On(BetSpot::Banker).Win, seats_[seat].On(BetSpot::Player).Win}) {
             mark->hide();
         }
         const std::array<std::pair<MaskedEdit*, QLabel*>, 3> bets{
-            {{txtTieBet[seat], txtTieBetValue[seat]},
-             {txtBankerBet[seat], txtBankerBetValue[seat]},
-             {txtPlayerBet[seat], txtPlayerBetValue[seat]}}};
+            {{seats_[seat].On(BetSpot::Tie).Box, seats_[seat].On(BetSpot::Tie).Value},
+             {seats_[seat].On(BetSpot::Banker).Box, seats_[seat].On(BetSpot::Banker).Value},
+             {seats_[seat].On(BetSpot::Player).Box, seats_[seat].On(BetSpot::Player).Value}}};
         for (const auto& [box, valueLabel] : bets) {
             if (box->Number() == 0) {
                 valueLabel->setText(QStringLiteral("0"));
@@ -675,8 +646,8 @@ void TableWindow::ResultsInvisible() {
 }
 
 void TableWindow::paintEvent(QPaintEvent* event) {
-    // The cloth is drawn once per window size; a repaint copies the part that needs it, so a card
-    // flying across the table costs little.
+    // The cloth is drawn once per window size; a repaint copies the part that
+    // needs it, so a card flying across the table costs little.
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = (QSizeF(size()) * ratio).toSize();
     if (feltCache_.size() != pixels) {
@@ -685,7 +656,8 @@ void TableWindow::paintEvent(QPaintEvent* event) {
         QPainter cloth(&feltCache_);
         const QRectF area = rect();
         cloth.fillRect(area, Felt);
-        // Lamp light on the cloth: the base green under the lamp, a little darker toward the rail.
+        // Lamp light on the cloth: the base green under the lamp, a little darker
+        // toward the rail.
         QRadialGradient light(area.center(), std::max(area.width(), area.height()) * 0.62);
         light.setColorAt(0.0, QColor(0, 128, 0, 0));
         light.setColorAt(0.55, QColor(0, 0, 0, 18));

@@ -6,6 +6,7 @@
 #include "ClickLabel.h"
 #include "MaskedEdit.h"
 #include "TableControls.h"
+#include "TableGame.h"
 #include "TableMoney.h"
 
 #include <array>
@@ -22,15 +23,19 @@ namespace bacc {
 
 class FocusChecks;
 
-// The baccarat table: the window on which the cards are laid, the two seats bet and the results and the
-// seats' money are shown. Controls are public because the table's commands (bet entry, settlement,
-// shuffle and deal) are member functions written in their own files and address them by name.
-class TableWindow : public ChildWindow, public TableMoney {
+// The baccarat table: the window on which the cards are laid, the two seats bet
+// and the results and the seats' money are shown. It reads its widgets, asks
+// the table's game and shows the answer. The commands (bet entry, settlement,
+// shuffle and deal) are member functions written in their own files; the
+// controls that repeat per seat, per bet spot and per card slot are kept in
+// private structs.
+class TableWindow : public ChildWindow, public TableMoney, public TableBooks {
     Q_OBJECT
 public:
     static constexpr int SeatCount = 2;
     static constexpr int Slots = 6;
-    // Card slots in twips: 0, 1 the Player's first two cards, 2 its third; 3, 4 the Banker's, 5 its third.
+    // Card slots in twips: 0, 1 the Player's first two cards, 2 its third; 3, 4
+    // the Banker's, 5 its third.
     static constexpr std::array<int, Slots> SlotLeft{180, 1380, 780, 8550, 9750, 9150};
     static constexpr std::array<int, Slots> SlotTop{2340, 2340, 780, 2340, 2340, 780};
     static constexpr int DesignWidth = 11085; // inner size in twips
@@ -42,7 +47,8 @@ public:
     explicit TableWindow(QWidget* parent = nullptr);
     ~TableWindow() override;
 
-    // Opening: position, card size, shoe state, default bets, card backs, money captions, button captions.
+    // Opening: position, card size, shoe state, default bets, card backs, money
+    // captions, button captions.
     void Form_Load();
     // Clears the results of the last hand; value labels of standing bets stay.
     void ResultsInvisible();
@@ -60,7 +66,8 @@ public:
     void SetHandPointers();
     void SetArrowPointers();
     void CardsInvisible();
-    // Puts face picture 1..52 (CardFace) into pctCardFace(slot); showing it is the caller's business.
+    // Puts face picture 1..52 (CardFace) into pctCardFace(slot); showing it is
+    // the caller's business.
     void SetCardFace(int slot, int face);
     // Shows the slot's card back at full size with its shadow.
     void ShowCardBack(int slot);
@@ -74,7 +81,6 @@ public:
     int CardHeight = 0; // twips, from pctCardBack(0) at load
     int CardWidth = 0;
     bool PointerReset = true;
-    std::array<bool, Slots> CardInSlot{};
 
     // --- Result and title labels ---
     QLabel* Label1 = nullptr;
@@ -102,48 +108,30 @@ public:
     MaskedEdit* txtUnitValue = nullptr;
     QLineEdit* txtSetFocus = nullptr;
 
-    // --- Seats: headings and money ---
+    // --- Seats: headings ---
     QLabel* Label6 = nullptr;
     QLabel* Label7 = nullptr;
-    std::array<QLabel*, SeatCount> lblPlayerTotal{};
     QLabel* Label9 = nullptr;
-    std::array<QLabel*, SeatCount> lblPlayerWinnings{};
     QLabel* Label10 = nullptr;
 
     // --- Betting area ---
-    QLabel* Label3 = nullptr; // "TIE"
-    QLabel* Label8 = nullptr; // "Pays 8 To 1"
-    QLabel* Label5 = nullptr; // "BANKER"
-    QLabel* Label4 = nullptr; // "PLAYER"
-    std::array<MaskedEdit*, SeatCount> txtTieBet{};
-    std::array<MaskedEdit*, SeatCount> txtBankerBet{};
-    std::array<MaskedEdit*, SeatCount> txtPlayerBet{};
-    std::array<ClickLabel*, SeatCount> lblTBetInc0{}, lblTBetInc1{}, lblTBetInc2{}, lblTBetInc5{};
-    std::array<ClickLabel*, SeatCount> lblBBetInc0{}, lblBBetInc1{}, lblBBetInc2{}, lblBBetInc5{};
-    std::array<ClickLabel*, SeatCount> lblPBetInc0{}, lblPBetInc1{}, lblPBetInc2{}, lblPBetInc5{};
-    std::array<QLabel*, SeatCount> txtTieBetValue{};
-    std::array<QLabel*, SeatCount> txtBankerBetValue{};
-    std::array<QLabel*, SeatCount> txtPlayerBetValue{};
-    std::array<QLabel*, SeatCount> lblTWin{}, lblBWin{}, lblPWin{};
-    std::array<QLabel*, SeatCount> lblTLose{}, lblBLose{}, lblPLose{};
+    QLabel* Label3 = nullptr;           // "TIE"
+    QLabel* Label8 = nullptr;           // "Pays 8 To 1"
+    QLabel* Label5 = nullptr;           // "BANKER"
+    QLabel* Label4 = nullptr;           // "PLAYER"
     std::array<TableShape*, 6> Line{};  // Line1..Line6 at index 0..5
     std::array<TableShape*, 6> Shape{}; // Shape1..Shape6 at index 0..5
-
-    // --- Card slots, bottom to top ---
-    std::array<TableShape*, Slots> shpCardShadow{};
-    std::array<PictureBox*, Slots> pctCardFace{};
-    std::array<QLabel*, Slots> pctCardTopLeft{}, pctCardTopRight{}, pctCardBottomLeft{}, pctCardBottomRight{};
-    std::array<QLabel*, Slots> pctCardTopLeftWide{}, pctCardTopRightWide{}, pctCardBottomLeftWide{},
-        pctCardBottomRightWide{};
-    std::array<PictureBox*, Slots> pctCardBack{};
-    std::array<SqueezeHandle*, Slots> lblCardBottom{};
-    std::array<SqueezeHandle*, Slots> lblCardRight{};
     PictureBox* pctCardBackMove = nullptr;
-    // Hidden holders of the reveal pointers: 0 the hand pointing left, 1 the hand pointing up.
+    // Hidden holders of the reveal pointers: 0 the hand pointing left, 1 the hand
+    // pointing up.
     std::array<QLabel*, 2> Image1{};
+    // Whether a card has been dealt into the slot (a click on its back before
+    // that reveals nothing).
+    bool CardInSlot(int slot) const { return slots_[slot].Dealt; }
 
     // Bet entry (BetEntry.cpp)
-    // Ties the bet boxes and labels to their handlers; the constructor calls it once.
+    // Ties the bet boxes and labels to their handlers; the constructor calls it
+    // once.
     void ConnectBetEntry();
     void HandsAtaTime_GotFocus();
     void HandsAtaTime_LostFocus();
@@ -169,27 +157,35 @@ public:
     void lblTBetInc5_Click(int seat);
     // Says that Hands At a Time is out of range and puts the focus back into it.
     void RefuseHandsAtaTime();
-    // The number the bet box held when it last gained the focus: a refused entry is put back to it.
+    // The number the bet box held when it last gained the focus: a refused entry
+    // is put back to it.
     std::int16_t SavedBet = 0;
     MaskedEdit* BetBox(BetSpot spot, int seat) const;
     QLabel* BetValueLabel(BetSpot spot, int seat) const;
 
-    // Settlement and bankroll (Settlement.cpp)
-    // Settles the hand just dealt for both seats and counts it.
-    void SettleHand();
-    // After a single presented hand: marks each seat's winning and losing bets and clears the losers.
+    // Settlement and bankroll (Settlement.cpp): the table's money as the game
+    // reads and writes it.
+    SeatBets Bets(int seat) const override;
+    StandingDollars Standing(int seat) const override;
+    long long UnitValue() const override;
+    long long CurrentMoney(int seat) const override;
+    long long Winnings(int seat) const override;
+    void ShowWinnings(int seat, long long dollars) override;
+    std::string Stored(std::string_view section, std::string_view key) const override;
+    void Store(const std::vector<StoredValue>& values) override;
+    // After a single presented hand: marks each seat's winning and losing bets
+    // and clears the losers.
     void ShowSeatResults();
     void ShowCurrentMoney();
-    // Counts one finished shoe of the size in play.
-    void CountShoePlayed();
-    // Whether the seat's money covers its bets in play plus amount dollars; says so when it does not.
+    // Whether the seat's money covers its bets in play plus amount dollars; says
+    // so when it does not.
     bool prcSufficientFunds(std::int32_t amount, int seat);
     // The units in a seat's three bet boxes.
     SeatBets BetsOf(int seat) const;
-    // The dollars a bet has in play: its value label while its box holds units. A bet taken off by the
-    // last hand may still show its value beside the lose mark; it no longer counts.
+    // The dollars a bet has in play: its value label while its box holds units. A
+    // bet taken off by the last hand may still show its value beside the lose
+    // mark; it no longer counts.
     long long StandingBetValue(BetSpot spot, int seat) const;
-    StandingDollars StandingOf(int seat) const;
     QString PlayerWinningsCaption(int seat) const override;
     void SetPlayerWinningsCaption(int seat, const QString& caption) override;
     QString PlayerTotalCaption(int seat) const override;
@@ -200,7 +196,8 @@ public:
     void duokkortos_Click();
     // The twelve bet labels of a seat: Tie, Banker, Player; 0, 1, 2, 5 each.
     std::array<ClickLabel*, 12> BetLabels(int seat) const;
-    // Opens a seat's bet boxes and labels to the player, or closes them while a deal runs.
+    // Opens a seat's bet boxes and labels to the player, or closes them while a
+    // deal runs.
     void SetSeatBetting(int seat, bool open);
 
 protected:
@@ -209,11 +206,49 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // One bet spot of a seat: txtPlayerBet(seat), txtPlayerBetValue(seat),
+    // lblPWin(seat), lblPLose(seat) and lblPBetInc0, 1, 2, 5 (seat) for the
+    // Player spot, and so on.
+    struct Spot {
+        MaskedEdit* Box = nullptr;
+        QLabel* Value = nullptr;
+        QLabel* Win = nullptr;
+        QLabel* Lose = nullptr;
+        std::array<ClickLabel*, 4> Labels{}; // clear, add 1, add 2, add 5
+    };
+    // A seat: its money, lblPlayerTotal(seat) and lblPlayerWinnings(seat), and
+    // its three spots.
+    struct Seat {
+        QLabel* Total = nullptr;
+        QLabel* Winnings = nullptr;
+        std::array<Spot, 3> Spots; // by BetSpot: Player, Banker, Tie
+        Spot& On(BetSpot spot) { return Spots[static_cast<std::size_t>(spot)]; }
+        const Spot& On(BetSpot spot) const { return Spots[static_cast<std::size_t>(spot)]; }
+    };
+    // A card slot, bottom to top: shpCardShadow, pctCardFace, the corner patches,
+    // pctCardBack and the squeeze handles lblCardBottom and lblCardRight.
+    struct Slot {
+        TableShape* Shadow = nullptr;
+        PictureBox* Face = nullptr;
+        // pctCardTopLeft, pctCardTopRight, pctCardBottomLeft, pctCardBottomRight,
+        // and their Wide forms.
+        std::array<QLabel*, 4> Patches{};
+        std::array<QLabel*, 4> WidePatches{};
+        PictureBox* Back = nullptr;
+        SqueezeHandle* Bottom = nullptr;
+        SqueezeHandle* Right = nullptr;
+        bool Dealt = false;
+    };
+
     void ConnectCommands();
     void LockForDeal();
     void PresentHand();
     void LayThirdCard(int slot);
     void WaitForReveal(std::initializer_list<int> covered);
+    // A card squeezed from one edge by twips (negative: toward the opposite
+    // edge), and let go.
+    void Squeeze(int slot, SqueezeHandle::Edge edge, int twips);
+    void LetGo(int slot, SqueezeHandle::Edge edge);
     void CloseDeal();
 
     void CreateTitlesAndResults();
@@ -222,18 +257,20 @@ private:
     void CreateBettingArea();
     void CreateSeatBets(int seat);
     void CreateCardSlot(int slot);
-    void ShowIndexPatches(int slot, int rank, bool topRightAndBottomLeft);
-    void HideIndexPatches(int slot, int rank, bool topRightAndBottomLeft);
+    void ShowIndexPatches(int slot, int rank, bool topRightAndBottomLeft, bool shown = true);
     void LoadMoneyCaptions();
 
     QPixmap felt_;                          // the cloth's weave, one tile
     QPixmap feltCache_;                     // the whole cloth at the window's size, drawn once per size
     FocusChecks* betFocusChecks_ = nullptr; // the focus rules of the table's entry boxes (BetEntry.cpp)
+    std::array<Seat, SeatCount> seats_;
+    std::array<Slot, Slots> slots_;
 };
 
 // The one table: nullptr while it is closed.
 TableWindow* TheTable();
-// The table, created and loaded when it is not open, and shown in the main window.
+// The table, created and loaded when it is not open, and shown in the main
+// window.
 TableWindow* OpenTable();
 
 } // namespace bacc

@@ -1,8 +1,7 @@
 #include "RoadsWindow.h"
 
-#include "GameEvents.h"
-#include "Marking.h"
 #include "Palette.h"
+#include "TableGame.h"
 
 #include <algorithm>
 #include <array>
@@ -350,20 +349,17 @@ RoadsWindow::RoadsWindow(QWidget* parent)
     figures->setColumnStretch(3, 1);
     layout->addLayout(figures);
 
-    connect(&GameEvents::Instance(), &GameEvents::ShoeStarted, this, &RoadsWindow::Refresh);
-    connect(&GameEvents::Instance(), &GameEvents::HandRecorded, this, &RoadsWindow::Refresh);
+    TheGameListeners().Add(this);
     Refresh();
     SetDesignSize(layout->sizeHint());
 }
 
+RoadsWindow::~RoadsWindow() {
+    TheGameListeners().Remove(this);
+}
+
 void RoadsWindow::Refresh() {
-    results_.clear();
-    const MarkingState& marking = TheMarking();
-    const auto hands =
-        std::min<std::size_t>(marking.Marks.size(), static_cast<std::size_t>(marking.HandNumber));
-    for (std::size_t k = 0; k < hands; ++k) {
-        results_ += marking.Marks[k].Result;
-    }
+    results_ = TheTableGame().SeenResults();
     roads_ = BuildRoads(results_);
     ShowRoads();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChildWindow.h"
+#include "GameListener.h"
 #include "RoadTrends.h"
 #include "Roads.h"
 
@@ -14,13 +15,17 @@ namespace bacc {
 // across the top, the bead plate under it on the left, the three derived roads on the right, and the
 // asking roads (what the derived roads would get from a Banker or a Player next) under the bead plate.
 // Each road keeps its own latest columns in view and can be scrolled back on its own; the cells grow
-// with the window. Under the board, the shoe's trends are weighed against chance.
-class RoadsWindow : public ChildWindow {
+// with the window. Under the board, the shoe's trends are weighed against chance. It follows the
+// table's game: the roads grow with every hand the player has seen.
+class RoadsWindow : public ChildWindow, public GameListener {
     Q_OBJECT
 public:
     explicit RoadsWindow(QWidget* parent = nullptr);
+    ~RoadsWindow() override;
 
     void Refresh();
+    void ShoeStarted() override { Refresh(); }
+    void HandSettled(const HandRecord& /*record*/) override { Refresh(); }
     // The results the roads are drawn from, "B", "P" and "T" in dealing order.
     const std::string& Results() const { return results_; }
     const Roads& Drawn() const { return roads_; }

@@ -1,8 +1,7 @@
 #include "ShoeOddsWindow.h"
 
-#include "GameEvents.h"
-#include "Shoe.h"
 #include "ShoeOdds.h"
+#include "TableGame.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -62,14 +61,18 @@ ShoeOddsWindow::ShoeOddsWindow(QWidget* parent)
     grid->addWidget(new QLabel(QStringLiteral("A natural:"), this), 6, 0);
     grid->addWidget(natural_, 6, 1);
 
-    connect(&GameEvents::Instance(), &GameEvents::ShoeStarted, this, &ShoeOddsWindow::Refresh);
-    connect(&GameEvents::Instance(), &GameEvents::HandRecorded, this, &ShoeOddsWindow::Refresh);
+    TheGameListeners().Add(this);
     Refresh();
     SetDesignSize(grid->sizeHint());
 }
 
+ShoeOddsWindow::~ShoeOddsWindow() {
+    TheGameListeners().Remove(this);
+}
+
 void ShoeOddsWindow::Refresh() {
-    const Shoe& shoe = TheShoe();
+    const TableGame& game = TheTableGame();
+    const Shoe& shoe = game.TheShoeInPlay();
     if (!shoe.ShoeInPlay || shoe.LastCardIndex < 0) {
         // Before the first shuffle and after the end of a shoe: the next hand comes from a fresh shoe.
         cardsLeft_->setText(QStringLiteral("new shoe"));
@@ -77,7 +80,8 @@ void ShoeOddsWindow::Refresh() {
         ShowOdds(ExactOdds(FreshShoe(shoe.DeckCount)));
         return;
     }
-    const ValueCounts left = RemainingValues(shoe);
+    // Cards the player has not seen yet, face down on the table, still count as left.
+    const ValueCounts left = game.SeenCardsLeft();
     const int total = shoe.LastCardIndex + 1;
     const int cards = CardCount(left);
     cardsLeft_->setText(QString::number(cards));

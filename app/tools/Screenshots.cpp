@@ -1,11 +1,12 @@
-// Makes the README's pictures of the game: the start screen, the table after a face-up hand, a card
-// being squeezed, the marking card of a long shoe and the statistics window. The shoes are seeded and
-// every wait runs at once, so the same build gives the same pictures each time.
+// Makes the README's pictures of the game: the start screen, the table after a
+// face-up hand, a card being squeezed, the marking card of a long shoe and the
+// statistics window. The shoes are seeded and every wait runs at once, so the
+// same build gives the same pictures each time.
 //
 //   baccarat-screenshots OUTPUT_DIR
 //
-// It finds its settings file the way the game finds it; scripts/screenshots.sh gives it a fresh copy of the
-// shipped defaults and a virtual display.
+// It finds its settings file the way the game finds it; scripts/screenshots.sh
+// gives it a fresh copy of the shipped defaults and a virtual display.
 #include "MainWindow.h"
 #include "MessageBox.h"
 #include "Pause.h"
@@ -29,8 +30,8 @@
 namespace bacc {
 namespace {
 
-// Every wait of the game returns at once, after the window events of the moment; while a face-down
-// hand waits, the next step of the script runs.
+// Every wait of the game returns at once, after the window events of the
+// moment; while a face-down hand waits, the next step of the script runs.
 class InstantPause : public PauseHook {
 public:
     std::function<void()> OnWait;
@@ -42,7 +43,8 @@ public:
     }
 };
 
-// The messages of the game ("80 hands have just been dealt") are answered at once.
+// The messages of the game ("80 hands have just been dealt") are answered at
+// once.
 class SilentMessages : public MessagePresenter {
 public:
     MsgResult Present(const MessageRequest&, QWidget*) override { return MsgResult::Ok; }
@@ -119,27 +121,31 @@ int Run() {
 
     // A face-up hand with bets on both seats.
     table->maisyk_Click();
-    Bet(table, &TableWindow::txtBankerBet_LostFocus, table->txtBankerBet[0], 0, 2);
-    Bet(table, &TableWindow::txtPlayerBet_LostFocus, table->txtPlayerBet[1], 1, 3);
-    Bet(table, &TableWindow::txtTieBet_LostFocus, table->txtTieBet[1], 1, 1);
+    Bet(table, &TableWindow::txtBankerBet_LostFocus, table->BetBox(BetSpot::Banker, 0), 0, 2);
+    Bet(table, &TableWindow::txtPlayerBet_LostFocus, table->BetBox(BetSpot::Player, 1), 1, 3);
+    Bet(table, &TableWindow::txtTieBet_LostFocus, table->BetBox(BetSpot::Tie, 1), 1, 1);
     table->duokkortos_Click();
     Save(main, QStringLiteral("table-face-up.png"));
 
-    // Face down: the first Player card half squeezed from its bottom edge, the rest turned over.
+    // Face down: the first Player card half squeezed from its bottom edge, the
+    // rest turned over.
     Trigger(main, "mnuCardFaceUpDown");
     bool squeezed = false;
     pause.OnWait = [&] {
-        if (!table->CardInSlot[4]) {
+        if (!table->CardInSlot(4)) {
             return; // the first four cards are still being laid
         }
-        if (!squeezed && !table->pctCardBack[0]->isHidden()) {
+        const auto back = [table](int slot) {
+            return table->findChild<QWidget*>(QStringLiteral("pctCardBack(%1)").arg(slot));
+        };
+        if (!squeezed && !back(0)->isHidden()) {
             squeezed = true;
             table->lblCardBottom_MouseMove(0, -table->CardHeight / 2);
             Save(main, QStringLiteral("table-squeeze.png"));
             table->lblCardBottom_MouseUp(0);
         }
         for (int slot = 0; slot < TableWindow::Slots; ++slot) {
-            if (!table->pctCardBack[slot]->isHidden()) {
+            if (!back(slot)->isHidden()) {
                 table->pctCardBack_Click(slot);
             }
         }
@@ -159,7 +165,8 @@ int Run() {
     Save(main, QStringLiteral("statistics.png"));
     Trigger(main, "mnuStatistics");
 
-    // The trainer windows on the shoe just played, and a Martingale study in the strategy lab.
+    // The trainer windows on the shoe just played, and a Martingale study in the
+    // strategy lab.
     table->maisyk_Click();
     for (int hand = 0; hand < 3; ++hand) {
         table->HandsAtaTime->SetDigits(QStringLiteral("20"));

@@ -1,8 +1,8 @@
 // Figures for play at the real table: how long a 90-hand deal on an eight-deck shoe takes to reach its
 // message box (settings writes included), and how much processor a face-down hand uses while it waits
 // for the player. Run under Xvfb or with QT_QPA_PLATFORM=offscreen.
-#include "CardsDealtWindow.h"
 #include "IniFile.h"
+#include "MainWindow.h"
 #include "MessageBox.h"
 #include "Options.h"
 #include "Pause.h"
@@ -69,7 +69,7 @@ int main(int argc, char* argv[]) {
     SetMessagePresenter(&boxes);
     Settings().Animation = false;
     Settings().Delay = false;
-    TheShoe().SetListener(&TheCardsDealtWindows());
+    FollowTheTableGame(); // the cards-dealt windows and the marking card follow the deals
     TheShoe().DeckCount = 8;
 
     TableWindow* table = OpenTable();

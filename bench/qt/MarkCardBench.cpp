@@ -4,6 +4,7 @@
 // counted. Run under Xvfb or with QT_QPA_PLATFORM=offscreen.
 #include "CardsDealtWindow.h"
 #include "IniFile.h"
+#include "MainWindow.h"
 #include "Marking.h"
 #include "MarkingCardWindow.h"
 #include "Options.h"
@@ -28,25 +29,28 @@ double Median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
+// The seats bet as a table would: PLAYER 1 on Banker (and on Tie every fifth hand), PLAYER 2 on Player.
+class Books : public TableBooks {
+public:
+    int Hand = 0;
+    SeatBets Bets(int seat) const override {
+        return seat == 0 ? SeatBets{0, 2, Hand % 5 == 0 ? 1 : 0} : SeatBets{3, 0, 0};
+    }
+    long long UnitValue() const override { return 10; }
+    void Store(const std::vector<StoredValue>& /*values*/) override { ++Hand; }
+};
+
 void StartEightDeckShoe() {
     TheShoe().DeckCount = 8;
-    StartShoe(TheShoe(), TheMarking(), Settings().PlayerBlue);
-    ResetMarkCard(QStringLiteral("Marking Card for PLAYER 1"));
+    TheTableGame().StartShoe(Settings().PlayerBlue);
 }
 
-// Deals up to 90 hands as a multi-hand deal does and answers the milliseconds spent marking them.
+// A 90-hand deal of the game, which marks every hand on the card, in milliseconds.
 double MarkNinetyHands() {
     QElapsedTimer clock;
-    qint64 marking = 0;
-    for (int hand = 0; hand < 90 && !TheShoe().EndOfShoe; ++hand) {
-        TheShoe().DealHand();
-        ++TheMarking().HandNumber;
-        clock.start();
-        RecordHandResult({0, 2, hand % 5 == 0 ? 1 : 0}, 10, 1);
-        RecordHandResult({3, 0, 0}, 10, 2);
-        marking += clock.nsecsElapsed();
-    }
-    return static_cast<double>(marking) / 1e6;
+    clock.start();
+    TheTableGame().Deal(90, {false, true});
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
 }
 
 } // namespace
@@ -63,7 +67,9 @@ int main(int argc, char* argv[]) {
     file.close();
     SetIniPath(ini);
     TheShoe().SetSeed(90);
-    TheShoe().SetListener(&TheCardsDealtWindows());
+    FollowTheTableGame();
+    Books books;
+    TheTableGame().SetBooks(&books);
     Settings().ShowNaturals = true;
 
     const int rounds = 15;
@@ -76,11 +82,14 @@ int main(int argc, char* argv[]) {
         StartEightDeckShoe();
         marking.push_back(MarkNinetyHands());
 
+        // A hand settled while the card is closed re-opens it with every mark of the shoe.
         QElapsedTimer clock;
+        StartEightDeckShoe();
+        TheTableGame().Deal(60, {false, true});
         TheMarkCard()->Frame()->close();
         clock.start();
-        ++TheMarking().HandNumber;
-        RecordHandResult({}, 10, 1); // re-opens the card with every mark of the shoe
+        TheTableGame().Deal(1, {false, true});
+        TheTableGame().SettleWaiting({false, true}); // re-opens the card with every mark of the shoe
         redraw.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
         marksRedrawn = TheMarking().HandNumber;
 
@@ -97,7 +106,7 @@ int main(int argc, char* argv[]) {
         listing.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
         QApplication::processEvents();
     }
-    std::printf("marking 90 hands (180 RecordHandResult calls): median %.2f ms over %d shoes\n",
+    std::printf("a 90-hand deal of the game, every hand marked: median %.2f ms over %d shoes\n",
                 Median(marking), rounds);
     std::printf("re-opening the card with %d marks: median %.2f ms\n", marksRedrawn, Median(redraw));
     std::printf("new 8-deck shoe built and burnt, windows on (events processed per card): median %.2f ms\n",

