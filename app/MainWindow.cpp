@@ -4,6 +4,7 @@
 #include "Artwork.h"
 #include "CardsDealtWindow.h"
 #include "ChildWindow.h"
+#include "CoachWindow.h"
 #include "HelpViewer.h"
 #include "IniFile.h"
 #include "MarkingCardWindow.h"
@@ -137,6 +138,7 @@ std::span<const MainWindow::Control> MainWindow::Controls() {
         {Trainer, "mnuShoeOdds", "Shoe &Odds", nullptr, nullptr, nullptr, nullptr, nullptr,
          &M::mnuShoeOdds_Click},
         {Trainer, "mnuRoads", "&Roads", nullptr, nullptr, nullptr, nullptr, nullptr, &M::mnuRoads_Click},
+        {Trainer, "mnuCoach", "&Coach", nullptr, nullptr, nullptr, nullptr, nullptr, &M::mnuCoach_Click},
         {Window, "mnuWindowTable", "Table", nullptr, nullptr, nullptr, nullptr, nullptr,
          &M::mnuWindowTable_Click},
         {Window, "mnuWindowMarkCard", "Marking Card", nullptr, nullptr, nullptr, nullptr, nullptr,
@@ -153,6 +155,8 @@ std::span<const MainWindow::Control> MainWindow::Controls() {
          &M::mnuWindowShoeOdds_Click},
         {Window, "mnuWindowRoads", "Roads", nullptr, nullptr, nullptr, nullptr, nullptr,
          &M::mnuWindowRoads_Click},
+        {Window, "mnuWindowCoach", "Coach", nullptr, nullptr, nullptr, nullptr, nullptr,
+         &M::mnuWindowCoach_Click},
         {Help, "mnuContents", "&Contents and Index", nullptr, nullptr, nullptr, nullptr, nullptr,
          &M::mnuContents_Click},
         {Help, "mnuSep2", nullptr},
@@ -388,7 +392,7 @@ bool MainWindow::MDIForm_Unload() {
     }
     CloseStatistics();
     for (ChildWindow* trainer :
-         std::initializer_list<ChildWindow*>{TheStrategyLab(), TheShoeOdds(), TheRoads()}) {
+         std::initializer_list<ChildWindow*>{TheStrategyLab(), TheShoeOdds(), TheRoads(), TheCoach()}) {
         if (trainer) {
             trainer->Frame()->close();
         }
@@ -698,6 +702,10 @@ void MainWindow::mnuRoads_Click() {
     OpenRoads();
 }
 
+void MainWindow::mnuCoach_Click() {
+    OpenCoach();
+}
+
 // The Window menu shows a window as its own opening does and brings it to the front. The cards-dealt
 // and statistics windows are what their options show, so showing one turns its option on: a window in
 // view with its option off would be a window the option no longer controls.
@@ -754,6 +762,10 @@ void MainWindow::mnuWindowShoeOdds_Click() {
 
 void MainWindow::mnuWindowRoads_Click() {
     OpenRoads()->BringToFront();
+}
+
+void MainWindow::mnuWindowCoach_Click() {
+    OpenCoach()->BringToFront();
 }
 
 void MainWindow::mnuContents_Click() {

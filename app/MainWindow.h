@@ -50,6 +50,7 @@ public:
     void mnuStrategyLab_Click();
     void mnuShoeOdds_Click();
     void mnuRoads_Click();
+    void mnuCoach_Click();
     void mnuWindowTable_Click();
     void mnuWindowMarkCard_Click();
     void mnuWindowCardsDealt_Click();
@@ -58,6 +59,7 @@ public:
     void mnuWindowStrategyLab_Click();
     void mnuWindowShoeOdds_Click();
     void mnuWindowRoads_Click();
+    void mnuWindowCoach_Click();
     void mnuContents_Click();
     void mnuAbout_Click();
 

@@ -1,12 +1,13 @@
-// Makes the README's pictures of the game: the start screen, the table after a
-// face-up hand, a card being squeezed, the marking card of a long shoe and the
-// statistics window. The shoes are seeded and every wait runs at once, so the
-// same build gives the same pictures each time.
+// Makes the README's pictures of the game: the start screen, the table after a face-up hand, a card
+// being squeezed, the marking card of a long shoe, the statistics window, the trainer windows and the
+// coach. The shoes are seeded and every wait runs at once, so the same build gives the same pictures
+// each time.
 //
 //   baccarat-screenshots OUTPUT_DIR
 //
-// It finds its settings file the way the game finds it; scripts/screenshots.sh
-// gives it a fresh copy of the shipped defaults and a virtual display.
+// It finds its settings file the way the game finds it; scripts/screenshots.sh gives it a fresh copy of the
+// shipped defaults and a virtual display.
+#include "CoachWindow.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
 #include "Pause.h"
@@ -198,6 +199,18 @@ int Run() {
     }
     lab->Frame()->resize(lab->DesignFrameSize());
     Save(main, QStringLiteral("strategy-lab-comparison.png"));
+    lab->Frame()->close();
+
+    // The coach over a new shoe dealt 90 hands at a click: PLAYER 1 on Banker, PLAYER 2 on Player and Tie.
+    table->maisyk_Click();
+    Trigger(main, "mnuCoach");
+    Bet(table, &TableWindow::txtBankerBet_LostFocus, table->BetBox(BetSpot::Banker, 0), 0, 2);
+    Bet(table, &TableWindow::txtPlayerBet_LostFocus, table->BetBox(BetSpot::Player, 1), 1, 3);
+    Bet(table, &TableWindow::txtTieBet_LostFocus, table->BetBox(BetSpot::Tie, 1), 1, 1);
+    table->HandsAtaTime->SetDigits(QStringLiteral("90"));
+    table->duokkortos_Click();
+    TheCoach()->BringToFront();
+    Save(main, QStringLiteral("coach.png"));
     SetPauseHook(nullptr);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "CardsDealtWindow.h"
+#include "CoachWindow.h"
 #include "FastPause.h"
 #include "IniFile.h"
 #include "MarkingCardWindow.h"
@@ -169,29 +170,29 @@ private slots:
                 menus << item->objectName() + QLatin1Char('=') + (item->isSeparator() ? "-" : item->text());
             }
         }
-        QCOMPARE(
-            menus.join(QLatin1Char(' ')),
-            QStringLiteral(
-                "mnuFile=&File: mnuExit=E&xit "
-                "mnuCardOptions=&Card Options: mnuCardFaceUpDown=Cards Face &Up "
-                "mnuShowCardValues=Show Card &Values mnuShowCardsDealt=Show Cards &Dealt "
-                "mnuShowCardsDealtCount=Show Cards Dealt &Count "
-                "mnuMarkingOptions=&Marking Options: mnuShowScore=Show &Score "
-                "mnuShowNaturals=Show &Naturals mnuPlayerBlue=&Player Blue "
-                "mnuShoeSize=&Shoe Size: mnuShoeSizeDecks(0)=&1 Deck mnuShoeSizeDecks(1)=&2 Decks "
-                "mnuShoeSizeDecks(2)=&4 Decks mnuShoeSizeDecks(3)=&6 Decks mnuShoeSizeDecks(4)=&8 Decks "
-                "mnuDealing=&Dealing: mnuDealDelay=&Delay When Face Up mnuDealAnimation=&Animation "
-                "mnuOptions=&Options: mnuLargeButtons=&Large Buttons mnuSep1=- "
-                "mnuArrows=&Arrows to reveal cards mnuHands=&Hands to reveal cards mnuSep3=- "
-                "mnuStatistics=&Statistics "
-                "mnuWeb=&Web: mnuDravenholt=&Dravenholt "
-                "mnuTrainer=&Trainer: mnuStrategyLab=&Strategy Lab mnuShoeOdds=Shoe &Odds mnuRoads=&Roads "
-                "mnuWindow=&Window: mnuWindowTable=Table mnuWindowMarkCard=Marking Card "
-                "mnuWindowCardsDealt=Cards Dealt mnuWindowCardsDealtCount=Cards Dealt Count "
-                "mnuWindowStatistics=Statistics mnuWindowStrategyLab=Strategy Lab "
-                "mnuWindowShoeOdds=Shoe Odds mnuWindowRoads=Roads "
-                "mnuHelp=&Help: mnuContents=&Contents and Index mnuSep2=- "
-                "mnuAbout=&About Quorrel Baccarat"));
+        QCOMPARE(menus.join(QLatin1Char(' ')),
+                 QStringLiteral(
+                     "mnuFile=&File: mnuExit=E&xit "
+                     "mnuCardOptions=&Card Options: mnuCardFaceUpDown=Cards Face &Up "
+                     "mnuShowCardValues=Show Card &Values mnuShowCardsDealt=Show Cards &Dealt "
+                     "mnuShowCardsDealtCount=Show Cards Dealt &Count "
+                     "mnuMarkingOptions=&Marking Options: mnuShowScore=Show &Score "
+                     "mnuShowNaturals=Show &Naturals mnuPlayerBlue=&Player Blue "
+                     "mnuShoeSize=&Shoe Size: mnuShoeSizeDecks(0)=&1 Deck mnuShoeSizeDecks(1)=&2 Decks "
+                     "mnuShoeSizeDecks(2)=&4 Decks mnuShoeSizeDecks(3)=&6 Decks mnuShoeSizeDecks(4)=&8 Decks "
+                     "mnuDealing=&Dealing: mnuDealDelay=&Delay When Face Up mnuDealAnimation=&Animation "
+                     "mnuOptions=&Options: mnuLargeButtons=&Large Buttons mnuSep1=- "
+                     "mnuArrows=&Arrows to reveal cards mnuHands=&Hands to reveal cards mnuSep3=- "
+                     "mnuStatistics=&Statistics "
+                     "mnuWeb=&Web: mnuDravenholt=&Dravenholt "
+                     "mnuTrainer=&Trainer: mnuStrategyLab=&Strategy Lab mnuShoeOdds=Shoe &Odds "
+                     "mnuRoads=&Roads mnuCoach=&Coach "
+                     "mnuWindow=&Window: mnuWindowTable=Table mnuWindowMarkCard=Marking Card "
+                     "mnuWindowCardsDealt=Cards Dealt mnuWindowCardsDealtCount=Cards Dealt Count "
+                     "mnuWindowStatistics=Statistics mnuWindowStrategyLab=Strategy Lab "
+                     "mnuWindowShoeOdds=Shoe Odds mnuWindowRoads=Roads mnuWindowCoach=Coach "
+                     "mnuHelp=&Help: mnuContents=&Contents and Index mnuSep2=- "
+                     "mnuAbout=&About Quorrel Baccarat"));
         // Both toolbars: the buttons in menu order, a gap where the menu changes or has a separator.
         for (const char* name : {"tlbrMDIForm1", "tlbrMDIForm2"}) {
             QStringList buttons;
@@ -306,6 +307,7 @@ private slots:
         QTest::newRow("frmStrategyLab") << "mnuWindowStrategyLab" << 5;
         QTest::newRow("frmShoeOdds") << "mnuWindowShoeOdds" << 6;
         QTest::newRow("frmRoads") << "mnuWindowRoads" << 7;
+        QTest::newRow("frmCoach") << "mnuWindowCoach" << 8;
     }
     void windowMenuBringsWindowsBack() {
         QFETCH(QString, item);
@@ -319,6 +321,7 @@ private slots:
             []() -> ChildWindow* { return TheStrategyLab(); },
             []() -> ChildWindow* { return TheShoeOdds(); },
             []() -> ChildWindow* { return TheRoads(); },
+            []() -> ChildWindow* { return TheCoach(); },
         };
         const auto& window = windows[which];
         QVERIFY(Open());
