@@ -174,7 +174,7 @@ std::unique_ptr<BettingSystem> MakeSystem(SystemKind kind) {
 }
 
 Bettor::Bettor(SystemKind kind, BetSide side, TableLimits limits, Cents bankroll)
-    : system_(MakeSystem(kind)), side_(side), limits_(limits),
+    : system_(MakeSystem(kind)), flat_(kind == SystemKind::Flat), side_(side), limits_(limits),
       mostUnits_(std::numeric_limits<Cents>::max() / std::max<Cents>(limits.unit, 1)),
       units_(system_->Units()), bankroll_(bankroll) {}
 

@@ -88,6 +88,7 @@ private:
     char SpotForNextBet() const;
 
     std::unique_ptr<BettingSystem> system_;
+    bool flat_;
     BetSide side_;
     TableLimits limits_;
     std::int64_t mostUnits_; // beyond this many units the stake would overflow
@@ -146,7 +147,8 @@ inline bool Bettor::Settle(char result) {
     // Arithmetic rather than a choice: won is a coin flip to a branch predictor.
     const bool won = result == spot_;
     bankroll_ += static_cast<Cents>(won) * (Winnings(spot_, stake_) + stake_) - stake_;
-    units_ = system_->Record(won);
+    // Flat betting, the most studied, skips the call: its stake never changes.
+    units_ = flat_ ? units_ : system_->Record(won);
     stake_ = 0;
     return true;
 }

@@ -47,6 +47,13 @@ public:
         return z ^ (z >> 31);
     }
 
+    // The seed of shoe number `shoe` (1, 2, ...) of a run seeded with `runSeed`: every shoe of a run can be
+    // shuffled on its own, by any thread, in any order.
+    static std::uint64_t ShoeSeed(std::uint64_t runSeed, std::uint64_t shoe) {
+        std::uint64_t mix = runSeed + 0x9E3779B97F4A7C15ULL * shoe;
+        return SplitMix(mix);
+    }
+
 private:
     static std::uint64_t Rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
     std::uint64_t state_[4];

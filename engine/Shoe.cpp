@@ -91,7 +91,7 @@ void Shoe::Shuffle() {
     if (stacked_ && stacked_->size() == size) {
         ShoeOrder = std::move(*stacked_);
         stacked_.reset();
-        for (std::size_t i = 0; recording_ && i < size; ++i) {
+        for (std::size_t i = 0; i < size; ++i) {
             listener_->ProcessEvents();
         }
         return;
@@ -102,8 +102,7 @@ void Shoe::Shuffle() {
     // from the system's entropy mixed with the clock.
     std::uint64_t seed;
     if (seed_) {
-        std::uint64_t mix = *seed_ + 0x9E3779B97F4A7C15ULL * ++shoesBuilt_;
-        seed = ShuffleRandom::SplitMix(mix);
+        seed = ShuffleRandom::ShoeSeed(*seed_, ++shoesBuilt_);
     } else {
         std::random_device device;
         seed = (static_cast<std::uint64_t>(device()) << 32) ^ device() ^
@@ -121,13 +120,6 @@ void Shoe::Shuffle() {
         return ids;
     }();
     std::copy_n(inOrder.begin(), size, ShoeOrder.begin());
-    if (!recording_) {
-        for (std::size_t i = 0; i + 1 < size; ++i) {
-            const std::size_t j = i + random.Below(static_cast<std::uint32_t>(size - i));
-            std::swap(ShoeOrder[i], ShoeOrder[j]);
-        }
-        return;
-    }
     for (std::size_t i = 0; i + 1 < size; ++i) {
         const std::size_t j = i + random.Below(static_cast<std::uint32_t>(size - i));
         std::swap(ShoeOrder[i], ShoeOrder[j]);
@@ -140,21 +132,6 @@ void Shoe::NewShoe() {
     DeckCount = CheckedDeckCount(DeckCount);
     LastCardIndex = DeckCount * CardsPerDeck - 1;
     const auto size = static_cast<std::size_t>(LastCardIndex + 1);
-    if (!recording_) {
-        // Ranks depend only on the size; no list, no count, no listener.
-        ShoeOrder.resize(size);
-        if (CardRank.size() != size) {
-            CardRank.resize(size);
-            for (std::size_t id = 0; id < size; ++id) {
-                CardRank[id] = static_cast<std::int16_t>(id % RanksPerSuit + 1);
-            }
-        }
-        CardsOut = 0;
-        Shuffle();
-        const int firstRank = RankAt(0);
-        NextCard = (firstRank > 9 ? 10 : firstRank) + 1;
-        return;
-    }
     ShoeOrder.assign(size, 0);
     CardRank.assign(size, 0);
     CardListText.assign(size, ListLine{});
@@ -250,8 +227,10 @@ constexpr std::array<CardFacts, 8 * CardsPerDeck> FactsOf = [] {
 constexpr std::array<char, 3> ResultOf{'B', 'T', 'P'};
 } // namespace
 
-template <bool Recorded> void Shoe::Deal() {
-    // Worked out in locals and stored once: the simulator deals billions of hands through here.
+void Shoe::DealHand() {
+    if (EndOfShoe) {
+        return;
+    }
     HandState& h = Hand;
     const CardId* order = ShoeOrder.data();
     const auto take = [&](int position, std::size_t slot) {
@@ -270,7 +249,7 @@ template <bool Recorded> void Shoe::Deal() {
     const int bankerFirst = take(p + 1, 3);
     const int playerTwo = addTo(playerFirst, take(p + 2, 1));
     const int bankerTwo = addTo(bankerFirst, take(p + 3, 4));
-    for (int k = 0; Recorded && k < 4; ++k) {
+    for (int k = 0; k < 4; ++k) {
         RecordCard(p + k, CardMark::Dealt);
     }
     int next = p + 4;
@@ -282,18 +261,14 @@ template <bool Recorded> void Shoe::Deal() {
         int playerThird = 0;
         if (player <= 5) {
             playerThird = take(next, 2);
-            if constexpr (Recorded) {
-                RecordCard(next, CardMark::Dealt);
-            }
+            RecordCard(next, CardMark::Dealt);
             ++next;
             player = addTo(player, playerThird);
             playerDrew = true;
         }
         if (BankerDrawTable[static_cast<std::size_t>(bankerTwo)][playerDrew ? playerThird + 1u : 0u]) {
             const int value = take(next, 5);
-            if constexpr (Recorded) {
-                RecordCard(next, CardMark::Dealt);
-            }
+            RecordCard(next, CardMark::Dealt);
             ++next;
             banker = addTo(banker, value);
             bankerDrew = true;
@@ -318,19 +293,10 @@ template <bool Recorded> void Shoe::Deal() {
     if (NextCard > LastCardIndex - 13) {
         LastHand = true;
     }
-    if (Recorded) {
-        listener_->CountChanged();
-    }
+    listener_->CountChanged();
 }
 
-template void Shoe::Deal<true>();
-template void Shoe::Deal<false>();
-
 void Shoe::RecordUndealtRest() {
-    if (!recording_) {
-        NextCard = LastCardIndex;
-        return;
-    }
     for (int position = NextCard; position <= LastCardIndex; ++position) {
         RecordCard(position, CardMark::End);
     }

@@ -100,16 +100,7 @@ public:
 
     // Deals one hand by the drawing rules into Hand, records its cards and applies the cut card.
     // Does nothing once EndOfShoe is set.
-    void DealHand() {
-        if (EndOfShoe) {
-            return;
-        }
-        if (recording_) {
-            Deal<true>();
-        } else {
-            Deal<false>();
-        }
-    }
+    void DealHand();
 
     // At the end of a shoe: records every card not dealt with the "<-End" marker and sets NextCard to
     // LastCardIndex.
@@ -124,9 +115,6 @@ public:
     // that many NewShoe calls shuffles it; taken by the next NewShoe, the shoes after it follow on. Lets
     // threads deal any shoe of a run.
     void SetShoeSeed(std::uint64_t seed, std::uint64_t shoe);
-    // Off, the shoe deals exactly the same cards but writes no list line and no count, leaves CardsOut
-    // at 0 and tells the listener nothing: the simulator's speed. On by default, as the table needs.
-    void SetRecording(bool on) { recording_ = on; }
     // The next NewShoe uses exactly this order (a permutation of 0 .. 52 * DeckCount - 1) instead of a
     // shuffle; the burn and the records still apply. Consumed by that one shoe.
     void StackNextShoe(std::vector<CardId> order);
@@ -136,8 +124,6 @@ public:
 
 private:
     void RecordCard(int position, CardMark mark);
-    // DealHand's two forms: without records, nothing is called and everything stays in registers.
-    template <bool Recorded> void Deal();
     void Shuffle();
 
     ShoeListener silent_;
@@ -145,7 +131,6 @@ private:
     std::optional<std::uint64_t> seed_;
     std::uint64_t shoesBuilt_ = 0;
     std::optional<std::vector<CardId>> stacked_;
-    bool recording_ = true;
 };
 
 // The one shoe of the table.

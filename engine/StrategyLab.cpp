@@ -1,13 +1,15 @@
 #include "StrategyLab.h"
 
+#include "BankrollCounts.h"
 #include "Shoe.h"
 
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
-#include <limits>
+#include <cstdio>
 #include <memory>
 #include <mutex>
+#include <ostream>
 #include <thread>
 
 namespace bacc {
@@ -37,8 +39,12 @@ int CurveHands(const LabParameters& parameters) {
     }
     const std::uint64_t whole = static_cast<std::uint64_t>(std::max(parameters.shoesPerSession, 1)) *
                                 MaxHandsPerShoe(parameters.decks);
-    const std::uint64_t fits = std::max<std::uint64_t>(CurveCellBudget / parameters.sessions, 1);
-    return static_cast<int>(std::min(whole, fits));
+    return static_cast<int>(
+        std::min<std::uint64_t>(whole, MaxCurveShoes * MaxHandsPerShoe(parameters.decks)));
+}
+
+int CurveBuckets(int curveHands) {
+    return static_cast<int>(std::clamp<std::int64_t>(CurveBucketBudget / std::max(curveHands, 1), 32, 512));
 }
 
 namespace {
@@ -81,33 +87,23 @@ void RunOnThreads(unsigned threads, const std::atomic<std::uint64_t>& done, std:
     }
 }
 
-// Deals a shoe to its end and counts its hands; before and after each hand the caller may look on.
-template <typename BeforeHand, typename AfterHand>
-void PlayOut(Shoe& shoe, ShoeCounts& counts, BeforeHand before, AfterHand after) {
-    while (!shoe.EndOfShoe) {
-        before(shoe);
-        shoe.DealHand();
-        after(shoe.Hand.HandResult);
-        counts.Count(shoe.Hand);
+// Deals a shoe to its end and counts its hands.
+void PlayOut(ValueShoe& shoe, ShoeCounts& counts) {
+    while (!shoe.EndOfShoe()) {
+        counts.Count(shoe.Deal());
     }
     ++counts.shoes;
 }
 
-void PlayOut(Shoe& shoe, ShoeCounts& counts) {
-    PlayOut(
-        shoe, counts, [](const Shoe&) {}, [](char) {});
-}
-
 // The odds of each hand are worked out from the cards left before it is dealt.
-void PlayOut(Shoe& shoe, ShoeCounts& counts, EdgeReport& edge) {
-    PlayOut(
-        shoe, counts, [&edge](const Shoe& s) { edge.BeforeHand(RemainingValues(s)); },
-        [&edge](char result) { edge.AfterHand(result); });
-}
-
-std::int32_t CurveCell(Cents bankroll) {
-    return static_cast<std::int32_t>(std::clamp<Cents>(bankroll, std::numeric_limits<std::int32_t>::min(),
-                                                       std::numeric_limits<std::int32_t>::max()));
+void PlayOut(ValueShoe& shoe, ShoeCounts& counts, EdgeReport& edge) {
+    while (!shoe.EndOfShoe()) {
+        edge.BeforeHand(shoe.Left());
+        const QuickHand hand = shoe.Deal();
+        edge.AfterHand(hand.result);
+        counts.Count(hand);
+    }
+    ++counts.shoes;
 }
 
 // Nearest-rank percentiles; reorders values. The median splits the range first, then each side's ranks
@@ -153,10 +149,9 @@ struct SessionOutcome {
 };
 
 // Plays session `session` to its end; false when cancelled first. row, when given, receives the
-// bankroll after each hand, padded with the final one up to rowLength hands;
-// path the whole session.
-bool PlaySession(const LabParameters& p, std::uint64_t session, Shoe& shoe, const RunControl& control,
-                 std::atomic<std::uint64_t>& shoesDone, std::int32_t* row, int rowLength,
+// bankroll after each of the first rowLength hands; path the whole session.
+bool PlaySession(const LabParameters& p, std::uint64_t session, ValueShoe& shoe, const RunControl& control,
+                 std::atomic<std::uint64_t>& shoesDone, std::vector<Cents>* row, int rowLength,
                  std::vector<Cents>* path, SessionOutcome& out) {
     Bettor bettor(p.system, p.side, p.limits, p.bankroll);
     const auto shoes = static_cast<std::uint64_t>(p.shoesPerSession);
@@ -171,24 +166,22 @@ bool PlaySession(const LabParameters& p, std::uint64_t session, Shoe& shoe, cons
         if (Cancelled(control)) {
             return false;
         }
-        shoe.SetShoeSeed(p.seed, session * shoes + k + 1);
-        shoe.StartShoe();
+        shoe.Start(p.seed, session * shoes + k + 1);
         ++counts.shoes;
-        while (!shoe.EndOfShoe) {
+        while (!shoe.EndOfShoe()) {
             if (!bettor.PlaceBet()) {
                 out.ruined = true;
                 over = true;
                 break;
             }
-            shoe.DealHand();
-            const HandState& h = shoe.Hand;
-            counts.Count(h);
-            const bool decided = bettor.Settle(h.HandResult);
+            const QuickHand dealt = shoe.Deal();
+            counts.Count(dealt);
+            const bool decided = bettor.Settle(dealt.result);
             const Cents bankroll = bettor.Bankroll();
             peak = std::max(peak, bankroll);
             drawdown = std::max(drawdown, peak - bankroll);
             if (row && hand < rowLength) {
-                row[hand] = CurveCell(bankroll);
+                row->push_back(bankroll);
             }
             if (path) {
                 path->push_back(bankroll);
@@ -209,11 +202,92 @@ bool PlaySession(const LabParameters& p, std::uint64_t session, Shoe& shoe, cons
     out.finalBankroll = bettor.Bankroll();
     out.maxDrawdown = drawdown;
     out.wagered = bettor.Wagered();
-    if (row) {
-        std::fill(row + std::min(hand, rowLength), row + rowLength, CurveCell(out.finalBankroll));
-    }
     return true;
 }
+
+// The bankrolls a thread keeps before counting them into the curve (8 MiB): whole chunks of sessions,
+// a million hands or more.
+constexpr std::size_t CurveBatchCells = std::size_t{1} << 20;
+
+// A thread's share of the curve: per hand index, the bankrolls of its sessions still playing then, and
+// the final bankrolls of its sessions that ended after exactly that many hands.
+struct CurveShare {
+    std::vector<BankrollCounts> live, endedAt;
+};
+
+// The bankrolls of a thread's finished sessions, one row after another, counted into its share of the
+// curve a million hands at a time: the more sessions are counted at once, the fewer times a hand's
+// buckets are fetched into the cache.
+class CurveRows {
+public:
+    CurveRows(int rowLength, int buckets, std::uint64_t chunk) : rowLength_(rowLength), buckets_(buckets) {
+        if (rowLength_ > 0) {
+            rows_.reserve(CurveBatchCells + static_cast<std::size_t>(rowLength_) * chunk);
+        }
+    }
+
+    // Where a session writes its bankrolls; nullptr without a curve.
+    std::vector<Cents>* Row() { return rowLength_ > 0 ? &rows_ : nullptr; }
+    void StartChunk() { chunkStart_ = ends_.size(); }
+    void EndSession(Cents finalBankroll) {
+        if (rowLength_ > 0) {
+            ends_.push_back(rows_.size());
+            finals_.push_back(finalBankroll);
+        }
+    }
+    // A chunk cancelled part way leaves its sessions out of the curve.
+    void DropChunk() {
+        rows_.resize(chunkStart_ > 0 ? ends_[chunkStart_ - 1] : 0);
+        ends_.resize(chunkStart_);
+        finals_.resize(chunkStart_);
+    }
+    void EndChunk(CurveShare& share) {
+        if (rows_.size() >= CurveBatchCells) {
+            CountInto(share);
+        }
+    }
+
+    void CountInto(CurveShare& share) {
+        std::size_t longest = 0;
+        for (std::size_t i = 0; i < ends_.size(); ++i) {
+            const std::size_t length = ends_[i] - (i ? ends_[i - 1] : 0);
+            longest = std::max(longest, length);
+            if (length < static_cast<std::size_t>(rowLength_)) {
+                if (share.endedAt.size() <= length) {
+                    share.endedAt.resize(length + 1, BankrollCounts(buckets_));
+                }
+                share.endedAt[length].Add(finals_[i]);
+            }
+        }
+        if (share.live.size() < longest) {
+            share.live.resize(longest, BankrollCounts(buckets_));
+        }
+        // Hand by hand: each row's cache line serves eight hands, and the counts of one hand are added
+        // in one loop.
+        column_.resize(ends_.size());
+        for (std::size_t h = 0; h < longest; ++h) {
+            std::size_t taken = 0;
+            for (std::size_t i = 0, start = 0; i < ends_.size(); start = ends_[i++]) {
+                // Read in bounds whether or not the session lasted that long, kept only if it did.
+                column_[taken] = rows_[std::min(start + h, rows_.size() - 1)];
+                taken += start + h < ends_[i];
+            }
+            share.live[h].AddAll(std::span(column_.data(), taken));
+        }
+        rows_.clear();
+        ends_.clear();
+        finals_.clear();
+    }
+
+private:
+    int rowLength_;
+    int buckets_;
+    std::vector<Cents> rows_;
+    std::vector<std::size_t> ends_;
+    std::vector<Cents> finals_;
+    std::vector<Cents> column_;
+    std::size_t chunkStart_ = 0;
+};
 
 struct ChunkTotals {
     ShoeCounts counts;
@@ -234,9 +308,7 @@ PlainResult RunShoes(const PlainRun& run, const RunControl& control) {
     std::vector<ShoeCounts> totals(threads);
     std::vector<EdgeReport> edges(threads);
     RunOnThreads(threads, done, run.shoes, control, [&](unsigned t) {
-        Shoe shoe;
-        shoe.SetRecording(false);
-        shoe.DeckCount = run.decks;
+        ValueShoe shoe(run.decks);
         // Counted locally: the threads' totals sit side by side in memory.
         ShoeCounts counts;
         EdgeReport edge;
@@ -251,8 +323,7 @@ PlainResult RunShoes(const PlainRun& run, const RunControl& control) {
                     more = false;
                     break;
                 }
-                shoe.SetShoeSeed(run.seed, k + 1);
-                shoe.StartShoe();
+                shoe.Start(run.seed, k + 1);
                 if (run.edgeReport) {
                     PlayOut(shoe, counts, edge);
                 } else {
@@ -276,9 +347,14 @@ PlainResult RunShoes(const PlainRun& run, const RunControl& control) {
 LabResult RunLab(const LabParameters& p, const RunControl& control) {
     const unsigned threads = std::max(p.threads, 1u);
     const std::uint64_t sessions = std::min(p.sessions, MaxLabSessions);
-    const std::uint64_t chunk = std::clamp<std::uint64_t>(sessions / (threads * 64ULL), 1, 256);
-    const std::uint64_t chunks = (sessions + chunk - 1) / chunk;
     const int rowLength = CurveHands(p);
+    // Chunks of long sessions are smaller, so that the curve's rows of one chunk stay within a batch.
+    const std::uint64_t chunk = std::clamp<std::uint64_t>(
+        sessions / (threads * 64ULL), 1,
+        rowLength > 0
+            ? std::clamp<std::uint64_t>(CurveBatchCells / static_cast<std::uint64_t>(rowLength), 1, 256)
+            : 256);
+    const std::uint64_t chunks = (sessions + chunk - 1) / chunk;
     const std::uint64_t pathCount =
         std::min<std::uint64_t>(static_cast<std::uint64_t>(std::max(p.pathSessions, 0)), sessions);
 
@@ -286,33 +362,32 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
     const auto finals = std::make_unique_for_overwrite<Cents[]>(sessions);
     const auto drawdowns = std::make_unique_for_overwrite<Cents[]>(sessions);
     std::vector<ChunkTotals> chunkTotals(chunks);
-    // Session by session, a row of rowLength hands each.
-    const auto cells = std::make_unique_for_overwrite<std::int32_t[]>(
-        rowLength > 0 ? sessions * static_cast<std::uint64_t>(rowLength) : 0);
     std::vector<std::vector<Cents>> paths(pathCount);
     std::vector<SessionFigures> bySession(p.keepSessions ? sessions : 0);
+    std::vector<CurveShare> shares(threads);
+    const int buckets = CurveBuckets(rowLength);
     std::atomic<std::uint64_t> next{0};
     std::atomic<std::uint64_t> done{0};
 
     RunOnThreads(
-        threads, done, sessions * static_cast<std::uint64_t>(p.shoesPerSession), control, [&](unsigned) {
-            Shoe shoe;
-            shoe.SetRecording(false);
-            shoe.DeckCount = p.decks;
-            for (;;) {
+        threads, done, sessions * static_cast<std::uint64_t>(p.shoesPerSession), control, [&](unsigned t) {
+            ValueShoe shoe(p.decks);
+            CurveRows rows(rowLength, buckets, chunk);
+            for (bool more = true; more;) {
                 const std::uint64_t c = next.fetch_add(1, std::memory_order_relaxed);
                 if (c >= chunks) {
-                    return;
+                    break;
                 }
                 ChunkTotals totals;
+                rows.StartChunk();
                 for (std::uint64_t s = c * chunk; s < std::min(sessions, (c + 1) * chunk); ++s) {
                     SessionOutcome outcome;
-                    std::int32_t* row =
-                        rowLength > 0 ? cells.get() + s * static_cast<std::uint64_t>(rowLength) : nullptr;
                     std::vector<Cents>* path = s < pathCount ? &paths[s] : nullptr;
-                    if (!PlaySession(p, s, shoe, control, done, row, rowLength, path, outcome)) {
-                        return;
+                    if (!PlaySession(p, s, shoe, control, done, rows.Row(), rowLength, path, outcome)) {
+                        more = false;
+                        break;
                     }
+                    rows.EndSession(outcome.finalBankroll);
                     totals.counts.Add(outcome.counts);
                     totals.wagered += outcome.wagered;
                     totals.net += outcome.finalBankroll - p.bankroll;
@@ -324,9 +399,15 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
                         bySession[s] = {outcome.finalBankroll, outcome.maxDrawdown, outcome.ruined, false};
                     }
                 }
+                if (!more) {
+                    rows.DropChunk();
+                    break;
+                }
                 totals.finished = true;
                 chunkTotals[c] = totals;
+                rows.EndChunk(shares[t]);
             }
+            rows.CountInto(shares[t]);
         });
 
     // Only whole chunks count: a run cancelled part way reports the chunks it finished, in order.
@@ -365,40 +446,25 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
     result.finalBankroll = SpreadOf(finals.get(), finals.get() + kept);
     result.medianMaxDrawdown = SpreadOf(drawdowns.get(), drawdowns.get() + kept)[2];
 
+    // Hand by hand, the sessions still playing and those that have ended, with their final bankrolls.
     const std::uint64_t curveHands = std::min<std::uint64_t>(longest, static_cast<std::uint64_t>(rowLength));
-    // Sixteen hands at a time, so that each session's row is read a cache line at a time; the bands
-    // are shared out among the run's threads.
-    constexpr std::uint64_t band = 16;
     result.curve.resize(curveHands);
-    std::atomic<std::uint64_t> nextBand{0};
-    const auto percentiles = [&] {
-        std::vector<std::int32_t> columns(std::min(band, curveHands) * kept);
-        for (;;) {
-            const std::uint64_t h0 = nextBand.fetch_add(band, std::memory_order_relaxed);
-            if (h0 >= curveHands) {
-                return;
+    BankrollCounts ended(buckets);
+    BankrollCounts all(buckets);
+    for (std::size_t h = 0; h < curveHands; ++h) {
+        all = ended;
+        for (CurveShare& share : shares) {
+            if (h < share.endedAt.size()) {
+                ended.Merge(share.endedAt[h]);
+                all.Merge(share.endedAt[h]);
+                share.endedAt[h] = BankrollCounts(buckets);
             }
-            const std::uint64_t width = std::min(band, curveHands - h0);
-            std::uint64_t i = 0;
-            eachFinished([&](std::uint64_t s) {
-                const std::int32_t* row = cells.get() + s * static_cast<std::uint64_t>(rowLength) + h0;
-                for (std::uint64_t k = 0; k < width; ++k) {
-                    columns[k * kept + i] = row[k];
-                }
-                ++i;
-            });
-            for (std::uint64_t k = 0; k < width; ++k) {
-                result.curve[h0 + k] = SpreadOf(columns.data() + k * kept, columns.data() + (k + 1) * kept);
+            if (h < share.live.size()) {
+                all.Merge(share.live[h]);
+                share.live[h] = BankrollCounts(buckets);
             }
         }
-    };
-    std::vector<std::thread> others;
-    for (std::uint64_t t = 1; t < std::min<std::uint64_t>(threads, (curveHands + band - 1) / band); ++t) {
-        others.emplace_back(percentiles);
-    }
-    percentiles();
-    for (std::thread& other : others) {
-        other.join();
+        result.curve[h] = all.Percentiles(ReportedPercentiles);
     }
     for (std::uint64_t s = 0; s < pathCount; ++s) {
         if (chunkTotals[s / chunk].finished) {
@@ -407,6 +473,27 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
     }
     result.bySession = std::move(bySession);
     return result;
+}
+
+std::string DollarsText(Cents cents) {
+    const std::uint64_t magnitude =
+        cents < 0 ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
+    char text[32];
+    std::snprintf(text, sizeof text, "%s%llu.%02llu", cents < 0 ? "-" : "",
+                  static_cast<unsigned long long>(magnitude / 100),
+                  static_cast<unsigned long long>(magnitude % 100));
+    return text;
+}
+
+void WriteCurveCsv(std::ostream& out, const std::vector<Spread>& curve) {
+    out << "hand,p5,p25,p50,p75,p95\n";
+    for (std::size_t h = 0; h < curve.size(); ++h) {
+        out << h + 1;
+        for (const Cents value : curve[h]) {
+            out << ',' << DollarsText(value);
+        }
+        out << '\n';
+    }
 }
 
 } // namespace bacc

@@ -9,11 +9,14 @@
 #include "BettingSystems.h"
 #include "Shoe.h"
 #include "ShoeOdds.h"
+#include "ValueShoe.h"
 
 #include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <iosfwd>
+#include <string>
 #include <vector>
 
 namespace bacc {
@@ -29,13 +32,13 @@ struct ShoeCounts {
 
     void Add(const ShoeCounts& other);
     // Counts one hand dealt.
-    void Count(const HandState& hand) {
+    void Count(const QuickHand& hand) {
         ++hands;
-        banker += hand.HandResult == 'B';
-        player += hand.HandResult == 'P';
-        tie += hand.HandResult == 'T';
-        playerNaturals += hand.PlayerNatural;
-        bankerNaturals += hand.BankerNatural;
+        banker += hand.result == 'B';
+        player += hand.result == 'P';
+        tie += hand.result == 'T';
+        playerNaturals += hand.playerNatural;
+        bankerNaturals += hand.bankerNatural;
     }
     bool operator==(const ShoeCounts&) const = default;
 };
@@ -54,7 +57,7 @@ struct PlainRun {
     std::uint64_t seed = 0;
     unsigned threads = 1;
     // Works out the exact odds before every hand and tallies what betting only the favoured hands
-    // would have won: about 7 microseconds a hand.
+    // would have won.
     bool edgeReport = false;
 };
 
@@ -107,8 +110,9 @@ struct LabResult {
     std::uint64_t ruined = 0;
     Spread finalBankroll{};
     Cents medianMaxDrawdown = 0;
-    // curve[h]: the spread of the bankroll after hand h + 1 of a session, across sessions. A session
-    // that has ended counts with its final bankroll at every later hand. Empty unless asked for.
+    // curve[h]: the spread of the bankroll after hand h + 1 of a session, across sessions, counted in
+    // buckets (BankrollCounts::Percentiles). A session that has ended counts with its final bankroll at
+    // every later hand. Empty unless asked for.
     std::vector<Spread> curve;
     // The bankroll after each hand of the first sessions, as long as each session lasted.
     std::vector<std::vector<Cents>> paths;
@@ -123,16 +127,27 @@ struct LabResult {
 // Sessions beyond this many are refused: each finished session keeps 16 bytes until the percentiles
 // are taken.
 inline constexpr std::uint64_t MaxLabSessions = 100'000'000;
-// The curve keeps one 32-bit bankroll in cents (saturated beyond about $21 million) per session and hand
-// index, at most this many in all (512 MiB): a run of more sessions than fit gets a curve over fewer hand
-// indexes. Taking its percentiles needs 16 more cells per session on each thread.
-inline constexpr std::uint64_t CurveCellBudget = std::uint64_t{1} << 27;
+
+// The curve is kept for sessions of up to this many shoes (the longest the lab plays), whatever the
+// number of sessions: each hand's bankrolls are counted in buckets (BankrollCounts), at most
+// CurveBucketBudget over all hands on each thread (16 bytes a bucket), at most 512 and at least 32 for
+// one hand.
+inline constexpr std::uint64_t MaxCurveShoes = 1000;
+inline constexpr std::int64_t CurveBucketBudget = std::int64_t{1} << 22;
 
 // An upper bound on the hands of one shoe: every hand takes at least four cards.
 int MaxHandsPerShoe(int decks);
 // The hand indexes a curve of these parameters can hold.
 int CurveHands(const LabParameters& parameters);
+// The buckets each hand's bankrolls are counted in, for a curve of that many hands.
+int CurveBuckets(int curveHands);
 
 LabResult RunLab(const LabParameters& parameters, const RunControl& control = {});
+
+// Cents as dollars with exactly two decimals and no separators: "1234.50", "-0.05".
+std::string DollarsText(Cents cents);
+// The curve as the simulator and the lab save it: the line "hand,p5,p25,p50,p75,p95", then one line per
+// hand, its number and the five percentiles in dollars and cents.
+void WriteCurveCsv(std::ostream& out, const std::vector<Spread>& curve);
 
 } // namespace bacc

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
@@ -179,9 +181,10 @@ bool NameUnnamedFile(int descriptor, const QByteArray& target, QByteArray& name)
 // There is no fsync: it costs several milliseconds per write, and a rename over an existing file already
 // makes ext4 (auto_da_alloc) and btrfs write the new data out before the rename is committed, so a
 // power cut also leaves the old or the new file there.
-void ReplaceFile(const QByteArray& target, const std::string& content, const struct stat& original) {
+// Answers whether the file was replaced.
+bool ReplaceFile(const QByteArray& target, const std::string& content, const struct stat& original) {
     if (!MayRewrite(target, original)) {
-        return;
+        return false;
     }
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray directory = slash > 0 ? target.left(slash) : QByteArray("/");
@@ -190,11 +193,11 @@ void ReplaceFile(const QByteArray& target, const std::string& content, const str
         Descriptor unnamed(::open(directory.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
         if (unnamed.Get() >= 0) {
             if (!FillTemporary(unnamed.Get(), content, original)) {
-                return; // the unnamed file goes with its descriptor
+                return false; // the unnamed file goes with its descriptor
             }
             if (NameUnnamedFile(unnamed.Get(), target, temporary) && !unnamed.Close()) {
                 ::unlink(temporary.constData());
-                return;
+                return false;
             }
         }
     }
@@ -203,18 +206,89 @@ void ReplaceFile(const QByteArray& target, const std::string& content, const str
         temporary = target + TemporaryInfix + QByteArray(TemporarySuffixLength, 'X');
         const int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
         if (descriptor < 0) {
-            return;
+            return false;
         }
         bool written = FillTemporary(descriptor, content, original);
         written = ::close(descriptor) == 0 && written;
         if (!written) {
             ::unlink(temporary.constData());
-            return;
+            return false;
         }
     }
     if (::rename(temporary.constData(), target.constData()) != 0) {
         ::unlink(temporary.constData());
+        return false;
     }
+    return true;
+}
+
+// The settings file as last read or written, kept while the file is unchanged: the same device, inode,
+// size, modification and change times. Any write to the file, in place or by replacing it, changes
+// these, so an outside change is seen at the next read; the values looked up in it are kept with it.
+class KeptFile {
+public:
+    // The file's content, read again only when it has changed; nullptr when it cannot be read.
+    FileContent* Current(const QByteArray& name) {
+        struct stat info {};
+        if (name.isEmpty() || ::stat(name.constData(), &info) != 0) {
+            kept_.reset();
+            return nullptr;
+        }
+        if (kept_ && Same(info, kept_->Info)) {
+            return &*kept_;
+        }
+        kept_ = ReadSettingsFile(name);
+        values_.clear();
+        return kept_ ? &*kept_ : nullptr;
+    }
+
+    std::optional<std::string> Lookup(const QByteArray& name, const std::string& section,
+                                      const std::string& key) {
+        const FileContent* content = Current(name);
+        if (!content) {
+            return std::nullopt;
+        }
+        const auto [at, added] = values_.try_emplace({section, key});
+        if (added) {
+            at->second = ini::Lookup(content->Bytes, section, key);
+        }
+        return at->second;
+    }
+
+    // The kept content is about to be edited: the values looked up in it go.
+    void Editing() { values_.clear(); }
+    // After the edited content replaced the file: kept as the file is now, unless something else has
+    // replaced it again meanwhile; after a failed write, read again next time.
+    void Written(const QByteArray& name, bool replaced) {
+        struct stat info {};
+        if (replaced && kept_ && ::stat(name.constData(), &info) == 0 &&
+            static_cast<std::size_t>(info.st_size) == kept_->Bytes.size()) {
+            kept_->Info = info;
+        } else {
+            kept_.reset();
+        }
+    }
+
+private:
+    static bool Same(const struct stat& a, const struct stat& b) {
+        return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+               a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec &&
+               a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec;
+    }
+
+    std::optional<FileContent> kept_;
+    std::map<std::pair<std::string, std::string>, std::optional<std::string>> values_;
+};
+
+KeptFile& TheKeptFile() {
+    static KeptFile file;
+    return file;
+}
+
+// Reads and writes may come from any thread; the kept file is shared.
+std::mutex& KeptFileMutex() {
+    static std::mutex mutex;
+    return mutex;
 }
 
 QByteArray CanonicalIniName() {
@@ -229,11 +303,9 @@ QByteArray CanonicalIniName() {
 } // namespace
 
 QString ReadIni(const QString& section, const QString& key) {
-    const std::optional<FileContent> content = ReadSettingsFile(QFile::encodeName(IniPath()));
-    if (!content) {
-        return QStringLiteral("No");
-    }
-    const std::optional<std::string> value = ini::Lookup(content->Bytes, ToBytes(section), ToBytes(key));
+    const std::lock_guard lock(KeptFileMutex());
+    const std::optional<std::string> value =
+        TheKeptFile().Lookup(QFile::encodeName(IniPath()), ToBytes(section), ToBytes(key));
     if (!value) {
         return QStringLiteral("No");
     }
@@ -242,18 +314,23 @@ QString ReadIni(const QString& section, const QString& key) {
 
 void WriteIniValues(std::span<const IniValue> values) {
     const QByteArray target = CanonicalIniName();
-    const std::optional<FileContent> content = ReadSettingsFile(target);
+    const std::lock_guard lock(KeptFileMutex());
+    KeptFile& kept = TheKeptFile();
+    FileContent* content = kept.Current(target);
     if (!content) {
         return;
     }
-    std::string edited = content->Bytes;
+    // Edited where it is kept: a large file is not copied for every value.
+    kept.Editing();
+    bool changed = false;
     for (const IniValue& value : values) {
-        edited = ini::Edit(edited, ToBytes(value.Section), ToBytes(value.Key), ToBytes(value.Value));
+        changed = ini::EditInPlace(content->Bytes, ToBytes(value.Section), ToBytes(value.Key),
+                                   ToBytes(value.Value)) ||
+                  changed;
     }
-    if (edited == content->Bytes) {
-        return;
+    if (changed) {
+        kept.Written(target, ReplaceFile(target, content->Bytes, content->Info));
     }
-    ReplaceFile(target, edited, content->Info);
 }
 
 void WriteIniValues(std::initializer_list<IniValue> values) {

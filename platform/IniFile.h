@@ -5,8 +5,8 @@
 
 #include <QString>
 
-// The settings file BACCARAT.INI: the only persistent state of the program. Every read goes to the
-// file, every change is written at once.
+// The settings file BACCARAT.INI: the only persistent state of the program. Every read looks at the
+// file, which is read again whenever it has changed; every change is written at once.
 namespace bacc {
 
 // The value of key in section, names matched without regard to case; "No" when the file, the section

@@ -148,7 +148,16 @@ std::optional<std::string> Lookup(std::string_view content, std::string_view sec
     return std::nullopt;
 }
 
-std::string Edit(std::string_view content, std::string_view section, std::string_view key,
+namespace {
+
+// What an edit does to the content: the bytes at .. at + length become text.
+struct Change {
+    size_t at = 0;
+    size_t length = 0;
+    std::string text;
+};
+
+Change ChangeFor(std::string_view content, std::string_view section, std::string_view key,
                  std::string_view value) {
     value = UpToLineBreak(value);
     key = UpToLineBreak(key);
@@ -178,12 +187,8 @@ std::string Edit(std::string_view content, std::string_view section, std::string
         }
         const size_t equals = KeyEquals(text, key);
         if (equals != std::string_view::npos) {
-            std::string result;
-            result.reserve(content.size() + value.size());
-            result.append(content.substr(0, line.begin + equals + 1));
-            result.append(value);
-            result.append(content.substr(line.contentEnd));
-            return result;
+            const size_t at = line.begin + equals + 1;
+            return {at, line.contentEnd - at, std::string(value)};
         }
         if (!IsBlankLine(text)) {
             insertAt = line.end;
@@ -191,34 +196,48 @@ std::string Edit(std::string_view content, std::string_view section, std::string
         }
     }
 
-    std::string result;
-    result.reserve(content.size() + section.size() + key.size() + value.size() + 16);
+    std::string added;
     if (inSection) {
         if (insertNeedsBreak) {
             // The section ends the file without a final line feed: the new line goes after it. A carriage
             // return that ends the file is already read as that line's end, so a line feed after it
             // makes the pair a CRLF and the line keeps every byte; the new last line ends as the old did.
             const bool endsInReturn = content.back() == '\r';
-            result.append(content).append(endsInReturn ? "\n" : eol);
-            result.append(key).append("=").append(value);
+            added.append(endsInReturn ? "\n" : eol).append(key).append("=").append(value);
             if (endsInReturn) {
-                result.append("\r");
+                added.append("\r");
             }
-            return result;
+            return {content.size(), 0, added};
         }
-        result.append(content.substr(0, insertAt));
-        result.append(key).append("=").append(value).append(eol);
-        result.append(content.substr(insertAt));
-        return result;
+        added.append(key).append("=").append(value).append(eol);
+        return {insertAt, 0, added};
     }
 
-    result.append(content);
-    if (!result.empty() && result.back() != '\n') {
-        result.append(result.back() == '\r' ? "\n" : eol);
+    if (!content.empty() && content.back() != '\n') {
+        added.append(content.back() == '\r' ? "\n" : eol);
     }
-    result.append("[").append(section).append("]").append(eol);
-    result.append(key).append("=").append(value).append(eol);
+    added.append("[").append(section).append("]").append(eol);
+    added.append(key).append("=").append(value).append(eol);
+    return {content.size(), 0, added};
+}
+
+} // namespace
+
+std::string Edit(std::string_view content, std::string_view section, std::string_view key,
+                 std::string_view value) {
+    std::string result(content);
+    EditInPlace(result, section, key, value);
     return result;
+}
+
+bool EditInPlace(std::string& content, std::string_view section, std::string_view key,
+                 std::string_view value) {
+    const Change change = ChangeFor(content, section, key, value);
+    if (change.length == change.text.size() && content.compare(change.at, change.length, change.text) == 0) {
+        return false;
+    }
+    content.replace(change.at, change.length, change.text);
+    return true;
 }
 
 } // namespace bacc::ini

@@ -22,5 +22,8 @@ std::optional<std::string> Lookup(std::string_view content, std::string_view sec
 // NUL, which the format cannot hold.
 std::string Edit(std::string_view content, std::string_view section, std::string_view key,
                  std::string_view value);
+// Edit, made on the content itself: no copy of a large file for each value. False when nothing changed.
+bool EditInPlace(std::string& content, std::string_view section, std::string_view key,
+                 std::string_view value);
 
 } // namespace bacc::ini

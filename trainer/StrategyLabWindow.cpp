@@ -527,14 +527,7 @@ bool StrategyLabWindow::SaveCurve(const QString& path) const {
         return false;
     }
     std::ofstream out(path.toStdString());
-    out << "hand,p5,p25,p50,p75,p95\n";
-    for (std::size_t h = 0; h < result_.curve.size(); ++h) {
-        out << h + 1;
-        for (const Cents value : result_.curve[h]) {
-            out << ',' << Dollars(value);
-        }
-        out << '\n';
-    }
+    WriteCurveCsv(out, result_.curve);
     out.close();
     return static_cast<bool>(out);
 }

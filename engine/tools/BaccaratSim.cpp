@@ -239,6 +239,11 @@ void PrintHelp() {
         "Banker bet that meets a tie rides to the next hand; the Tie bet is settled every hand. A short\n"
         "bankroll bets what it holds; one that cannot cover the table minimum is ruined. Percentiles are by\n"
         "nearest rank; in the curve, a session that has ended keeps its final bankroll.\n"
+        "The curve counts each hand's bankrolls in at most 512 buckets: a cent wide while they span less\n"
+        "than $5.12, otherwise the narrowest power of two cents that holds them. A percentile of the curve\n"
+        "is the mean bankroll of the bucket holding its rank: exact when the bucket holds one value, else\n"
+        "off by less than a bucket. The curve covers the first 1000 shoes of a session (fewer buckets a\n"
+        "hand beyond 80 shoes, at least 32).\n"
         "With --versus, session s of the second system is dealt the same shoes as session s of the first\n"
         "(every shoe comes from the seed and its number), and \"difference\" gives the first less the "
         "second:\n"
@@ -505,14 +510,7 @@ int main(int argc, char* argv[]) {
             wasInterrupted = result.interrupted;
             hands += result.counts.hands;
             if (curve.is_open()) {
-                curve << "hand,p5,p25,p50,p75,p95\n";
-                for (std::size_t h = 0; h < result.curve.size(); ++h) {
-                    curve << h + 1;
-                    for (const Cents value : result.curve[h]) {
-                        curve << ',' << Dollars(value);
-                    }
-                    curve << '\n';
-                }
+                bacc::WriteCurveCsv(curve, result.curve);
             }
         }
     }

@@ -4,6 +4,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -262,6 +263,33 @@ private slots:
 
     // Writes, each "section|key|value": only the key's line changes or is added at the end of its
     // section, every other byte stays, new lines follow the file's line ends, and a value cannot add lines.
+    // The file is kept between reads, yet read again after any outside change, even to a value of the
+    // same length: in place with a new modification time, or replaced by another file with the old
+    // file's times; and after the program's own writes.
+    void outsideChangesAreSeen() {
+        UseFile("[S]\nK=1\n");
+        QCOMPARE(ReadIni("S", "K"), QStringLiteral("1"));
+        const QByteArray name = QFile::encodeName(path_);
+        struct stat before {};
+        QCOMPARE(::stat(name.constData(), &before), 0);
+        WriteBytes(path_, "[S]\nK=2\n");
+        const timespec later[2] = {before.st_atim, {before.st_mtim.tv_sec + 5, before.st_mtim.tv_nsec}};
+        QCOMPARE(::utimensat(AT_FDCWD, name.constData(), later, 0), 0);
+        QCOMPARE(ReadIni("S", "K"), QStringLiteral("2"));
+
+        const QString other = dir_.filePath("other.ini");
+        WriteBytes(other, "[S]\nK=3\n");
+        const QByteArray otherName = QFile::encodeName(other);
+        QCOMPARE(::utimensat(AT_FDCWD, otherName.constData(), later, 0), 0);
+        QCOMPARE(::rename(otherName.constData(), name.constData()), 0);
+        QCOMPARE(ReadIni("S", "K"), QStringLiteral("3"));
+
+        WriteIni("S", "K", "4");
+        QCOMPARE(ReadIni("S", "K"), QStringLiteral("4"));
+        WriteBytes(path_, "[S]\nK=five\n");
+        QCOMPARE(ReadIni("S", "K"), QStringLiteral("five"));
+    }
+
     void writes_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QStringList>("writes");

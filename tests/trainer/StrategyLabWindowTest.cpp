@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -109,6 +110,10 @@ private slots:
         QFile file(csv);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readLine(), QByteArray("hand,p5,p25,p50,p75,p95\n"));
+        // In dollars and cents, as the simulator writes it.
+        const QString first = QString::fromLatin1(file.readLine());
+        QVERIFY2(QRegularExpression(QStringLiteral("^1(,\\d+\\.\\d\\d){5}\n$")).match(first).hasMatch(),
+                 qPrintable(first));
         // The choices are kept in a section of their own and come back with the window.
         QCOMPARE(ReadIni(QStringLiteral("StrategyLab"), QStringLiteral("System")), QStringLiteral(" 1"));
         QCOMPARE(ReadIni(QStringLiteral("StrategyLab"), QStringLiteral("Sessions")), QStringLiteral(" 400"));

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and prints the speed figures of the simulator, the strategy lab and the table,
+# each against its target. Figures that compare two programs come from interleaved runs (A, B, A, B, ...)
+# and use the median of each; single-thread figures are processor time, so that other work on the
+# machine skews them as little as possible. Usage: scripts/bench.sh [RUNS] (default 5). Takes minutes.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+runs="${1:-5}"
+"$root/scripts/build.sh" baccarat-sim BareLoop SimBench LabBench DealBench >/dev/null
+export QT_QPA_PLATFORM=offscreen
+cd "$root/build"
+python3 - "$runs" <<'PY'
+import json, re, resource, statistics, subprocess, sys, time
+
+runs = int(sys.argv[1])
+rows = []
+
+def run(command):
+    """Processor seconds of the children and the output of one run."""
+    before = resource.getrusage(resource.RUSAGE_CHILDREN)
+    out = subprocess.run(command, check=True, capture_output=True, text=True).stdout
+    after = resource.getrusage(resource.RUSAGE_CHILDREN)
+    cpu = (after.ru_utime - before.ru_utime) + (after.ru_stime - before.ru_stime)
+    return cpu, out
+
+def per_hand(command):
+    cpu, out = run(command)
+    return cpu / json.loads(out)["hands"]
+
+def interleaved(a, b):
+    """Median processor time per hand of a and of b, run in turns."""
+    times_a, times_b = [], []
+    for _ in range(runs):
+        times_a.append(per_hand(a))
+        times_b.append(per_hand(b))
+    return statistics.median(times_a), statistics.median(times_b)
+
+def row(figure, value, target, met):
+    rows.append((figure, value, target, "met" if met else "NOT MET"))
+    print(f"{figure:<62} {value:<26} {target:<10} {rows[-1][3]}", flush=True)
+
+print(f"{'figure':<62} {'measured':<26} {'target':<10}")
+sim = "./baccarat-sim"
+shoes = 100000
+
+bare, plain = interleaved(["bench/BareLoop", str(shoes)], [sim, "--shoes", str(shoes), "--threads", "1"])
+row("baccarat-sim --threads 1 against the bare loop (bench/bare)",
+    f"{1 / plain / 1e6:.1f} M/s vs {1 / bare / 1e6:.1f} M/s = {bare / plain:.2f}", ">= 0.90", bare / plain >= 0.90)
+
+out = subprocess.run(["bench/SimBench", "--benchmark_filter=BareRulesLoop|PlainRun/1/",
+                      f"--benchmark_repetitions={runs}", "--benchmark_enable_random_interleaving=true",
+                      "--benchmark_format=json"], check=True, capture_output=True, text=True).stdout
+rates = {}
+for b in json.loads(out)["benchmarks"]:
+    if b.get("run_type") == "iteration":
+        rates.setdefault(b["run_name"].split("/")[0], []).append(b["hands_per_second"])
+ratio = statistics.median(rates["BM_PlainRun"]) / statistics.median(rates["BM_BareRulesLoop"])
+row("SimBench: plain run against its bare loop", f"{ratio:.2f}", ">= 1.0", ratio >= 1.0)
+
+study = [sim, "--system", "flat", "--session-shoes", "10", "--sessions", str(shoes // 10), "--threads", "1"]
+plain_run = [sim, "--shoes", str(shoes), "--threads", "1"]
+a, b = interleaved(plain_run, study)
+row("flat study (sessions of 10 shoes) against a plain run, per hand", f"{b / a:.2f}x", "<= 1.15x", b / a <= 1.15)
+a, b = interleaved(plain_run, study + ["--curve", "/dev/null"])
+row("the same with --curve", f"{b / a:.2f}x", "<= 1.30x", b / a <= 1.30)
+
+out = subprocess.run(["bench/LabBench", "200000", "10", str(max(1, runs // 2)), "0"], check=True,
+                     capture_output=True, text=True).stdout
+shown = [float(m) for m in re.findall(r"shown in (\d+) ms", out)]
+gaps = [float(m) for m in re.findall(r"gap ([\d.]+) ms", out)]
+seconds = statistics.median(shown) / 1000
+row("Strategy Lab 200,000 sessions x 10 shoes, every core, window live",
+    f"{seconds:.1f} s, longest gap {max(gaps):.0f} ms", "<= 4 s", seconds <= 4)
+
+edge = statistics.median(per_hand([sim, "--shoes", "2000", "--threads", "1", "--edge-report"])
+                         for _ in range(runs))
+row("--edge-report per hand", f"{edge * 1e6:.2f} us", "<= 5 us", edge <= 5e-6)
+
+shipped, grown = [], []
+for _ in range(max(1, runs // 2)):
+    for padding, into in (("0", shipped), ("1048576", grown)):
+        out = subprocess.run(["bench/DealBench", padding], check=True, capture_output=True, text=True).stdout
+        into.append(float(re.search(r"median 90-hand deal: (\d+) ms", out).group(1)))
+deal, big = statistics.median(shipped), statistics.median(grown)
+row("90-hand deal, face up, no delay or animation (DealBench)", f"{deal:.0f} ms", "<= 150 ms", deal <= 150)
+row("the same with a 1 MB settings file", f"{big:.0f} ms = {big / deal:.2f}x", "<= 2x", big / deal <= 2)
+PY
