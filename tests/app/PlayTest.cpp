@@ -19,7 +19,6 @@
 #include "TableWindow.h"
 #include "TempSettings.h"
 
-#include <QDir>
 #include <QImage>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -124,15 +123,10 @@ class PlayTest : public QObject {
         shown.removeAll(QString());
         return shown.join(' ');
     }
-    // The table as the player sees it; with BACCARAT_TABLE_SHOTS set to a directory it is saved there.
-    QImage Look(const QString& name) {
+    // The table as the player sees it.
+    QImage Look() {
         QCoreApplication::processEvents();
-        const QImage shot = table_->grab().toImage().scaled(table_->size());
-        if (const QString dir = qEnvironmentVariable("BACCARAT_TABLE_SHOTS"); !dir.isEmpty()) {
-            QDir().mkpath(dir);
-            shot.save(QDir(dir).filePath(name + ".png"));
-        }
-        return shot;
+        return table_->grab().toImage().scaled(table_->size());
     }
     // What the trainer windows tell the player: the cards left, the Banker's chance, the roads' results.
     static QString Seen() {
@@ -194,7 +188,6 @@ private slots:
                  QStringLiteral("maisyk duokkortos HandsAtaTime txtUnitValue txtBankerBet(0) "
                                 "lblPBetInc5(0)"));
         QCOMPARE(TheShoe().NextCard, 2);
-        QCOMPARE(TheMarkCard()->windowTitle(), QStringLiteral("Marking Card for PLAYER 1"));
     }
 
     void aSeatBettingOnBothSidesIsRefused() {
@@ -213,7 +206,6 @@ private slots:
         Click("lblBBetInc2(0)");
         Click("lblPBetInc1(1)");
         Click("lblTBetInc1(1)");
-        const double hands = Stored("ShoesHandsPlayed", "Hands");
         Settings().CardFaceUp = true;
         OpenShoeOdds();
         OpenRoads();
@@ -234,9 +226,6 @@ private slots:
         // Seat 0 won 0.95 x $100; seat 1 lost both bets, which came off the table.
         QCOMPARE(Board(), QStringLiteral("WinB lblNaturalP lblNaturalB lblBWin(0) lblPLose(1) lblTLose(1) "
                                          "PTotal=8 BTotal=9 0/2/0 $95 $1095 0/0/0 -$100 $900"));
-        QCOMPARE(Stored("ShoesHandsPlayed", "Hands"), hands + 1);
-        QCOMPARE(ReadIni("Player2Stats", "Win"), QStringLiteral("-100"));
-        QCOMPARE(ReadIni("Player2Stats", "Turnover"), QStringLiteral(" 100"));
         QCOMPARE(TheMarking().Marks.size(), std::size_t{1});
     }
 
@@ -279,14 +268,14 @@ private slots:
                 restored = back0->height() == height;
                 Drag("lblCardBottom(0)", QPointF(35, -height / 2), false);
                 Drag("lblCardRight(4)", QPointF(-40, 40), false);
-                firstFour = Look("table-squeeze");
+                firstFour = Look();
                 Drag("lblCardBottom(0)", QPointF(35, -height));
                 Drag("lblCardRight(3)", QPointF(-Find("pctCardBack(3)")->width(), 40));
                 totalTooEarly = Label("PTotal")->isVisible() || Label("BTotal")->isVisible();
                 Settings().CardValues = true;
             } else if (waits.size() == 2) {
                 Drag("lblCardBottom(2)", QPointF(35, -height / 2), false);
-                thirdCard = Look("table-squeeze-third");
+                thirdCard = Look();
             }
             for (const QString& back : Shown(Backs).split(' ', Qt::SkipEmptyParts)) {
                 Click(back);
@@ -335,8 +324,6 @@ private slots:
     }
 
     void ninetyHandsRunToTheEndOfTheShoe() {
-        const double hands = Stored("ShoesHandsPlayed", "Hands");
-        const double decks1 = Stored("ShoesHandsPlayed", "Decks1");
         // The marking card came to the front with the last hand; the player goes back to the table.
         table_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(table_));
@@ -359,8 +346,6 @@ private slots:
                  QStringLiteral("0/2/0 %1 %2 0/0/1 %3 %4")
                      .arg(money(Stored("Player1Stats", "Win")), money(1000 + Stored("Player1Stats", "Win")),
                           money(Stored("Player2Stats", "Win")), money(1000 + Stored("Player2Stats", "Win"))));
-        QCOMPARE(Stored("ShoesHandsPlayed", "Hands"), hands + rest);
-        QCOMPARE(Stored("ShoesHandsPlayed", "Decks1"), decks1 + 1);
 
         // Every hand of the shoe is on the marking card.
         auto* lastMark = TheMarkCard()->findChild<QLabel*>(QStringLiteral("lblTBP(%1)").arg(1 + rest));

@@ -3,7 +3,6 @@
 #include "HelpViewer.h"
 #include "IniFile.h"
 #include "MainWindow.h"
-#include "Program.h"
 #include "ProgramEnd.h"
 #include "RecordingPresenter.h"
 
@@ -119,20 +118,6 @@ private slots:
         } else {
             QTRY_COMPARE(TheStartScreen() == nullptr, outcome != QLatin1String("help")); // help ends nothing
         }
-    }
-
-    void secondCopyBringsTheRunningWindowForward() {
-        StartScreen* screen = Loaded();
-        QVERIFY(screen);
-        screen->showMinimized();
-        ActivateFrontWindow();
-        QVERIFY(!screen->isMinimized() && screen->isVisible());
-        screen->cmdStart_Click();
-        MainWindow* window = TheMainWindow();
-        QVERIFY(window);
-        window->hide();
-        ActivateFrontWindow();
-        QVERIFY(window->isVisible());
     }
 };
 

@@ -1,8 +1,5 @@
 #include "Artwork.h"
 
-#include "CardImages.h"
-#include "Palette.h"
-
 #include <QImage>
 #include <QSet>
 #include <QtTest>
@@ -19,17 +16,6 @@ int PaintedPixels(const QImage& image) {
         }
     }
     return painted;
-}
-
-bool Shows(const QImage& image, const QColor& colour) {
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y) == colour) {
-                return true;
-            }
-        }
-    }
-    return false;
 }
 
 } // namespace
@@ -59,16 +45,6 @@ private slots:
                 QVERIFY(qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel)); // greyed
             }
         }
-    }
-
-    // One palette: the heart on the toolbar is the card faces' red, the spade their black.
-    void toolbarAndCardsShareTheirColours() {
-        const QImage faceUp = ToolbarIcon(QStringLiteral("CardFaceUp")).pixmap(QSize(48, 48)).toImage();
-        const QImage aceOfHearts = RenderCardImage(40, 1.0).toImage();
-        const QImage program = ProgramPicture(128).toImage();
-        const QImage aceOfSpades = RenderCardImage(1, 1.0).toImage();
-        QVERIFY(Shows(faceUp, palette::CardRed) && Shows(aceOfHearts, palette::CardRed));
-        QVERIFY(Shows(program, palette::CardBlack) && Shows(aceOfSpades, palette::CardBlack));
     }
 
     void backgroundAndStartScreenPictures() {

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include <QImage>
+#include <QPainter>
 #include <QSet>
 #include <QtTest>
 
@@ -34,8 +35,15 @@ int InkIn(const QImage& image, const QRect& area) {
     return count;
 }
 
-int DevicePixel(double logical, double ratio, bool up) {
-    return static_cast<int>(up ? std::ceil(logical * ratio) : std::floor(logical * ratio));
+// The device pixels of a logical rectangle: those wholly inside it (inner), or those it touches at its
+// top left and wholly holds at its bottom right.
+QRect DeviceRect(const QRect& logical, double ratio, bool inner) {
+    const auto start = [&](int at) {
+        return static_cast<int>(inner ? std::ceil(at * ratio) : std::floor(at * ratio));
+    };
+    const auto end = [&](int at) { return static_cast<int>(std::floor((at + 1) * ratio)) - 1; };
+    return {QPoint(start(logical.left()), start(logical.top())),
+            QPoint(end(logical.right()), end(logical.bottom()))};
 }
 
 } // namespace
@@ -75,28 +83,16 @@ private slots:
             for (bool right : {false, true}) {
                 for (bool bottom : {false, true}) {
                     const QRect patch = Patch(rank < 11, right, bottom);
-                    const QRect covered(
-                        QPoint(DevicePixel(patch.left(), ratio, true), DevicePixel(patch.top(), ratio, true)),
-                        QPoint(DevicePixel(patch.right() + 1, ratio, false) - 1,
-                               DevicePixel(patch.bottom() + 1, ratio, false) - 1));
+                    const QRect covered = DeviceRect(patch, ratio, true);
                     // One pixel all round, kept off the card's own border.
-                    const QRect around = QRect(QPoint(DevicePixel(patch.left() - 1, ratio, false),
-                                                      DevicePixel(patch.top() - 1, ratio, false)),
-                                               QPoint(DevicePixel(patch.right() + 2, ratio, false) - 1,
-                                                      DevicePixel(patch.bottom() + 2, ratio, false) - 1))
-                                             .intersected(QRect(QPoint(DevicePixel(2, ratio, true),
-                                                                       DevicePixel(2, ratio, true)),
-                                                                QPoint(DevicePixel(69, ratio, false) - 1,
-                                                                       DevicePixel(94, ratio, false) - 1)));
+                    const QRect around = DeviceRect(patch.adjusted(-1, -1, 1, 1), ratio, false)
+                                             .intersected(DeviceRect(QRect(2, 2, 67, 92), ratio, true));
                     const QString where =
                         QStringLiteral("face %1 corner %2/%3").arg(face).arg(right).arg(bottom);
                     QVERIFY2(InkIn(image, covered) > 12, qPrintable(where + QStringLiteral(" has no index")));
                     QImage whitened = image;
-                    for (int y = covered.top(); y <= covered.bottom(); ++y) {
-                        for (int x = covered.left(); x <= covered.right(); ++x) {
-                            whitened.setPixel(x, y, qRgb(255, 255, 255));
-                        }
-                    }
+                    whitened.setDevicePixelRatio(1); // painted in device pixels
+                    QPainter(&whitened).fillRect(covered, Qt::white);
                     QVERIFY2(InkIn(whitened, around) == 0,
                              qPrintable(where + QStringLiteral(" shows past it")));
                 }

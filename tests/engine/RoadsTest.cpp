@@ -95,38 +95,6 @@ TEST(Roads, TiesAreCountedOnTheirCell) {
     EXPECT_EQ(roads.BeadPlate.Cells.size(), 11u);
 }
 
-// The asking roads as a scoreboard shows them: big eye boy, small road, cockroach pig; '-' no entry.
-std::string Asked(const char* results, bacc::RoadMark next) {
-    std::string text;
-    for (const auto& mark : bacc::AskRoads(bacc::BuildRoads(results), next)) {
-        text += !mark ? '-' : *mark == bacc::RoadMark::Red ? 'R' : 'U';
-    }
-    return text;
-}
-
-TEST(Roads, AskingRoadsAsWorkedByHand) {
-    struct Case {
-        const char* results;
-        const char* ifBanker;
-        const char* ifPlayer;
-    };
-    const Case cases[] = {
-        {"", "---", "---"},
-        {"TT", "---", "---"},
-        {"B", "---", "---"},
-        {"BP", "R--", "U--"},
-        {"BPPBB", "UR-", "RU-"},
-        {"PBBBBBBBBB", "R--", "U--"},
-        // The example of Roads.h; ties after it change nothing.
-        {"BBPPPBTPBBB", "RRU", "UUR"},
-        {"BBPPPBTPBBBTT", "RRU", "UUR"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Asked(c.results, bacc::RoadMark::Banker), c.ifBanker) << c.results;
-        EXPECT_EQ(Asked(c.results, bacc::RoadMark::Player), c.ifPlayer) << c.results;
-    }
-}
-
 // What a road is asked to get is what it gets when that hand comes, at every hand of a long shoe.
 TEST(Roads, AskingRoadsForeseeTheNextEntry) {
     const std::string shoe = "BPPBBBTPBPPPPBBPBTBBPPBPBBBBBBBPPTPBPBBPPPBPPPPPPPBBTBPBPBBPP";

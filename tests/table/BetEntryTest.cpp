@@ -206,12 +206,9 @@ private slots:
         Type("txtPlayerBet(0)", "10");
         QCOMPARE(Bets(0), QStringLiteral("10/0/0 $100/-/-"));
         QCOMPARE(messages->Count(), 0);
-    }
-
-    void aRefusedEntryAfterAnAddGoesBackToTheAdd() {
-        OpenTableWith(100, 1000);
-        Type("txtUnitValue", "10");
-        Click("lblPBetInc5(0)"); // the box takes the focus, then the 5 units
+        // Refused after an add: back to what the add left.
+        Type("txtPlayerBet(0)", "0");
+        Click("lblPBetInc5(0)");
         Type("txtPlayerBet(0)", "20");
         QCOMPARE(messages->Texts(), QStringList{NotEnoughMoney});
         QCOMPARE(Bets(0), QStringLiteral("5/0/0 $50/-/-"));
