@@ -119,7 +119,6 @@ TEST(Coach, ChoiceIsTheCostAgainstTheBestBetOfTheHand) {
 // errors of zero.
 TEST(Coach, LuckAveragesZeroOverManyHands) {
     bacc::Shoe shoe;
-    shoe.SetRecording(false);
     shoe.SetSeed(20'261'207);
     shoe.DeckCount = 8;
     bacc::Coach coach;
