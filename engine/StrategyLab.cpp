@@ -370,6 +370,7 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
     const auto drawdowns = std::make_unique_for_overwrite<Cents[]>(sessions);
     std::vector<ChunkTotals> chunkTotals(chunks);
     std::vector<std::vector<Cents>> paths(pathCount);
+    std::vector<SessionFigures> bySession(p.keepSessions ? sessions : 0);
     std::vector<CurveShare> shares(threads);
     const int buckets = CurveBuckets(rowLength);
     std::atomic<std::uint64_t> next{0};
@@ -401,6 +402,9 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
                     totals.longest = std::max(totals.longest, outcome.counts.hands);
                     finals[s] = outcome.finalBankroll;
                     drawdowns[s] = outcome.maxDrawdown;
+                    if (p.keepSessions) {
+                        bySession[s] = {outcome.finalBankroll, outcome.maxDrawdown, outcome.ruined, false};
+                    }
                 }
                 if (!more) {
                     rows.DropChunk();
@@ -438,6 +442,9 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
         longest = std::max(longest, totals.longest);
     }
     eachFinished([&](std::uint64_t s) {
+        if (p.keepSessions) {
+            bySession[s].finished = true;
+        }
         finals[kept] = finals[s];
         drawdowns[kept] = drawdowns[s];
         ++kept;
@@ -471,6 +478,7 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
             result.paths.push_back(std::move(paths[s]));
         }
     }
+    result.bySession = std::move(bySession);
     return result;
 }
 

@@ -85,12 +85,22 @@ struct LabParameters {
     bool curve = false;
     // Full bankroll paths kept for this many first sessions.
     int pathSessions = 5;
+    // Keeps each session's own figures (LabResult::bySession), so that two studies can be paired.
+    bool keepSessions = false;
 };
 
 // The percentiles reported, by nearest rank: the smallest value with at least p % of the values at or
 // below it.
 inline constexpr std::array<int, 5> ReportedPercentiles{5, 25, 50, 75, 95};
 using Spread = std::array<Cents, 5>;
+
+// What one session came to.
+struct SessionFigures {
+    Cents finalBankroll = 0;
+    Cents maxDrawdown = 0;
+    bool ruined = false;
+    bool finished = false; // false: a cancelled run never played it to its end
+};
 
 struct LabResult {
     ShoeCounts counts; // of the sessions finished
@@ -107,6 +117,8 @@ struct LabResult {
     std::vector<Spread> curve;
     // The bankroll after each hand of the first sessions, as long as each session lasted.
     std::vector<std::vector<Cents>> paths;
+    // Session s's figures at index s, when asked for.
+    std::vector<SessionFigures> bySession;
     bool interrupted = false;
 
     // The house's edge on the money wagered: -net / wagered.

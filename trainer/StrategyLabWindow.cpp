@@ -25,6 +25,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -65,6 +66,26 @@ double Dollars(Cents cents) {
     return static_cast<double>(cents) / CentsPerDollar;
 }
 
+// "Martingale on Banker".
+QString StudyName(const LabParameters& p) {
+    return QStringLiteral("%1 on %2")
+        .arg(QString::fromStdString(std::string(TitleOf(p.system))),
+             QString::fromStdString(std::string(TitleOf(p.side))));
+}
+
+// A difference with its paired and unpaired standard errors: "+$12.50 (±$3.10 paired, ±$9.80 apart)".
+QString DifferenceText(const Difference& d, double scale, const char* unit) {
+    const auto number = [&](double value, const char* sign) {
+        if (std::isnan(value)) {
+            return QStringLiteral("?");
+        }
+        const QString digits = QString::number(std::abs(value) / scale, 'f', 2);
+        return QString::fromLatin1(value < 0 ? "-" : sign) + (*unit == '$' ? "$" + digits : digits + unit);
+    };
+    return QStringLiteral("<b>%1</b> (&plusmn;%2 paired, &plusmn;%3 apart)")
+        .arg(number(d.value, d.value > 0 ? "+" : ""), number(d.sePaired, ""), number(d.seUnpaired, ""));
+}
+
 } // namespace
 
 StrategyLabWindow::StrategyLabWindow(QWidget* parent)
@@ -72,12 +93,20 @@ StrategyLabWindow::StrategyLabWindow(QWidget* parent)
     SetCaption(QStringLiteral("Strategy Lab"));
     BuildControls();
     LoadChoices();
-    connect(&watcher_, &QFutureWatcher<LabResult>::finished, this, [this] {
-        result_ = watcher_.result();
+    connect(&watcher_, &QFutureWatcher<ComparisonResult>::finished, this, [this] {
+        ComparisonResult studies = watcher_.result();
+        result_ = std::move(studies.first);
+        versusResult_ = std::move(studies.second);
+        if (versusStudied_) {
+            comparison_ = studies.difference;
+        }
+        // The sessions' own figures were kept only to be paired.
+        result_.bySession = {};
+        versusResult_.bySession = {};
         ShowResult();
         emit Finished();
     });
-    SetDesignSize(QSize(900, 520));
+    SetDesignSize(QSize(1290, 560));
 }
 
 StrategyLabWindow::~StrategyLabWindow() {
@@ -98,6 +127,22 @@ void StrategyLabWindow::BuildControls() {
     for (const BetSide side : AllSides) {
         side_->addItem(QString::fromStdString(std::string(TitleOf(side))));
     }
+    versusSystem_ = new QComboBox(this);
+    versusSystem_->setObjectName(QStringLiteral("cboVersusSystem"));
+    versusSystem_->addItem(QStringLiteral("nothing"));
+    for (const SystemKind kind : AllSystems) {
+        versusSystem_->addItem(QString::fromStdString(std::string(TitleOf(kind))));
+    }
+    versusSystem_->setToolTip(QStringLiteral(
+        "Plays a second system over exactly the same shoes and compares the two session by session"));
+    versusSide_ = new QComboBox(this);
+    versusSide_->setObjectName(QStringLiteral("cboVersusSide"));
+    for (const BetSide side : AllSides) {
+        versusSide_->addItem(QString::fromStdString(std::string(TitleOf(side))));
+    }
+    versusSide_->setEnabled(false);
+    connect(versusSystem_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { versusSide_->setEnabled(index > 0); });
     decks_ = new QComboBox(this);
     decks_->setObjectName(QStringLiteral("cboDecks"));
     for (int decks : DeckSizes) {
@@ -132,6 +177,8 @@ void StrategyLabWindow::BuildControls() {
     seed_->setToolTip(
         QStringLiteral("The same seed plays the same shoes again, so two systems can be compared"));
     form->addRow(QStringLiteral("S&eed:"), seed_);
+    form->addRow(QStringLiteral("Compare wi&th:"), versusSystem_);
+    form->addRow(QStringLiteral("Which bets o&n:"), versusSide_);
 
     run_ = new QPushButton(QStringLiteral("&Run"), this);
     run_->setObjectName(QStringLiteral("cmdRun"));
@@ -158,12 +205,23 @@ void StrategyLabWindow::BuildControls() {
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     summary_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
+    // The summary has a column of its own and scrolls there: however long it is, the form keeps its
+    // size and place, and Run and Cancel stay where they were clicked.
+    auto* summaryArea = new QScrollArea(this);
+    summaryArea->setObjectName(QStringLiteral("scrSummary"));
+    summaryArea->setWidget(summary_);
+    summaryArea->setWidgetResizable(true);
+    summaryArea->setFrameShape(QFrame::NoFrame);
+    summaryArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    summaryArea->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
+    summaryArea->setFixedWidth(310);
+
     auto* left = new QVBoxLayout;
     left->addLayout(form);
     left->addLayout(buttons);
     left->addWidget(progress_);
-    left->addWidget(summary_, 1);
     left->addWidget(save_);
+    left->addStretch(1);
 
     chart_ = new QChartView(this);
     chart_->setObjectName(QStringLiteral("chtBankroll"));
@@ -173,6 +231,7 @@ void StrategyLabWindow::BuildControls() {
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
+    layout->addWidget(summaryArea);
     layout->addWidget(chart_, 1);
 }
 
@@ -212,20 +271,45 @@ void StrategyLabWindow::cmdRun_Click() {
                  ? static_cast<std::uint64_t>(seed_->value())
                  : static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     studied_ = p;
+    const auto versus = Versus();
+    versusStudied_.reset();
+    comparison_.reset();
+    if (versus) {
+        versusStudied_ = p;
+        versusStudied_->system = versus->first;
+        versusStudied_->side = versus->second;
+    }
     StoreChoices();
     cancelled_ = false;
     shoesDone_ = 0;
-    shoesToDo_ = p.sessions * static_cast<std::uint64_t>(p.shoesPerSession);
+    shoesToDo_ = p.sessions * static_cast<std::uint64_t>(p.shoesPerSession) * (versus ? 2 : 1);
     run_->setEnabled(false);
     save_->setEnabled(false);
     cancel_->setEnabled(true);
     progress_->setValue(0);
-    summary_->setText(QStringLiteral("Playing %1 sessions...").arg(p.sessions));
+    summary_->setText(QStringLiteral("Playing %1 sessions%2...")
+                          .arg(p.sessions)
+                          .arg(versus ? QStringLiteral(" of each system") : QString()));
+    // The last study's chart goes at once: it is not this study's. Hidden rather than removed: a chart
+    // drawn empty between two studies kept memory that Qt Charts never gave back (about 2.5 MB a study).
+    for (QAbstractSeries* series : chart_->chart()->series()) {
+        series->hide();
+    }
+    for (QAbstractAxis* axis : chart_->chart()->axes()) {
+        axis->hide();
+    }
 
     RunControl control;
     control.cancel = &cancelled_;
     control.progress = [this](std::uint64_t done, std::uint64_t) { shoesDone_ = done; };
-    watcher_.setFuture(QtConcurrent::run([p, control] { return RunLab(p, control); }));
+    watcher_.setFuture(QtConcurrent::run([p, control, versus] {
+        if (versus) {
+            return RunComparison(p, versus->first, versus->second, control);
+        }
+        ComparisonResult single;
+        single.first = RunLab(p, control);
+        return single;
+    }));
     // The bar follows the worker's count; the window's thread never waits on it.
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, [this, timer] {
@@ -244,11 +328,35 @@ void StrategyLabWindow::cmdCancel_Click() {
     cancelled_ = true;
 }
 
+bool StrategyLabWindow::Compared() const {
+    return comparison_ && comparison_->pairs > 0;
+}
+
+std::optional<std::pair<SystemKind, BetSide>> StrategyLabWindow::Versus() const {
+    if (versusSystem_->currentIndex() <= 0) {
+        return std::nullopt;
+    }
+    return std::pair{AllSystems[static_cast<std::size_t>(versusSystem_->currentIndex() - 1)],
+                     AllSides[static_cast<std::size_t>(versusSide_->currentIndex())]};
+}
+
 void StrategyLabWindow::ShowResult() {
     run_->setEnabled(true);
     cancel_->setEnabled(false);
     progress_->setValue(result_.interrupted ? progress_->value() : 1000);
     save_->setEnabled(!result_.curve.empty());
+    if (Compared()) {
+        summary_->setText(ComparisonSummary());
+    } else {
+        summary_->setText(StudySummary() +
+                          (comparison_ ? QStringLiteral("<br><b>Cancelled before the second system played a "
+                                                        "session:</b> nothing to compare.")
+                                       : QString()));
+    }
+    DrawChart();
+}
+
+QString StrategyLabWindow::StudySummary() const {
     const LabResult& r = result_;
     const double ruin =
         r.sessions ? 100.0 * static_cast<double>(r.ruined) / static_cast<double>(r.sessions) : 0;
@@ -271,51 +379,82 @@ void StrategyLabWindow::ShowResult() {
                     .arg(Money(r.finalBankroll[i]));
     }
     text += QStringLiteral("Median worst drawdown: %1").arg(Money(r.medianMaxDrawdown));
-    summary_->setText(text);
-    DrawChart();
+    return text;
+}
+
+// The two studies side by side, then how they differ over the sessions both played.
+QString StrategyLabWindow::ComparisonSummary() const {
+    const LabResult& a = result_;
+    const LabResult& b = versusResult_;
+    const Comparison& c = *comparison_;
+    QString text;
+    if (a.interrupted || b.interrupted) {
+        text += QStringLiteral("<b>Cancelled</b>: %1 sessions played by both.<br>").arg(c.pairs);
+    }
+    text += QStringLiteral("<b>1</b> %1 against <b>2</b> %2 over the same shoes, seed %3<br>")
+                .arg(StudyName(studied_), StudyName(*versusStudied_))
+                .arg(studied_.seed);
+    const auto row = [](const QString& name, const QString& first, const QString& second) {
+        return QStringLiteral(
+                   "<tr><td>%1</td><td align=right>&nbsp;%2</td><td align=right>&nbsp;%3</td></tr>")
+            .arg(name, first, second);
+    };
+    const auto ruin = [](const LabResult& r) {
+        return QStringLiteral("%1 (%2 %)")
+            .arg(r.ruined)
+            .arg(r.sessions ? 100.0 * static_cast<double>(r.ruined) / static_cast<double>(r.sessions) : 0, 0,
+                 'f', 1);
+    };
+    text += QStringLiteral("<table cellspacing=0>");
+    text += row(QString(), QStringLiteral("<b>1</b>"), QStringLiteral("<b>2</b>"));
+    text += row(QStringLiteral("Sessions"), QString::number(a.sessions), QString::number(b.sessions));
+    text += row(QStringLiteral("Hands"), QString::number(a.counts.hands), QString::number(b.counts.hands));
+    text += row(QStringLiteral("Wagered"), Money(a.wagered), Money(b.wagered));
+    text += row(QStringLiteral("Net"), Money(a.net), Money(b.net));
+    text += row(QStringLiteral("House edge"), QStringLiteral("%1 %").arg(100.0 * a.Edge(), 0, 'f', 3),
+                QStringLiteral("%1 %").arg(100.0 * b.Edge(), 0, 'f', 3));
+    text += row(QStringLiteral("Ruined"), ruin(a), ruin(b));
+    for (std::size_t i = 0; i < a.finalBankroll.size(); ++i) {
+        text += row(QStringLiteral("Final bankroll %1 %").arg(ReportedPercentiles[i]),
+                    Money(a.finalBankroll[i]), Money(b.finalBankroll[i]));
+    }
+    text +=
+        row(QStringLiteral("Median worst drawdown"), Money(a.medianMaxDrawdown), Money(b.medianMaxDrawdown));
+    text += QStringLiteral("</table><br><b>1 less 2</b>, session by session over %1 sessions, with the "
+                           "standard error paired and as if played apart:<br>")
+                .arg(c.pairs);
+    text += QStringLiteral("Mean final bankroll: %1<br>")
+                .arg(DifferenceText(c.meanFinalBankroll, CentsPerDollar, "$"));
+    text += QStringLiteral("Ruin rate: %1<br>").arg(DifferenceText(c.ruinRate, 0.01, " %"));
+    text += QStringLiteral("Median worst drawdown: %1")
+                .arg(DifferenceText(c.medianDrawdown, CentsPerDollar, "$"));
+    return text;
+}
+
+void StrategyLabWindow::ClearChart() {
+    QChart* chart = chart_->chart();
+    // Deletes each series with the lines of its bands, which it owns.
+    chart->removeAllSeries();
+    // A removed axis is handed back, not deleted.
+    for (QAbstractAxis* axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
 }
 
 void StrategyLabWindow::DrawChart() {
+    ClearChart();
     QChart* chart = chart_->chart();
-    chart->removeAllSeries();
-    for (QAbstractAxis* axis : chart->axes()) {
-        chart->removeAxis(axis);
-    }
-    const std::vector<Spread>& curve = result_.curve;
-    if (curve.empty()) {
+    if (result_.curve.empty()) {
         return;
     }
-    const auto line = [&](std::size_t percentile) {
-        auto* series = new QLineSeries;
-        series->append(0, Dollars(studied_.bankroll));
-        for (std::size_t h = 0; h < curve.size(); ++h) {
-            series->append(static_cast<double>(h + 1), Dollars(curve[h][percentile]));
-        }
-        return series;
-    };
-    const auto band = [&](std::size_t low, std::size_t high, const QString& name, QColor colour) {
-        auto* area = new QAreaSeries(line(high), line(low));
-        area->setName(name);
-        colour.setAlpha(90);
-        area->setBrush(colour);
-        area->setPen(Qt::NoPen);
-        chart->addSeries(area);
-    };
-    band(0, 4, QStringLiteral("5-95 %"), palette::PlayerBlue.lighter(160));
-    band(1, 3, QStringLiteral("25-75 %"), palette::PlayerBlue);
-    for (const std::vector<Cents>& path : result_.paths) {
-        auto* series = new QLineSeries;
-        series->append(0, Dollars(studied_.bankroll));
-        for (std::size_t h = 0; h < path.size(); ++h) {
-            series->append(static_cast<double>(h + 1), Dollars(path[h]));
-        }
-        series->setPen(QPen(QColor(120, 120, 120, 150), 1));
-        chart->addSeries(series);
+    if (Compared()) {
+        // Both studies' bands and medians, each in its own colour; single sessions would only clutter.
+        DrawStudy(result_, QStringLiteral("1: "), palette::PlayerBlue, palette::BankerRed, false);
+        DrawStudy(versusResult_, QStringLiteral("2: "), palette::Gold, palette::NaturalGreen, false);
+    } else {
+        DrawStudy(result_, QString(), palette::PlayerBlue, palette::BankerRed, true);
     }
-    QLineSeries* median = line(2);
-    median->setName(QStringLiteral("Median"));
-    median->setPen(QPen(palette::BankerRed, 2.5));
-    chart->addSeries(median);
 
     chart->createDefaultAxes();
     const auto horizontal = chart->axes(Qt::Horizontal);
@@ -329,11 +468,56 @@ void StrategyLabWindow::DrawChart() {
     };
     name(horizontal, QStringLiteral("Hand of the session"));
     name(vertical, QStringLiteral("Bankroll ($)"));
-    // Only the bands and the median are named: the single sessions stay out of the legend.
+    // Only the bands and the medians are named: the single sessions stay out of the legend.
     const auto markers = chart->legend()->markers();
     for (QLegendMarker* marker : markers) {
         marker->setVisible(!marker->label().isEmpty());
     }
+}
+
+// One study's 5-95 % and 25-75 % bands, its median on top and, if asked, its first single sessions.
+void StrategyLabWindow::DrawStudy(const LabResult& study, const QString& label, QColor bands, QColor median,
+                                  bool paths) {
+    QChart* chart = chart_->chart();
+    const std::vector<Spread>& curve = study.curve;
+    const auto line = [&](std::size_t percentile) {
+        auto* series = new QLineSeries;
+        series->append(0, Dollars(studied_.bankroll));
+        for (std::size_t h = 0; h < curve.size(); ++h) {
+            series->append(static_cast<double>(h + 1), Dollars(curve[h][percentile]));
+        }
+        return series;
+    };
+    const auto band = [&](std::size_t low, std::size_t high, const QString& name, QColor colour) {
+        QLineSeries* upper = line(high);
+        QLineSeries* lower = line(low);
+        auto* area = new QAreaSeries(upper, lower);
+        // The area series only points at its lines: as its children they go with it.
+        upper->setParent(area);
+        lower->setParent(area);
+        area->setName(label + name);
+        colour.setAlpha(90);
+        area->setBrush(colour);
+        area->setPen(Qt::NoPen);
+        chart->addSeries(area);
+    };
+    band(0, 4, QStringLiteral("5-95 %"), bands.lighter(160));
+    band(1, 3, QStringLiteral("25-75 %"), bands);
+    if (paths) {
+        for (const std::vector<Cents>& path : study.paths) {
+            auto* series = new QLineSeries;
+            series->append(0, Dollars(studied_.bankroll));
+            for (std::size_t h = 0; h < path.size(); ++h) {
+                series->append(static_cast<double>(h + 1), Dollars(path[h]));
+            }
+            series->setPen(QPen(QColor(120, 120, 120, 150), 1));
+            chart->addSeries(series);
+        }
+    }
+    QLineSeries* middle = line(2);
+    middle->setName(label + QStringLiteral("Median"));
+    middle->setPen(QPen(median, 2.5));
+    chart->addSeries(middle);
 }
 
 bool StrategyLabWindow::SaveCurve(const QString& path) const {
@@ -356,8 +540,8 @@ void StrategyLabWindow::cmdSave_Click() {
 }
 
 // The spin boxes kept in the settings file, each under its key.
-const std::array<std::pair<QSpinBox * StrategyLabWindow::*, const char*>, 8>& StrategyLabWindow::KeptBoxes() {
-    static const std::array<std::pair<QSpinBox * StrategyLabWindow::*, const char*>, 8> boxes{{
+const std::array<std::pair<QSpinBox * StrategyLabWindow::*, const char*>, 9>& StrategyLabWindow::KeptBoxes() {
+    static const std::array<std::pair<QSpinBox * StrategyLabWindow::*, const char*>, 9> boxes{{
         {&StrategyLabWindow::unit_, "Unit"},
         {&StrategyLabWindow::bankroll_, "Bankroll"},
         {&StrategyLabWindow::minimum_, "Minimum"},
@@ -366,6 +550,7 @@ const std::array<std::pair<QSpinBox * StrategyLabWindow::*, const char*>, 8>& St
         {&StrategyLabWindow::sessionShoes_, "SessionShoes"},
         {&StrategyLabWindow::stopWin_, "StopWin"},
         {&StrategyLabWindow::stopLoss_, "StopLoss"},
+        {&StrategyLabWindow::seed_, "Seed"},
     }};
     return boxes;
 }
@@ -379,7 +564,11 @@ void StrategyLabWindow::LoadChoices() {
                    ? static_cast<int>(*stored)
                    : fallback;
     };
-    for (auto [box, key] : {std::pair{system_, "System"}, {side_, "Side"}, {decks_, "Decks"}}) {
+    for (auto [box, key] : {std::pair{system_, "System"},
+                            {side_, "Side"},
+                            {decks_, "Decks"},
+                            {versusSystem_, "VersusSystem"},
+                            {versusSide_, "VersusSide"}}) {
         box->setCurrentIndex(number(key, box->currentIndex(), 0, box->count() - 1));
     }
     for (const auto& [member, key] : KeptBoxes()) {
@@ -396,6 +585,8 @@ void StrategyLabWindow::StoreChoices() const {
     add("System", system_->currentIndex());
     add("Side", side_->currentIndex());
     add("Decks", decks_->currentIndex());
+    add("VersusSystem", versusSystem_->currentIndex());
+    add("VersusSide", versusSide_->currentIndex());
     for (const auto& [box, key] : KeptBoxes()) {
         add(key, (this->*box)->value());
     }

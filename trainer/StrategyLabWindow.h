@@ -1,13 +1,16 @@
 #pragma once
 
 #include "ChildWindow.h"
+#include "LabComparison.h"
 #include "StrategyLab.h"
 
 #include <array>
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <utility>
 
+#include <QColor>
 #include <QFutureWatcher>
 
 class QComboBox;
@@ -23,7 +26,8 @@ namespace bacc {
 // median after each hand, the 25-75 % and 5-95 % bands, a few single sessions, the edge, how many
 // sessions were ruined and where the final bankrolls lie. The sessions run on worker threads, so the
 // table stays live (a deal can go on) while a study runs. Its last choices are kept in the settings
-// file's "StrategyLab" section.
+// file's "StrategyLab" section. A second system (and side) can be played over exactly the same shoes
+// and compared with the first, session by session.
 class StrategyLabWindow : public ChildWindow {
     Q_OBJECT
 public:
@@ -38,6 +42,8 @@ public:
     bool SaveCurve(const QString& path) const;
     bool Running() const { return watcher_.isRunning(); }
     const LabResult& LastResult() const { return result_; }
+    // The last study's comparison with a second system, when one was chosen.
+    const std::optional<Comparison>& LastComparison() const { return comparison_; }
 
 signals:
     void Finished();
@@ -49,14 +55,24 @@ private:
     void BuildControls();
     void LoadChoices();
     void StoreChoices() const;
+    // The second system and side chosen to compare with, if any.
+    std::optional<std::pair<SystemKind, BetSide>> Versus() const;
+    // True when the last study was compared and both played at least one session.
+    bool Compared() const;
     void ShowResult();
+    QString StudySummary() const;
+    QString ComparisonSummary() const;
+    void ClearChart();
     void DrawChart();
+    void DrawStudy(const LabResult& study, const QString& label, QColor bands, QColor median, bool paths);
     void cmdSave_Click();
-    static const std::array<std::pair<QSpinBox * StrategyLabWindow::*, const char*>, 8>& KeptBoxes();
+    static const std::array<std::pair<QSpinBox * StrategyLabWindow::*, const char*>, 9>& KeptBoxes();
 
     QComboBox* system_ = nullptr;
     QComboBox* side_ = nullptr;
     QComboBox* decks_ = nullptr;
+    QComboBox* versusSystem_ = nullptr;
+    QComboBox* versusSide_ = nullptr;
     QSpinBox* unit_ = nullptr;
     QSpinBox* bankroll_ = nullptr;
     QSpinBox* minimum_ = nullptr;
@@ -76,9 +92,13 @@ private:
     std::atomic<bool> cancelled_{false};
     std::atomic<std::uint64_t> shoesDone_{0};
     std::uint64_t shoesToDo_ = 0;
-    QFutureWatcher<LabResult> watcher_;
+    QFutureWatcher<ComparisonResult> watcher_;
     LabResult result_;
     LabParameters studied_;
+    // The second study of a comparison: what it played and how the two differ.
+    LabResult versusResult_;
+    std::optional<LabParameters> versusStudied_;
+    std::optional<Comparison> comparison_;
 };
 
 StrategyLabWindow* OpenStrategyLab();

@@ -188,8 +188,17 @@ int Run() {
     while (!studied) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     }
-    lab->Frame()->resize(1000, 600);
+    lab->Frame()->resize(lab->DesignFrameSize());
     Save(main, QStringLiteral("strategy-lab.png"));
+    // The same study against flat betting on the same shoes.
+    Named<QComboBox>(lab, "cboVersusSystem")->setCurrentIndex(1);
+    studied = false;
+    lab->cmdRun_Click();
+    while (!studied) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    lab->Frame()->resize(lab->DesignFrameSize());
+    Save(main, QStringLiteral("strategy-lab-comparison.png"));
     lab->Frame()->close();
 
     // The coach over a new shoe dealt 90 hands at a click: PLAYER 1 on Banker, PLAYER 2 on Player and Tie.

@@ -3,12 +3,14 @@
 // results of betting sessions played with that system.
 #include "BettingSystems.h"
 #include "LabChecks.h"
+#include "LabComparison.h"
 #include "OddsCli.h"
 #include "StrategyLab.h"
 
 #include <array>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
@@ -45,6 +47,8 @@ struct Arguments {
     Cents stopWin = 0;
     Cents stopLoss = 0;
     std::optional<std::string> curve;
+    std::optional<bacc::SystemKind> versus;
+    std::optional<bacc::BetSide> versusSide;
 
     bool odds = false;
     std::optional<bacc::ValueCounts> counts;
@@ -139,7 +143,7 @@ static_assert(bacc::MaxStake == Cents{1'000'000'000} * CentsPerDollar &&
               bacc::MaxBankroll == Cents{1'000'000'000'000} * CentsPerDollar &&
               bacc::MaxSessionShoes == 1'000'000 && bacc::MaxLabSessions == 100'000'000);
 
-const std::array<Option, 18> Options{{
+const std::array<Option, 20> Options{{
     {"--decks", "N", "decks in the shoe: 1, 2, 4, 6 or 8 (default 8)", false,
      [](Arguments& a, std::string_view o, std::string_view t) {
          const std::optional<std::uint64_t> value = ParseWhole(t);
@@ -202,6 +206,23 @@ const std::array<Option, 18> Options{{
      [](Arguments& a, std::string_view o, std::string_view t) { a.stopWin = PositiveDollars(o, t); }},
     {"--stop-loss", "D", "a session ends once its net loss reaches D dollars (0.01 to 1000000000000)", true,
      [](Arguments& a, std::string_view o, std::string_view t) { a.stopLoss = PositiveDollars(o, t); }},
+    {"--versus", "NAME",
+     "play a second system over the same shoes and pair its sessions with the first's: adds \"versus\" and "
+     "\"difference\"",
+     true,
+     [](Arguments& a, std::string_view o, std::string_view t) {
+         a.versus = bacc::SystemNamed(t);
+         if (!a.versus) {
+             Bad(o, t, bacc::SystemNameList());
+         }
+     }},
+    {"--versus-side", "NAME", "what the second system bets on (default: as --side)", true,
+     [](Arguments& a, std::string_view o, std::string_view t) {
+         a.versusSide = bacc::SideNamed(t);
+         if (!a.versusSide) {
+             Bad(o, t, bacc::SideNameList());
+         }
+     }},
     {"--curve", "FILE.csv",
      "write the 5/25/50/75/95 percentiles of the bankroll after each hand, across sessions", true,
      [](Arguments& a, std::string_view, std::string_view t) { a.curve = std::string(t); }},
@@ -238,6 +259,12 @@ void PrintHelp() {
         "is the mean bankroll of the bucket holding its rank: exact when the bucket holds one value, else\n"
         "off by less than a bucket. The curve covers the first 1000 shoes of a session (fewer buckets a\n"
         "hand beyond 80 shoes, at least 32).\n"
+        "With --versus, session s of the second system is dealt the same shoes as session s of the first\n"
+        "(every shoe comes from the seed and its number), and \"difference\" gives the first less the "
+        "second:\n"
+        "\"mean\" final bankroll per session, the ruin rate and the median worst drawdown, each with its\n"
+        "standard error over the paired sessions (se_paired) and as if they were independent (se_unpaired);\n"
+        "the median's errors come from 20 sections of consecutive sessions. --curve is the first's.\n"
         "Ctrl-C stops a run and prints what it has played with \"interrupted\": true (exit status 130).\n"
         "Bad arguments (an option given twice too): one line on stderr, exit status 2.\n\n");
     for (const Option& option : Options) {
@@ -335,6 +362,9 @@ Arguments Parse(int argc, char* argv[]) {
     if (arguments.strategyOption && !arguments.system) {
         Fail(std::string(*arguments.strategyOption) + " needs --system");
     }
+    if (arguments.versusSide && !arguments.versus) {
+        Fail("--versus-side needs --versus");
+    }
     if (arguments.system) {
         if (!arguments.sessions) {
             const std::uint64_t sessions =
@@ -418,6 +448,41 @@ std::string SpreadJson(const bacc::Spread& spread) {
     return text + "}";
 }
 
+// The figures of one betting study, as the top level and "versus" print them.
+std::string StudyJson(int decks, const bacc::LabParameters& p, const bacc::LabResult& result) {
+    char edge[64];
+    std::snprintf(edge, sizeof edge, "%.6f", result.Edge());
+    return CountsJson(decks, result.counts) + ", \"system\": \"" + std::string(bacc::NameOf(p.system)) +
+           "\", \"side\": \"" + std::string(bacc::NameOf(p.side)) +
+           "\", \"sessions\": " + std::to_string(result.sessions) +
+           ", \"wagered\": " + bacc::DollarsText(result.wagered) +
+           ", \"net\": " + bacc::DollarsText(result.net) + ", \"edge\": " + edge +
+           ", \"ruined\": " + std::to_string(result.ruined) +
+           ", \"final_bankroll\": " + SpreadJson(result.finalBankroll) +
+           ", \"max_drawdown\": " + bacc::DollarsText(result.medianMaxDrawdown);
+}
+
+// A difference as "key": value with its two errors; scale turns it into the unit printed.
+std::string DifferenceJson(const char* key, const bacc::Difference& d, double scale) {
+    const auto number = [scale](double value) {
+        if (std::isnan(value)) {
+            return std::string("null");
+        }
+        char text[64];
+        std::snprintf(text, sizeof text, "%.6f", value / scale);
+        return std::string(text);
+    };
+    return "\"" + std::string(key) + "\": " + number(d.value) + ", \"se_paired\": " + number(d.sePaired) +
+           ", \"se_unpaired\": " + number(d.seUnpaired);
+}
+
+std::string ComparisonJson(const bacc::Comparison& c) {
+    return "{" + DifferenceJson("mean", c.meanFinalBankroll, CentsPerDollar) +
+           ", \"pairs\": " + std::to_string(c.pairs) + ", \"ruin_rate\": {" +
+           DifferenceJson("mean", c.ruinRate, 1) + "}, \"max_drawdown\": {" +
+           DifferenceJson("median", c.medianDrawdown, CentsPerDollar) + "}}";
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -463,20 +528,25 @@ int main(int argc, char* argv[]) {
             hands = result.counts.hands;
         } else {
             const bacc::LabParameters p = Study(arguments, seed);
-            const bacc::LabResult result = bacc::RunLab(p, progress.Control());
-            char edge[64];
-            std::snprintf(edge, sizeof edge, "%.6f", result.Edge());
-            json = CountsJson(arguments.decks, result.counts) + ", \"system\": \"" +
-                   std::string(bacc::NameOf(p.system)) + "\", \"side\": \"" +
-                   std::string(bacc::NameOf(p.side)) +
-                   "\", \"sessions\": " + std::to_string(result.sessions) +
-                   ", \"wagered\": " + bacc::DollarsText(result.wagered) +
-                   ", \"net\": " + bacc::DollarsText(result.net) + ", \"edge\": " + edge +
-                   ", \"ruined\": " + std::to_string(result.ruined) +
-                   ", \"final_bankroll\": " + SpreadJson(result.finalBankroll) +
-                   ", \"max_drawdown\": " + bacc::DollarsText(result.medianMaxDrawdown);
+            bacc::LabResult result;
+            if (arguments.versus) {
+                bacc::LabParameters second = p;
+                second.system = *arguments.versus;
+                second.side = arguments.versusSide.value_or(p.side);
+                bacc::ComparisonResult both =
+                    bacc::RunComparison(p, second.system, second.side, progress.Control());
+                result = std::move(both.first);
+                json = StudyJson(arguments.decks, p, result) + ", \"versus\": {" +
+                       StudyJson(arguments.decks, second, both.second) +
+                       "}, \"difference\": " + ComparisonJson(both.difference);
+                hands += both.second.counts.hands;
+                result.interrupted = result.interrupted || both.second.interrupted;
+            } else {
+                result = bacc::RunLab(p, progress.Control());
+                json = StudyJson(arguments.decks, p, result);
+            }
             wasInterrupted = result.interrupted;
-            hands = result.counts.hands;
+            hands += result.counts.hands;
             if (curve.is_open()) {
                 bacc::WriteCurveCsv(curve, result.curve);
             }

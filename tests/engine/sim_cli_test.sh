@@ -81,12 +81,16 @@ expect_bad "to 1000000000000," --system flat --bankroll 1000000000000.01
 expect_bad "--curve" --system flat --sessions 20 --curve /dev/full
 check
 "$sim" --system flat --bankroll 1000000000000 --sessions 1 >/dev/null || fail "the largest bankroll was refused"
+expect_bad "bogus" --system flat --versus bogus
+expect_bad "--versus" --versus flat
+expect_bad "--versus-side" --system flat --versus-side player
 
 check
 help=$("$sim" --help); status=$?
 [ "$status" -eq 0 ] || fail "--help exited $status"
 for option in --decks --shoes --seed --threads --system --side --unit --bankroll --min --max \
-              --session-shoes --sessions --stop-win --stop-loss --curve --odds --counts --edge-report --help; do
+              --session-shoes --sessions --stop-win --stop-loss --versus --versus-side --curve --odds --counts \
+              --edge-report --help; do
   printf '%s' "$help" | grep -qF -- "$option" || fail "--help does not document $option"
 done
 
@@ -136,6 +140,31 @@ for number, line in enumerate(lines[1:], 1):
     assert len(fields) == 6 and int(fields[0]) == number, line
     values = [float(f) for f in fields[1:]]
     assert values == sorted(values), line
+PY
+
+# Two systems over the same shoes: the same output on any thread count; a system against itself
+# differs by exactly nothing, with no paired error.
+check
+versus=(--system paroli --side player --unit 5 --bankroll 400 --session-shoes 2 --sessions 120 --seed 21 \
+        --versus dalembert --versus-side banker)
+v1=$("$sim" "${versus[@]}" --threads 1 | untimed)
+[ -n "$v1" ] && [ "$v1" = "$("$sim" "${versus[@]}" --threads 3 | untimed)" ] || fail "comparison differs on 3 threads"
+check
+same=$("$sim" --system martingale --side follow --unit 5 --bankroll 300 --max 160 --sessions 200 --seed 6 \
+       --versus martingale --threads 2)
+python3 - "$same" "${v1}}" <<'PY' || fail "comparison JSON wrong: $same"
+import json, sys
+same, other = (json.loads(text) for text in sys.argv[1:])
+study = {k: v for k, v in same.items()
+         if k not in ("versus", "difference", "interrupted", "seconds", "hands_per_second", "threads")}
+assert same["versus"] == study, same["versus"]
+d = same["difference"]
+assert d["mean"] == 0 and d["se_paired"] == 0 and d["se_unpaired"] > 0, d
+assert d["ruin_rate"]["se_paired"] == 0 and d["max_drawdown"]["median"] == 0, d
+assert set(other["versus"]) == set(study) and other["versus"]["system"] == "dalembert"
+assert other["versus"]["side"] == "banker" and other["side"] == "player"
+f, s = other["net"], other["versus"]["net"]
+assert abs(other["difference"]["mean"] - (f - s) / other["sessions"]) < 1e-5, other["difference"]
 PY
 
 # The exact odds: a fresh 6-deck shoe to the last bit, and a composition of eights and nines.

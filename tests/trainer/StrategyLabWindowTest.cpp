@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -31,16 +32,43 @@ class StrategyLabWindowTest : public QObject {
         return found;
     }
 
+    // Where each control of the form stands, and any that is squeezed below its natural height.
+    static QString Layout(QWidget* window) {
+        QString text;
+        for (QWidget* control : window->findChildren<QWidget*>()) {
+            if (qobject_cast<QSpinBox*>(control) || qobject_cast<QComboBox*>(control) ||
+                qobject_cast<QPushButton*>(control)) {
+                const QRect place(control->mapTo(window, QPoint()), control->size());
+                text += QStringLiteral("%1 %2,%3 %4x%5%6\n")
+                            .arg(control->objectName())
+                            .arg(place.x())
+                            .arg(place.y())
+                            .arg(place.width())
+                            .arg(place.height())
+                            .arg(place.height() < control->sizeHint().height() ? " squeezed" : "");
+            }
+        }
+        return text;
+    }
+
 private slots:
     void aMartingaleStudyIsRunDrawnAndKept() {
         test::TempSettings settings;
+        // In the main window's client area, as the player sees it.
+        QMdiArea host;
+        host.resize(1366, 700);
+        host.show();
+        SetWindowHost(&host);
         StrategyLabWindow* lab = OpenStrategyLab();
         Find<QComboBox>(lab, "cboSystem")->setCurrentIndex(1); // Martingale
         Find<QSpinBox>(lab, "spnSessions")->setValue(400);
         Find<QSpinBox>(lab, "spnMaximum")->setValue(500);
+        Find<QSpinBox>(lab, "spnSeed")->setValue(12345);
         QSignalSpy finished(lab, &StrategyLabWindow::Finished);
         QTest::mouseClick(Find<QPushButton>(lab, "cmdRun"), Qt::LeftButton);
         QVERIFY(!Find<QPushButton>(lab, "cmdRun")->isEnabled());
+        const QString running = Layout(lab);
+        QVERIFY2(!running.contains(QStringLiteral("squeezed")), qPrintable(running));
         // The window's own thread keeps turning while the sessions are played.
         QElapsedTimer clock;
         clock.start();
@@ -65,6 +93,16 @@ private slots:
         }
         QCOMPARE(bands, 2);
         QCOMPARE(series.size(), 2 + 5 + 1); // two bands, five single sessions, the median
+        // However long the summary, every control keeps its place and its full height.
+        QTest::qWait(50);
+        QCOMPARE(Layout(lab), running);
+
+        // A new study takes the old chart away at once.
+        QTest::mouseClick(Find<QPushButton>(lab, "cmdRun"), Qt::LeftButton);
+        for (QAbstractSeries* old : Find<QChartView>(lab, "chtBankroll")->chart()->series()) {
+            QVERIFY(!old->isVisible());
+        }
+        QVERIFY(finished.wait(20000));
 
         QTemporaryDir dir;
         const QString csv = dir.filePath(QStringLiteral("study.csv"));
@@ -84,6 +122,42 @@ private slots:
         lab = OpenStrategyLab();
         QCOMPARE(Find<QComboBox>(lab, "cboSystem")->currentIndex(), 1);
         QCOMPARE(Find<QSpinBox>(lab, "spnMaximum")->value(), 500);
+        QCOMPARE(Find<QSpinBox>(lab, "spnSeed")->value(), 12345);
+        lab->Frame()->close();
+        SetWindowHost(nullptr);
+    }
+
+    // A second system over the same shoes: both bands and medians are drawn and the sessions paired.
+    void aSecondSystemIsComparedOnTheSameShoes() {
+        test::TempSettings settings;
+        StrategyLabWindow* lab = OpenStrategyLab();
+        Find<QComboBox>(lab, "cboSystem")->setCurrentIndex(1); // Martingale
+        Find<QSpinBox>(lab, "spnSessions")->setValue(300);
+        Find<QSpinBox>(lab, "spnSeed")->setValue(77);
+        QVERIFY(!Find<QComboBox>(lab, "cboVersusSide")->isEnabled());
+        Find<QComboBox>(lab, "cboVersusSystem")->setCurrentIndex(1); // Flat
+        QVERIFY(Find<QComboBox>(lab, "cboVersusSide")->isEnabled());
+        QSignalSpy finished(lab, &StrategyLabWindow::Finished);
+        QTest::mouseClick(Find<QPushButton>(lab, "cmdRun"), Qt::LeftButton);
+        QVERIFY(finished.wait(20000));
+
+        const std::optional<Comparison>& comparison = lab->LastComparison();
+        QVERIFY(comparison);
+        QCOMPARE(comparison->pairs, std::uint64_t{300});
+        // Flat on Banker alone, on the seed typed: its sessions are the second study's.
+        LabParameters flat = lab->Parameters();
+        flat.system = SystemKind::Flat;
+        flat.seed = 77;
+        const LabResult alone = RunLab(flat);
+        QCOMPARE(comparison->meanFinalBankroll.value,
+                 static_cast<double>(lab->LastResult().net - alone.net) / 300);
+        const auto series = Find<QChartView>(lab, "chtBankroll")->chart()->series();
+        QCOMPARE(series.size(), 2 * (2 + 1)); // each study's two bands and median
+        const QString summary = Find<QLabel>(lab, "lblSummary")->text();
+        QVERIFY(summary.contains(QStringLiteral("Mean final bankroll")));
+        QVERIFY(summary.contains(QStringLiteral("Flat on Banker")));
+        QCOMPARE(ReadIni(QStringLiteral("StrategyLab"), QStringLiteral("VersusSystem")),
+                 QStringLiteral(" 1"));
         lab->Frame()->close();
     }
 
