@@ -212,11 +212,11 @@ for run in "--threads 2" "--system paroli --sessions 100000000 --session-shoes 1
   # shellcheck disable=SC2086
   "$sim" --shoes 9999999999999999999 $run >/tmp/sim_int.$$ 2>/dev/null &
   pid=$!
-  # Interrupted once it has had half a second of processor time, however busy the machine is.
-  for _ in $(seq 200); do
+  # Interrupted once it has had a second of processor time, however busy the machine is.
+  for _ in $(seq 300); do
     sleep 0.1
     ticks=$(awk '{print $14 + $15}' "/proc/$pid/stat" 2>/dev/null || echo 0)
-    [ "$ticks" -ge $(( $(getconf CLK_TCK) / 2 )) ] && break
+    [ "$ticks" -ge "$(getconf CLK_TCK)" ] && break
   done
   kill -INT "$pid"
   wait "$pid"; status=$?
