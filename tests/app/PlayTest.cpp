@@ -312,17 +312,6 @@ private slots:
         QCOMPARE(Ink(thirdCard, CardAt(2), false), 0);
     }
 
-    void aCancelledShuffleChangesNothing() {
-        const QString board = Board();
-        boxes_.Clear();
-        boxes_.QueueAnswer(MsgResult::Cancel);
-        Press("maisyk");
-        QCOMPARE(boxes_.Texts(), QStringList{"Not at end of the shoe!"});
-        QCOMPARE(boxes_.Last().Buttons, MsgButtons::OkCancel);
-        QCOMPARE(TheShoe().NextCard, 2 + 4 + 6);
-        QCOMPARE(Board(), board);
-    }
-
     void ninetyHandsRunToTheEndOfTheShoe() {
         // The marking card came to the front with the last hand; the player goes back to the table.
         table_->activateWindow();

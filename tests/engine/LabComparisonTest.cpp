@@ -47,17 +47,20 @@ bacc::LabParameters FlatOnBanker() {
 }
 
 // Over the same shoes, flat Banker less flat Player is 19.50 on each Banker hand and -20 on each
-// Player hand, exactly: the plain run of the same seed counts them. Opposite bets are negatively
-// correlated, so pairing widens the error here.
+// Player hand, exactly, and a tie wagers nothing: the plain run of the same seed counts them. Opposite
+// bets are negatively correlated, so pairing widens the error here.
 TEST(RunComparison, PlaysBothSystemsOnTheSameShoes) {
     const bacc::ComparisonResult r = bacc::RunComparison(FlatOnBanker(), SystemKind::Flat, BetSide::Player);
     const bacc::PlainResult plain = bacc::RunShoes({8, 120, 5, 1});
     ASSERT_EQ(r.difference.pairs, 60u);
     EXPECT_EQ(r.first.counts, plain.counts);
     EXPECT_EQ(r.second.counts, plain.counts);
-    const double total =
-        1950.0 * static_cast<double>(plain.counts.banker) - 2000.0 * static_cast<double>(plain.counts.player);
-    EXPECT_NEAR(r.difference.meanFinalBankroll.value, total / 60, 1e-9);
+    const auto banker = static_cast<bacc::Cents>(plain.counts.banker);
+    const auto player = static_cast<bacc::Cents>(plain.counts.player);
+    EXPECT_EQ(r.first.net, banker * 950 - player * 1000);
+    EXPECT_EQ(r.first.wagered, (banker + player) * 1000);
+    EXPECT_NEAR(r.difference.meanFinalBankroll.value, static_cast<double>(banker * 1950 - player * 2000) / 60,
+                1e-9);
     EXPECT_GT(r.difference.meanFinalBankroll.sePaired, r.difference.meanFinalBankroll.seUnpaired);
 }
 

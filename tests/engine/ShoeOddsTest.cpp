@@ -108,20 +108,6 @@ TEST(ShoeOdds, SmallShoesMatchEveryCardSequence) {
     }
 }
 
-TEST(ShoeOdds, ShoesMissingValuesMatchTheEnumerator) {
-    const std::vector<ValueCounts> shoes{
-        {0, 32, 32, 32, 32, 32, 32, 32, 32, 32}, // no tens or court cards
-        {128, 32, 32, 32, 32, 0, 32, 32, 0, 0},  // no fives, eights or nines
-        {10, 0, 0, 0, 0, 0, 0, 0, 0, 7},         // tens and nines only
-        {40, 0, 0, 0, 0, 0, 0, 0, 0, 0},         // a sure tie
-        {0, 0, 0, 0, 0, 0, 0, 0, 0, 6},          // two natural nines
-        {1, 0, 0, 0, 0, 0, 7, 0, 0, 0},          // seven sixes and a ten
-    };
-    for (const ValueCounts& shoe : shoes) {
-        ExpectMatches(ExactOdds(shoe), exact::Enumerator(shoe).Run());
-    }
-}
-
 TEST(ShoeOdds, TooFewOrImpossibleCardsGiveNoOdds) {
     const ValueCounts shoes[] = {{}, {5}, {1, 1, 1, 1, 1}, {10, -1}, {3000}}; // unnamed values: none
     for (const ValueCounts& shoe : shoes) {

@@ -75,24 +75,6 @@ void ExpectSame(const LabResult& a, const LabResult& b) {
     EXPECT_EQ(a.paths, b.paths);
 }
 
-// Each session's shoes are the shoes s * K + 1 .. s * K + K of the plain run: flat bets on the Banker
-// with a bankroll that cannot run out win 95 % on every Banker hand and lose on every Player hand.
-TEST(Lab, FlatBankerNetAndWageredFollowFromTheHands) {
-    LabParameters p;
-    p.sessions = 40;
-    p.shoesPerSession = 3;
-    p.bankroll = 100'000'000;
-    p.seed = 5;
-    p.threads = 2;
-    const LabResult lab = bacc::RunLab(p);
-    const bacc::PlainResult plain = bacc::RunShoes({8, 120, 5, 1});
-    EXPECT_EQ(lab.counts, plain.counts);
-    EXPECT_EQ(lab.net,
-              static_cast<Cents>(plain.counts.banker) * 950 - static_cast<Cents>(plain.counts.player) * 1000);
-    EXPECT_EQ(lab.wagered, static_cast<Cents>(plain.counts.banker + plain.counts.player) * 1000);
-    EXPECT_EQ(lab.ruined, 0u);
-}
-
 // The curve's percentiles, checked against nearest ranks of the kept paths of every session: less than
 // one bucket off, the bucket being the narrowest power of two cents in which the hand's bankrolls fit
 // the buckets allowed. A session that has ended keeps its final bankroll in the curve. One thread or

@@ -1,7 +1,6 @@
 // The cards-dealt list and count as the shoe fills them: switched off and on in mid-shoe, closed by the
 // user, and laid out so that whole lines show. The lines themselves are the engine's (ShoeTest).
 #include "CardsDealtWindow.h"
-#include "IniFile.h"
 #include "Options.h"
 #include "Shoe.h"
 #include "TempSettings.h"
@@ -121,8 +120,6 @@ private slots:
         first->Frame()->move(40, 20);
         first->Frame()->close();
         QVERIFY(!Windows().ListWindow());
-        QCOMPARE(ReadIni("frmCardsDealt", "Left"), QStringLiteral(" 600"));
-        QCOMPARE(ReadIni("frmCardsDealt", "Top"), QStringLiteral(" 300"));
         // The next card re-creates the window at its saved place with the whole shoe.
         TheShoe().DealHand();
         QVERIFY(Windows().ListWindow() != first);

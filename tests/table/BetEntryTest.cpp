@@ -127,7 +127,7 @@ private slots:
         OpenTableWith(1000, 1000);
         test::FastPause clock;
         QVERIFY(!table->duokkortos->isEnabled()); // nothing to deal before the first shuffle
-        table->maisyk_Click();
+        table->maisyk->click();
         // The new shoe's marking card opened beside the table.
         QApplication::processEvents();
         QApplication::setActiveWindow(table);
@@ -137,7 +137,7 @@ private slots:
             messages->Clear();
             Type("HandsAtaTime", typed);
             FocusOn(table->txtSetFocus); // left again without a change
-            table->duokkortos_Click();
+            table->duokkortos->click();
             QCOMPARE(messages->Texts(), QStringList(3, QStringLiteral("Hands At a Time must be 1 to 90")));
             QCOMPARE(TheMarking().HandNumber, 0);
             QCOMPARE(Box("HandsAtaTime")->Digits(), typed);

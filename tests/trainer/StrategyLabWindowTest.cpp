@@ -195,7 +195,7 @@ private slots:
         Find<QSpinBox>(lab, "spnSessions")->setValue(200'000);
         Find<QSpinBox>(lab, "spnSessionShoes")->setValue(10);
         QSignalSpy finished(lab, &StrategyLabWindow::Finished);
-        lab->cmdRun_Click();
+        QTest::mouseClick(Find<QPushButton>(lab, "cmdRun"), Qt::LeftButton);
         QTest::qWait(100);
         QTest::mouseClick(Find<QPushButton>(lab, "cmdCancel"), Qt::LeftButton);
         QVERIFY(finished.wait(10000));
