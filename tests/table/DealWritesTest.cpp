@@ -1,5 +1,5 @@
-// A game killed at any moment of its deals leaves every seat's turnover at hands x stake: a hand's
-// statistics are one replacement of the settings file.
+// A hand's statistics are one write of the settings file: a deal of many hands replaces it once a hand,
+// and a game killed at any moment of its deals leaves every seat's turnover at hands x stake.
 #include "FastPause.h"
 #include "IniFile.h"
 #include "NumberText.h"
@@ -7,9 +7,13 @@
 #include "TableWindow.h"
 #include "TempSettings.h"
 
+#include <sys/inotify.h>
 #include <thread>
+#include <unistd.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -60,6 +64,32 @@ class DealWritesTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void aHandIsOneReplacementOfTheFile() {
+        test::TempSettings settings;
+        test::RecordingPresenter boxes;
+        test::FastPause clock;
+        TableWindow* table = OpenTable();
+        const int watcher = inotify_init1(IN_NONBLOCK);
+        QVERIFY(inotify_add_watch(watcher, QFileInfo(IniPath()).absolutePath().toLocal8Bit().constData(),
+                                  IN_MOVED_FROM | IN_MOVED_TO) >= 0); // never two alike in a row
+        const long long hands = StoredWhole("ShoesHandsPlayed", "Hands");
+        ShuffleBetAndDeal(table, 10);
+        QCOMPARE(StoredWhole("ShoesHandsPlayed", "Hands"), hands + 10);
+        int replaced = 0;
+        alignas(inotify_event) char events[16384];
+        for (ssize_t got; (got = read(watcher, events, sizeof events)) > 0;) {
+            for (char* at = events; at < events + got;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(at);
+                replaced +=
+                    (event->mask & IN_MOVED_TO) != 0 && QByteArray(event->name) == "BACCARAT.INI" ? 1 : 0;
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        close(watcher);
+        QCOMPARE(replaced, 10);
+        table->close();
+    }
+
     void aKilledDealLeavesTurnoverAtHandsTimesStake() {
         test::TempSettings settings;
         for (const char* seat : {"Player1Stats", "Player2Stats"}) {
