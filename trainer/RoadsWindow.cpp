@@ -368,7 +368,8 @@ void RoadsWindow::ShowRoads() {
     trends_ = WeighTrends(roads_);
     board_->Relayout();
     const bool decided = trends_.Decided > 0;
-    decided_->setText(QStringLiteral("Chance in %1 hands").arg(trends_.Decided));
+    decided_->setText(trends_.Decided == 1 ? QStringLiteral("Chance in 1 hand")
+                                           : QStringLiteral("Chance in %1 hands").arg(trends_.Decided));
     const QString none = QStringLiteral("-");
     const QString runTip =
         decided ? QStringLiteral(
