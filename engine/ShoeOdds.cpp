@@ -281,7 +281,8 @@ template <typename Count> HandOdds CountedOdds(const ValueCounts& counts, int ca
     for (std::size_t v = 0; v < Values; ++v) {
         shoe[v] = shoe[v + Values] = n[v];
     }
-    // The shoe less one card x, twice over, for each x.
+    // The shoe less one card x, twice over, for each x. Rows are counted from these in whole: a
+    // correction of single elements between the writes and the reads of a row holds up the reads.
     std::array<std::array<Count, 2 * Values>, Values> lessOne;
     for (std::size_t x = 0; x < Values; ++x) {
         lessOne[x] = shoe;
@@ -317,10 +318,6 @@ template <typename Count> HandOdds CountedOdds(const ValueCounts& counts, int ca
         }
     }
 
-    // Per pair of totals (p, b), over the four-card deals: their weights S0 (dealt), and S1, their
-    // weights times how many of their four cards are x, at [p][x][b] (only where a card can be drawn:
-    // p and b below 8). By the symmetry of the two orders of each two cards, S1 is twice the weights
-    // of the deals whose Player's first card is x, plus twice those whose Banker's first card is x.
     // The Banker's cards left after the Player's pairs of total p: S0 n[v] less twice their cards v
     // (their weight counts each of its two cards once), twice over.
     std::array<std::array<Count, 2 * Values>, 8> left;
@@ -329,13 +326,16 @@ template <typename Count> HandOdds CountedOdds(const ValueCounts& counts, int ca
             left[p][v] = left[p][v + Values] = playerPairs[p] * n[v] - 2 * playerPair[p][v];
         }
     }
+    // Per pair of totals (p, b), over the four-card deals: their weights S0 (dealt), and S1, their
+    // weights times how many of their four cards are x, at [p][x][b] (only where a card can be drawn:
+    // p and b below 8). By the symmetry of the two orders of each two cards, S1 is twice the weights
+    // of the deals whose Player's first card is x, plus twice those whose Banker's first card is x.
     std::array<std::array<Count, Values>, Values> dealt{};
     std::array<std::array<std::array<Count, Values>, Values>, 8> s1;
     for (std::size_t p = 0; p < Values; ++p) {
-        // The Banker's pairs of total b once the Player's x and y are out: fewer by the pairs using x
-        // or y (each in both orders), more by those using both, which were taken off twice: in all
-        // the pairs of the shoe less twice those of one x and the shoe less that x, and the same for
-        // y, and twice [x + y = b].
+        // The Banker's pairs of total b once the Player's x and y are out: the shoe's pairs less
+        // those using x, twice (both orders) n[b - x] less a pair of two x counted once, the same for
+        // y, and the pair of x and y given back, as it was taken off twice.
         std::array<Count, Values> bankerPairs = pairsOfTotal;
         bankerPairs[p] += 2;
         for (std::size_t x = 0; x < Values; ++x) {
