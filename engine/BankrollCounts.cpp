@@ -59,28 +59,29 @@ void BankrollCounts::Cover(std::int64_t low, std::int64_t high, int shift) {
 }
 
 void BankrollCounts::AddAll(std::span<const Cents> values) {
-    std::size_t i = 0;
-    while (i < values.size()) {
-        const int shift = shift_;
-        const std::int64_t base = base_;
-        const auto size = static_cast<std::uint64_t>(buckets_.size());
-        const auto within = (std::uint64_t{1} << shift) - 1;
-        Bucket* buckets = buckets_.data();
-        const std::size_t first = i;
-        for (; i < values.size(); ++i) {
-            const Cents value = values[i];
-            const auto at = static_cast<std::uint64_t>((value >> shift) - base);
-            if (at >= size) {
-                break;
-            }
-            ++buckets[at].count;
-            buckets[at].offset += static_cast<std::uint64_t>(value) & within;
-        }
-        total_ += i - first;
-        if (i < values.size()) {
-            Add(values[i++]); // makes room, widening the buckets if it must
-        }
+    if (values.empty()) {
+        return;
     }
+    // Room is made for the lowest and the highest value at once, so that the loop below never checks.
+    Cents low = values[0];
+    Cents high = values[0];
+    for (const Cents value : values) {
+        low = std::min(low, value);
+        high = std::max(high, value);
+    }
+    if ((low >> shift_) < base_ || (high >> shift_) - base_ >= static_cast<std::int64_t>(buckets_.size())) {
+        Cover(low >> shift_, high >> shift_, shift_);
+    }
+    const int shift = shift_;
+    const std::int64_t base = base_;
+    const auto within = (std::uint64_t{1} << shift) - 1;
+    Bucket* buckets = buckets_.data();
+    for (const Cents value : values) {
+        Bucket& bucket = buckets[(value >> shift) - base];
+        ++bucket.count;
+        bucket.offset += static_cast<std::uint64_t>(value) & within;
+    }
+    total_ += values.size();
 }
 
 void BankrollCounts::Merge(const BankrollCounts& other) {

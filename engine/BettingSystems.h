@@ -99,64 +99,88 @@ public:
     WideCents Wagered() const { return wagered_; }
     // The bet on the table: its stake and spot ('B', 'P' or 'T'); stake 0 when none stands.
     Cents Stake() const { return stake_; }
-    char Spot() const { return spot_; }
+    char Spot() const { return static_cast<char>(spot_); }
     bool Standing() const { return stake_ > 0; }
 
 private:
-    char SpotForNextBet() const;
+    int SpotForNextBet() const;
+    // The stake of a bet of `units` at the current bankroll; below the minimum when the bankroll is
+    // ruined. Keeps the bankrolls over which the same units give the same stake.
+    Cents StakeFor(std::int64_t units);
 
     std::unique_ptr<BettingSystem> system_;
     bool flat_;
-    BetSide side_;
     TableLimits limits_;
     std::int64_t mostUnits_; // beyond this many units the stake would overflow
     std::int64_t units_;     // the system's next stake
     Cents bankroll_;
     WideCents wagered_ = 0;
     Cents stake_ = 0;
-    char spot_ = 'B';
-    char lastDecided_ = 0;
+    // Held as int: a char stored may alias anything, so the compiler would reload the shoe's state after
+    // every bet.
+    int spot_ = 'B';
+    int lastDecided_ = 0;
+    // The spot of the next bet after a Banker (or no) decision, [0], and after a Player one, [1].
+    std::array<int, 2> spotAfter_{};
+    Cents win_ = 0; // what the standing bet wins over its stake
+    // keptUnits_ units stake keptStake_ at every bankroll from keptFrom_ to keptTo_.
+    std::int64_t keptUnits_ = -1;
+    Cents keptStake_ = 0;
+    Cents keptDollars_ = 0;
+    Cents keptFrom_ = 1;
+    Cents keptTo_ = 0;
 };
 
 // Inline: called for every hand of a simulated session.
-inline char Bettor::SpotForNextBet() const {
-    switch (side_) {
-    case BetSide::Banker:
-        return 'B';
-    case BetSide::Player:
-        return 'P';
-    case BetSide::Tie:
-        return 'T';
-    case BetSide::Follow:
-        return lastDecided_ == 'P' ? 'P' : 'B';
-    case BetSide::Opposite:
-        return lastDecided_ == 'P' ? 'B' : 'P';
-    }
-    return 'B';
+inline int Bettor::SpotForNextBet() const {
+    return spotAfter_[lastDecided_ == 'P'];
 }
 
-inline bool Bettor::PlaceBet() {
-    if (stake_ > 0) {
-        return true;
-    }
-    const std::int64_t units = units_;
+inline Cents Bettor::StakeFor(std::int64_t units) {
     Cents stake = units >= mostUnits_ ? std::numeric_limits<Cents>::max() : units * limits_.unit;
     stake = std::max(stake, limits_.minimum);
     if (limits_.maximum > 0) {
         stake = std::min(stake, limits_.maximum);
     }
+    const Cents wanted = stake;
     if (stake > bankroll_) {
         stake = bankroll_ / CentsPerDollar * CentsPerDollar;
     }
     // However far a bankroll grows, a win of 8 to 1 still fits in Cents; far beyond any real bankroll.
     stake = std::min(stake,
                      (std::numeric_limits<Cents>::max() - bankroll_) / 8 / CentsPerDollar * CentsPerDollar);
-    if (stake < limits_.minimum || stake <= 0) {
-        return false;
+    // A whole-dollar stake that is neither cut nor refused stays the same while the bankroll covers it
+    // and a win of 8 to 1 fits: up to max - 8 * stake.
+    if (stake == wanted && stake >= limits_.minimum && stake > 0 && stake % CentsPerDollar == 0 &&
+        stake <= std::numeric_limits<Cents>::max() / 9) {
+        keptUnits_ = units;
+        keptStake_ = stake;
+        keptDollars_ = stake / CentsPerDollar;
+        keptFrom_ = stake;
+        keptTo_ = std::numeric_limits<Cents>::max() - 8 * stake;
     }
-    stake_ = stake;
-    spot_ = SpotForNextBet();
-    wagered_ += stake;
+    return stake;
+}
+
+inline bool Bettor::PlaceBet() {
+    if (stake_ > 0) {
+        return true;
+    }
+    const int spot = SpotForNextBet();
+    if (units_ == keptUnits_ && bankroll_ >= keptFrom_ && bankroll_ <= keptTo_) {
+        // The common case: the same stake as last time, neither cut nor refused.
+        stake_ = keptStake_;
+        win_ = keptDollars_ * PaysCents(static_cast<char>(spot));
+    } else {
+        const Cents stake = StakeFor(units_);
+        if (stake < limits_.minimum || stake <= 0) {
+            return false;
+        }
+        stake_ = stake;
+        win_ = Winnings(static_cast<char>(spot), stake);
+    }
+    spot_ = spot;
+    wagered_ += stake_;
     return true;
 }
 
@@ -167,7 +191,7 @@ inline bool Bettor::Settle(char result) {
     }
     // Arithmetic rather than a choice: won is a coin flip to a branch predictor.
     const bool won = result == spot_;
-    bankroll_ += static_cast<Cents>(won) * (Winnings(spot_, stake_) + stake_) - stake_;
+    bankroll_ += static_cast<Cents>(won) * (win_ + stake_) - stake_;
     // Flat betting, the most studied, skips the call: its stake never changes.
     units_ = flat_ ? units_ : system_->Record(won);
     stake_ = 0;
