@@ -198,32 +198,4 @@ std::unique_ptr<BettingSystem> MakeSystem(SystemKind kind) {
     return std::make_unique<Flat>();
 }
 
-Bettor::Bettor(SystemKind kind, BetSide side, TableLimits limits, Cents bankroll)
-    : system_(MakeSystem(kind)), flat_(kind == SystemKind::Flat), limits_(limits),
-      mostUnits_(std::numeric_limits<Cents>::max() / std::max<Cents>(limits.unit, 1)),
-      units_(system_->Units()), bankroll_(bankroll) {
-    switch (side) {
-    case BetSide::Banker:
-        spotAfter_ = {'B', 'B'};
-        break;
-    case BetSide::Player:
-        spotAfter_ = {'P', 'P'};
-        break;
-    case BetSide::Tie:
-        spotAfter_ = {'T', 'T'};
-        break;
-    case BetSide::Follow:
-        spotAfter_ = {'B', 'P'};
-        break;
-    case BetSide::Opposite:
-        spotAfter_ = {'P', 'B'};
-        break;
-    }
-}
-
-void Bettor::TakeBack() {
-    wagered_ -= stake_;
-    stake_ = 0;
-}
-
 } // namespace bacc

@@ -10,10 +10,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <memory_resource>
 #include <mutex>
 #include <ostream>
 #include <sys/mman.h>
 #include <thread>
+#include <type_traits>
 
 namespace bacc {
 
@@ -153,10 +155,19 @@ struct SessionOutcome {
 
 // Plays session `session` to its end; false when cancelled first. row, when given, receives the
 // bankroll after each of the first rowLength hands; path the whole session.
-bool PlaySession(const LabParameters& p, std::uint64_t session, ValueShoe& shoe, const RunControl& control,
-                 std::atomic<std::uint64_t>& shoesDone, Cents* row, int rowLength, std::vector<Cents>* path,
-                 SessionOutcome& out) {
-    Bettor bettor(p.system, p.side, p.limits, p.bankroll);
+template <typename SessionBettor> SessionBettor MakeBettor(const LabParameters& p) {
+    if constexpr (std::is_same_v<SessionBettor, FlatBettor>) {
+        return FlatBettor(p.side, p.limits, p.bankroll);
+    } else {
+        return Bettor(p.system, p.side, p.limits, p.bankroll);
+    }
+}
+
+template <typename SessionBettor>
+[[gnu::noinline]] bool PlaySession(const LabParameters& p, std::uint64_t session, ValueShoe& shoe,
+                                   const RunControl& control, std::atomic<std::uint64_t>& shoesDone,
+                                   Cents* row, int rowLength, std::vector<Cents>* path, SessionOutcome& out) {
+    SessionBettor bettor = MakeBettor<SessionBettor>(p);
     const auto shoes = static_cast<std::uint64_t>(p.shoesPerSession);
     Cents peak = p.bankroll;
     Cents drawdown = 0;
@@ -215,40 +226,72 @@ bool PlaySession(const LabParameters& p, std::uint64_t session, ValueShoe& shoe,
     return true;
 }
 
-// The bankrolls a thread keeps before counting them into the curve (8 MiB): a thousand sessions or more
-// at a time, so that each hand's buckets are fetched into the cache once for many bankrolls.
-constexpr std::size_t CurveBatchCells = std::size_t{1} << 20;
+// The bankrolls a thread keeps before counting them into the curve (2 MiB): hundreds of sessions at a
+// time, so that each hand's buckets are fetched into the cache once for many bankrolls, while a block of
+// the batch still fits the nearest cache.
+constexpr std::size_t CurveBatchCells = std::size_t{1} << 18;
 // A batch is laid out in blocks of this many hands (one cache line of bankrolls): block b holds hands
 // 8b .. 8b + 7 of every session of the batch, one session after another, so that counting reads each
 // block front to back and adds its bankrolls to eight hands' buckets only.
 constexpr int CurveBlockHands = 8;
 
-// Cells of a large buffer, left unset, in memory the kernel may back with huge pages: a buffer touched
-// page by page otherwise costs a page fault for every 4 KiB.
-class LargeCells {
+// Memory handed out from large blocks the kernel may back with huge pages, and given back only when the
+// resource goes: a curve's buckets and batch are touched page by page otherwise, at the cost of a page
+// fault for every 4 KiB of them.
+class HugePageMemory : public std::pmr::memory_resource {
 public:
-    explicit LargeCells(std::size_t count) {
-        constexpr std::size_t HugePage = std::size_t{2} << 20;
-        const std::size_t bytes = (count * sizeof(Cents) + HugePage - 1) / HugePage * HugePage;
-        cells_.reset(static_cast<Cents*>(std::aligned_alloc(HugePage, std::max(bytes, HugePage))));
-        if (!cells_) {
-            throw std::bad_alloc();
+    HugePageMemory() = default;
+    HugePageMemory(const HugePageMemory&) = delete;
+    HugePageMemory& operator=(const HugePageMemory&) = delete;
+    ~HugePageMemory() override {
+        for (void* block : blocks_) {
+            std::free(block);
         }
-        madvise(cells_.get(), bytes, MADV_HUGEPAGE); // only advice: without it the pages are small
     }
-    Cents* data() const { return cells_.get(); }
 
 private:
-    struct Free {
-        void operator()(Cents* cells) const { std::free(cells); }
-    };
-    std::unique_ptr<Cents[], Free> cells_;
+    static constexpr std::size_t HugePage = std::size_t{2} << 20;
+    static constexpr std::size_t BlockBytes = 8 * HugePage;
+
+    void* do_allocate(std::size_t bytes, std::size_t alignment) override {
+        std::size_t at = (used_ + alignment - 1) / alignment * alignment;
+        if (blocks_.empty() || at + bytes > size_) {
+            size_ = std::max(BlockBytes, (bytes + HugePage - 1) / HugePage * HugePage);
+            void* block = std::aligned_alloc(HugePage, size_);
+            if (!block) {
+                throw std::bad_alloc();
+            }
+            blocks_.push_back(block);
+            madvise(block, size_, MADV_HUGEPAGE); // only advice: without it the pages are small
+            at = 0;
+        }
+        used_ = at + bytes;
+        return static_cast<char*>(blocks_.back()) + at;
+    }
+    void do_deallocate(void*, std::size_t, std::size_t) override {}
+    bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override {
+        return this == &other;
+    }
+
+    std::vector<void*> blocks_;
+    std::size_t size_ = 0;
+    std::size_t used_ = 0;
 };
 
 // A thread's share of the curve: per hand index, the bankrolls of its sessions still playing then, and
 // the final bankrolls of its sessions that ended after exactly that many hands.
 struct CurveShare {
+    HugePageMemory memory;
+    // Buckets given back as a hand's counts widen are reused from here.
+    std::pmr::unsynchronized_pool_resource buckets{{0, 16384}, &memory};
     std::vector<BankrollCounts> live, endedAt;
+
+    // Counts for hand indexes up to `hands` - 1.
+    void Grow(std::vector<BankrollCounts>& counts, std::size_t hands, int most) {
+        while (counts.size() < hands) {
+            counts.emplace_back(most, &buckets);
+        }
+    }
 };
 
 // The bankrolls of a thread's finished sessions, counted into its share of the curve a batch at a time.
@@ -256,14 +299,14 @@ struct CurveShare {
 // is copied into the batch's blocks when the session ends.
 class CurveRows {
 public:
-    CurveRows(int rowLength, int buckets, std::uint64_t chunk)
+    CurveRows(int rowLength, int buckets, std::uint64_t chunk, CurveShare& share)
         : rowLength_(rowLength), buckets_(buckets),
           blocks_((rowLength + CurveBlockHands - 1) / CurveBlockHands) {
         if (rowLength_ > 0) {
             const std::size_t paddedRow = static_cast<std::size_t>(blocks_) * CurveBlockHands;
             fullAt_ = std::max<std::size_t>(CurveBatchCells / paddedRow, 1);
             slots_ = fullAt_ + static_cast<std::size_t>(chunk);
-            batch_ = std::make_unique<LargeCells>(paddedRow * slots_);
+            batch_ = static_cast<Cents*>(share.memory.allocate(paddedRow * slots_ * sizeof(Cents), 64));
             row_.resize(paddedRow);
         }
     }
@@ -280,7 +323,7 @@ public:
         const std::size_t length = std::min<std::uint64_t>(hands, static_cast<std::uint64_t>(rowLength_));
         const std::size_t slot = lengths_.size();
         const std::size_t blockStride = slots_ * CurveBlockHands;
-        Cents* into = batch_->data() + slot * CurveBlockHands;
+        Cents* into = batch_ + slot * CurveBlockHands;
         for (std::size_t at = 0; at < length; at += CurveBlockHands, into += blockStride) {
             std::memcpy(into, row_.data() + at, sizeof(Cents) * CurveBlockHands);
         }
@@ -299,26 +342,34 @@ public:
     }
 
     void CountInto(CurveShare& share) {
+        if (lengths_.empty()) {
+            return;
+        }
         std::size_t longest = 0;
         for (std::size_t i = 0; i < lengths_.size(); ++i) {
             const std::size_t length = lengths_[i];
             longest = std::max(longest, length);
             if (length < static_cast<std::size_t>(rowLength_)) {
-                if (share.endedAt.size() <= length) {
-                    share.endedAt.resize(length + 1, BankrollCounts(buckets_));
-                }
+                share.Grow(share.endedAt, length + 1, buckets_);
                 share.endedAt[length].Add(finals_[i]);
             }
         }
-        if (share.live.size() < longest) {
-            share.live.resize(longest, BankrollCounts(buckets_));
-        }
+        share.Grow(share.live, longest, buckets_);
         // Hand by hand within a block: the block's first hand brings it into the cache for the other seven,
-        // and the counts of one hand are added in one loop.
+        // and the counts of one hand are added in one loop, straight from the block while every session of
+        // the batch lasted that long.
+        const std::size_t shortest = *std::min_element(lengths_.begin(), lengths_.end());
         column_.resize(lengths_.size());
         for (std::size_t h = 0; h < longest; ++h) {
             const Cents* cell =
-                batch_->data() + (h / CurveBlockHands) * slots_ * CurveBlockHands + h % CurveBlockHands;
+                batch_ + (h / CurveBlockHands) * slots_ * CurveBlockHands + h % CurveBlockHands;
+            if (h + 1 < longest) {
+                share.live[h + 1].Prefetch(); // while this hand is counted
+            }
+            if (h < shortest) {
+                share.live[h].AddAll(cell, lengths_.size(), CurveBlockHands);
+                continue;
+            }
             std::size_t taken = 0;
             for (std::size_t i = 0; i < lengths_.size(); ++i, cell += CurveBlockHands) {
                 // Read whether or not the session lasted that long, kept only if it did.
@@ -337,7 +388,7 @@ private:
     int blocks_;
     std::size_t fullAt_ = 0; // sessions that make a batch
     std::size_t slots_ = 0;  // sessions a batch has room for
-    std::unique_ptr<LargeCells> batch_;
+    Cents* batch_ = nullptr; // in the share's memory
     std::vector<Cents> row_;
     std::vector<std::size_t> lengths_;
     std::vector<Cents> finals_;
@@ -428,7 +479,7 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
     RunOnThreads(
         threads, done, sessions * static_cast<std::uint64_t>(p.shoesPerSession), control, [&](unsigned t) {
             ValueShoe shoe(p.decks);
-            CurveRows rows(rowLength, buckets, chunk);
+            CurveRows rows(rowLength, buckets, chunk, shares[t]);
             for (bool more = true; more;) {
                 const std::uint64_t c = next.fetch_add(1, std::memory_order_relaxed);
                 if (c >= chunks) {
@@ -439,7 +490,12 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
                 for (std::uint64_t s = c * chunk; s < std::min(sessions, (c + 1) * chunk); ++s) {
                     SessionOutcome outcome;
                     std::vector<Cents>* path = s < pathCount ? &paths[s] : nullptr;
-                    if (!PlaySession(p, s, shoe, control, done, rows.Row(), rowLength, path, outcome)) {
+                    const bool played = p.system == SystemKind::Flat
+                                            ? PlaySession<FlatBettor>(p, s, shoe, control, done, rows.Row(),
+                                                                      rowLength, path, outcome)
+                                            : PlaySession<Bettor>(p, s, shoe, control, done, rows.Row(),
+                                                                  rowLength, path, outcome);
+                    if (!played) {
                         more = false;
                         break;
                     }
