@@ -11,7 +11,8 @@ namespace {
 constexpr std::int64_t FirstBuckets = 64;
 } // namespace
 
-BankrollCounts::BankrollCounts(int buckets) : most_(std::max(buckets, 2)) {}
+BankrollCounts::BankrollCounts(int buckets, std::pmr::memory_resource* memory)
+    : most_(std::max(buckets, 2)), buckets_(memory) {}
 
 std::pair<std::int64_t, std::int64_t> BankrollCounts::Used() const {
     if (total_ == 0) {
@@ -44,7 +45,7 @@ void BankrollCounts::Cover(std::int64_t low, std::int64_t high, int shift) {
     const std::int64_t size =
         span <= FirstBuckets / 2 && buckets_.empty() ? std::min(FirstBuckets, most_) : most_;
     const std::int64_t base = low - (size - span) / 2;
-    std::vector<Bucket> buckets(static_cast<std::size_t>(size));
+    std::pmr::vector<Bucket> buckets(static_cast<std::size_t>(size), buckets_.get_allocator());
     for (std::int64_t old = usedLow; old <= usedHigh; ++old) {
         const Bucket& from = buckets_[static_cast<std::size_t>(old - base_)];
         const std::int64_t to = old >> (shift - shift_);
@@ -58,17 +59,18 @@ void BankrollCounts::Cover(std::int64_t low, std::int64_t high, int shift) {
     shift_ = shift;
 }
 
-void BankrollCounts::AddAll(std::span<const Cents> values) {
+void BankrollCounts::AddAll(const Cents* values, std::size_t count, std::size_t stride) {
     std::size_t i = 0;
-    while (i < values.size()) {
+    while (i < count) {
+        // In locals, which stay in registers across the loop.
         const int shift = shift_;
         const std::int64_t base = base_;
         const auto size = static_cast<std::uint64_t>(buckets_.size());
         const auto within = (std::uint64_t{1} << shift) - 1;
         Bucket* buckets = buckets_.data();
         const std::size_t first = i;
-        for (; i < values.size(); ++i) {
-            const Cents value = values[i];
+        for (; i < count; ++i) {
+            const Cents value = values[i * stride];
             const auto at = static_cast<std::uint64_t>((value >> shift) - base);
             if (at >= size) {
                 break;
@@ -77,8 +79,16 @@ void BankrollCounts::AddAll(std::span<const Cents> values) {
             buckets[at].offset += static_cast<std::uint64_t>(value) & within;
         }
         total_ += i - first;
-        if (i < values.size()) {
-            Add(values[i++]); // makes room, widening the buckets if it must
+        if (i < count) {
+            // Room for all the values left at once: widening for each in turn would move the buckets
+            // again and again.
+            Cents low = values[i * stride];
+            Cents high = low;
+            for (std::size_t j = i; j < count; ++j) {
+                low = std::min(low, values[j * stride]);
+                high = std::max(high, values[j * stride]);
+            }
+            Cover(low >> shift_, high >> shift_, shift_);
         }
     }
 }

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory_resource>
 #include <span>
 #include <vector>
 
@@ -18,8 +19,9 @@ namespace bacc {
 
 class BankrollCounts {
 public:
-    // buckets: at most this many (at least 2).
-    explicit BankrollCounts(int buckets);
+    // buckets: at most this many (at least 2), kept in `memory`.
+    explicit BankrollCounts(int buckets,
+                            std::pmr::memory_resource* memory = std::pmr::get_default_resource());
 
     void Add(Cents value) {
         std::int64_t at = (value >> shift_) - base_;
@@ -33,8 +35,19 @@ public:
         ++total_;
     }
     // The same as Add for each value, in a loop that keeps the buckets' place in registers.
-    void AddAll(std::span<const Cents> values);
+    void AddAll(std::span<const Cents> values) { AddAll(values.data(), values.size(), 1); }
+    // The same for `count` values `stride` cells apart.
+    void AddAll(const Cents* values, std::size_t count, std::size_t stride);
     void Merge(const BankrollCounts& other);
+
+    // Asks for the buckets to be brought into the cache, ahead of an AddAll.
+    void Prefetch() const {
+        const char* at = reinterpret_cast<const char*>(buckets_.data());
+        const char* end = at + buckets_.size() * sizeof(Bucket);
+        for (; at < end; at += 64) {
+            __builtin_prefetch(at, 1);
+        }
+    }
 
     std::uint64_t Total() const { return total_; }
     // The width of a bucket: 2^Shift() cents.
@@ -62,7 +75,7 @@ private:
     int shift_ = 0;
     std::int64_t base_ = 0; // the bucket of buckets_[0]
     std::uint64_t total_ = 0;
-    std::vector<Bucket> buckets_;
+    std::pmr::vector<Bucket> buckets_;
 };
 
 } // namespace bacc

@@ -198,14 +198,4 @@ std::unique_ptr<BettingSystem> MakeSystem(SystemKind kind) {
     return std::make_unique<Flat>();
 }
 
-Bettor::Bettor(SystemKind kind, BetSide side, TableLimits limits, Cents bankroll)
-    : system_(MakeSystem(kind)), flat_(kind == SystemKind::Flat), side_(side), limits_(limits),
-      mostUnits_(std::numeric_limits<Cents>::max() / std::max<Cents>(limits.unit, 1)),
-      units_(system_->Units()), bankroll_(bankroll) {}
-
-void Bettor::TakeBack() {
-    wagered_ -= stake_;
-    stake_ = 0;
-}
-
 } // namespace bacc

@@ -99,64 +99,231 @@ public:
     WideCents Wagered() const { return wagered_; }
     // The bet on the table: its stake and spot ('B', 'P' or 'T'); stake 0 when none stands.
     Cents Stake() const { return stake_; }
-    char Spot() const { return spot_; }
+    char Spot() const { return static_cast<char>(spot_); }
     bool Standing() const { return stake_ > 0; }
 
 private:
-    char SpotForNextBet() const;
+    int SpotForNextBet() const;
+    // The stake of a bet of `units` at the current bankroll; below the minimum when the bankroll is
+    // ruined. Keeps the bankrolls over which the same units give the same stake.
+    Cents StakeFor(std::int64_t units);
 
     std::unique_ptr<BettingSystem> system_;
     bool flat_;
-    BetSide side_;
     TableLimits limits_;
     std::int64_t mostUnits_; // beyond this many units the stake would overflow
     std::int64_t units_;     // the system's next stake
     Cents bankroll_;
     WideCents wagered_ = 0;
     Cents stake_ = 0;
-    char spot_ = 'B';
-    char lastDecided_ = 0;
+    // Held as int: a char stored may alias anything, so the compiler would reload the shoe's state after
+    // every bet.
+    int spot_ = 'B';
+    int lastDecided_ = 0;
+    // The spot of the next bet after a Banker (or no) decision, [0], and after a Player one, [1].
+    std::array<int, 2> spotAfter_{};
+    Cents win_ = 0; // what the standing bet wins over its stake
+    // keptUnits_ units stake keptStake_ at every bankroll from keptFrom_ to keptTo_.
+    std::int64_t keptUnits_ = -1;
+    Cents keptStake_ = 0;
+    Cents keptDollars_ = 0;
+    Cents keptFrom_ = 1;
+    Cents keptTo_ = 0;
 };
 
-// Inline: called for every hand of a simulated session.
-inline char Bettor::SpotForNextBet() const {
-    switch (side_) {
-    case BetSide::Banker:
-        return 'B';
-    case BetSide::Player:
-        return 'P';
-    case BetSide::Tie:
-        return 'T';
-    case BetSide::Follow:
-        return lastDecided_ == 'P' ? 'P' : 'B';
-    case BetSide::Opposite:
-        return lastDecided_ == 'P' ? 'B' : 'P';
+// Flat betting's bets: the same bets, bankroll and wagered money as Bettor(SystemKind::Flat, ...), in
+// fewer steps a hand. While the bankroll covers the stake (and a win of 8 to 1 still fits), the stake
+// is the same every bet, so what each result does to the bankroll after each last decision is worked out
+// once; a short bankroll takes Bettor's way of cutting the stake.
+class FlatBettor {
+public:
+    FlatBettor(BetSide side, TableLimits limits, Cents bankroll);
+
+    bool PlaceBet();
+    bool Settle(char result);
+    void TakeBack() {
+        if (stake_ == full_) {
+            --fullBets_;
+        } else {
+            wagered_ -= stake_;
+        }
+        stake_ = 0;
     }
-    return 'B';
+
+    Cents Bankroll() const { return bankroll_; }
+    WideCents Wagered() const { return wagered_ + static_cast<WideCents>(fullBets_) * full_; }
+
+private:
+    // Results 'B', 'P' and 'T' as 1, 0 and 2.
+    static int Index(char result) { return (result >> 1) & 3; }
+
+    TableLimits limits_;
+    Cents full_;   // the stake while the bankroll lies within full_ .. fullTo_
+    Cents fullTo_; // -1: the stake is always worked out
+    // Per last decision (0: Banker or none, 1: Player) and result: what a bet of the full stake on the
+    // spot then bet on does to the bankroll, and whether it was decided.
+    std::array<std::array<Cents, 4>, 2> fullChange_{};
+    std::array<std::array<bool, 4>, 2> decides_{};
+    std::array<int, 2> spotAfter_{};
+    Cents bankroll_;
+    std::int64_t fullBets_ = 0; // bets of the full stake, not in wagered_
+    WideCents wagered_ = 0;
+    Cents stake_ = 0;    // the bet standing, 0 when none
+    int lastPlayer_ = 0; // the last decision was the Player's
+};
+
+inline FlatBettor::FlatBettor(BetSide side, TableLimits limits, Cents bankroll)
+    : limits_(limits), bankroll_(bankroll) {
+    Cents stake = std::max(limits.unit, limits.minimum);
+    if (limits.maximum > 0) {
+        stake = std::min(stake, limits.maximum);
+    }
+    full_ = stake;
+    const bool whole = full_ >= limits.minimum && full_ > 0 && full_ % CentsPerDollar == 0 &&
+                       full_ <= std::numeric_limits<Cents>::max() / 9;
+    fullTo_ = whole ? std::numeric_limits<Cents>::max() - 8 * full_ : -1;
+    const char after[5][2] = {{'B', 'B'}, {'P', 'P'}, {'T', 'T'}, {'B', 'P'}, {'P', 'B'}};
+    for (int last = 0; last < 2; ++last) {
+        const char spot = after[static_cast<int>(side)][last];
+        spotAfter_[static_cast<std::size_t>(last)] = spot;
+        for (const char result : {'B', 'P', 'T'}) {
+            const bool decided = result != 'T' || spot == 'T';
+            const auto at = static_cast<std::size_t>(Index(result));
+            decides_[static_cast<std::size_t>(last)][at] = decided;
+            fullChange_[static_cast<std::size_t>(last)][at] =
+                !decided ? 0 : (result == spot ? Winnings(spot, full_) : -full_);
+        }
+    }
 }
 
-inline bool Bettor::PlaceBet() {
+// Written without branches on the cards: whether the last hand was a tie, or the Player's, is a coin
+// flip to a branch predictor.
+inline bool FlatBettor::PlaceBet() {
+    const bool covered = (bankroll_ >= full_) & (bankroll_ <= fullTo_);
+    if ((stake_ == full_) | ((stake_ == 0) & covered)) {
+        fullBets_ += stake_ == 0;
+        stake_ = full_;
+        return true;
+    }
     if (stake_ > 0) {
         return true;
     }
-    const std::int64_t units = units_;
-    Cents stake = units >= mostUnits_ ? std::numeric_limits<Cents>::max() : units * limits_.unit;
-    stake = std::max(stake, limits_.minimum);
-    if (limits_.maximum > 0) {
-        stake = std::min(stake, limits_.maximum);
-    }
+    Cents stake = full_;
     if (stake > bankroll_) {
         stake = bankroll_ / CentsPerDollar * CentsPerDollar;
     }
-    // However far a bankroll grows, a win of 8 to 1 still fits in Cents; far beyond any real bankroll.
     stake = std::min(stake,
                      (std::numeric_limits<Cents>::max() - bankroll_) / 8 / CentsPerDollar * CentsPerDollar);
     if (stake < limits_.minimum || stake <= 0) {
         return false;
     }
     stake_ = stake;
-    spot_ = SpotForNextBet();
-    wagered_ += stake;
+    if (stake == full_) {
+        ++fullBets_;
+    } else {
+        wagered_ += stake;
+    }
+    return true;
+}
+
+inline bool FlatBettor::Settle(char result) {
+    const auto at = static_cast<std::size_t>(Index(result));
+    const auto last = static_cast<std::size_t>(lastPlayer_);
+    const bool decided = decides_[last][at];
+    lastPlayer_ = static_cast<int>(result == 'P') | (static_cast<int>(result == 'T') & lastPlayer_);
+    if (stake_ == full_) {
+        bankroll_ += fullChange_[last][at]; // 0 when the bet pushed
+        stake_ = decided ? 0 : full_;
+        return decided;
+    }
+    if (stake_ == 0 || !decided) {
+        return false;
+    }
+    const char spot = static_cast<char>(spotAfter_[last]);
+    bankroll_ += result == spot ? Winnings(spot, stake_) : -stake_;
+    stake_ = 0;
+    return true;
+}
+
+// Inline, as everything a session calls on its bettor, so that a bettor kept in a local never has its
+// address taken and its figures stay in registers.
+inline Bettor::Bettor(SystemKind kind, BetSide side, TableLimits limits, Cents bankroll)
+    : system_(MakeSystem(kind)), flat_(kind == SystemKind::Flat), limits_(limits),
+      mostUnits_(std::numeric_limits<Cents>::max() / std::max<Cents>(limits.unit, 1)),
+      units_(system_->Units()), bankroll_(bankroll) {
+    switch (side) {
+    case BetSide::Banker:
+        spotAfter_ = {'B', 'B'};
+        break;
+    case BetSide::Player:
+        spotAfter_ = {'P', 'P'};
+        break;
+    case BetSide::Tie:
+        spotAfter_ = {'T', 'T'};
+        break;
+    case BetSide::Follow:
+        spotAfter_ = {'B', 'P'};
+        break;
+    case BetSide::Opposite:
+        spotAfter_ = {'P', 'B'};
+        break;
+    }
+}
+
+inline void Bettor::TakeBack() {
+    wagered_ -= stake_;
+    stake_ = 0;
+}
+
+inline int Bettor::SpotForNextBet() const {
+    return spotAfter_[lastDecided_ == 'P'];
+}
+
+inline Cents Bettor::StakeFor(std::int64_t units) {
+    Cents stake = units >= mostUnits_ ? std::numeric_limits<Cents>::max() : units * limits_.unit;
+    stake = std::max(stake, limits_.minimum);
+    if (limits_.maximum > 0) {
+        stake = std::min(stake, limits_.maximum);
+    }
+    const Cents wanted = stake;
+    if (stake > bankroll_) {
+        stake = bankroll_ / CentsPerDollar * CentsPerDollar;
+    }
+    // However far a bankroll grows, a win of 8 to 1 still fits in Cents; far beyond any real bankroll.
+    stake = std::min(stake,
+                     (std::numeric_limits<Cents>::max() - bankroll_) / 8 / CentsPerDollar * CentsPerDollar);
+    // A whole-dollar stake that is neither cut nor refused stays the same while the bankroll covers it
+    // and a win of 8 to 1 fits: up to max - 8 * stake.
+    if (stake == wanted && stake >= limits_.minimum && stake > 0 && stake % CentsPerDollar == 0 &&
+        stake <= std::numeric_limits<Cents>::max() / 9) {
+        keptUnits_ = units;
+        keptStake_ = stake;
+        keptDollars_ = stake / CentsPerDollar;
+        keptFrom_ = stake;
+        keptTo_ = std::numeric_limits<Cents>::max() - 8 * stake;
+    }
+    return stake;
+}
+
+inline bool Bettor::PlaceBet() {
+    if (stake_ > 0) {
+        return true;
+    }
+    const int spot = SpotForNextBet();
+    if (units_ == keptUnits_ && bankroll_ >= keptFrom_ && bankroll_ <= keptTo_) {
+        // The common case: the same stake as last time, neither cut nor refused.
+        stake_ = keptStake_;
+        win_ = keptDollars_ * PaysCents(static_cast<char>(spot));
+    } else {
+        const Cents stake = StakeFor(units_);
+        if (stake < limits_.minimum || stake <= 0) {
+            return false;
+        }
+        stake_ = stake;
+        win_ = Winnings(static_cast<char>(spot), stake);
+    }
+    spot_ = spot;
+    wagered_ += stake_;
     return true;
 }
 
@@ -167,7 +334,7 @@ inline bool Bettor::Settle(char result) {
     }
     // Arithmetic rather than a choice: won is a coin flip to a branch predictor.
     const bool won = result == spot_;
-    bankroll_ += static_cast<Cents>(won) * (Winnings(spot_, stake_) + stake_) - stake_;
+    bankroll_ += static_cast<Cents>(won) * (win_ + stake_) - stake_;
     // Flat betting, the most studied, skips the call: its stake never changes.
     units_ = flat_ ? units_ : system_->Record(won);
     stake_ = 0;

@@ -36,29 +36,38 @@ int CardCount(const ValueCounts& counts) {
 // Deals are counted, not weighed: the values of a deal can be taken from the shoe in order in a product
 // of falling counts of ways, and every count is over the N (N-1) ... (N-5) ordered six-card deals (a
 // hand of four or five cards stands for every order of the cards after it). With at most 416 cards every
-// count and partial sum stays below 2^53, so the doubles holding them are exact integers.
+// count and partial sum stays below 2^53, so doubles hold them as exact integers, and the order of the
+// sums does not matter; a larger composition is counted in 128-bit integers.
 //
-// The Player's two cards are an unordered pair of values (55), the Banker's ordered pairs grouped by
-// total. Where nobody draws the outcome is read from the two totals. Where someone draws, the outcome of
-// the third cards is, for one pair of two-card totals (p, b), a quadratic form in the counts m = n - r
-// left after the four cards r:
+// The Player's two cards are an ordered pair of values, the Banker's ordered pairs grouped by total.
+// Where nobody draws the outcome is read from the two totals. Where someone draws, the outcome of the
+// third cards is, for one pair of two-card totals (p, b), a quadratic form in the counts m = n - r left
+// after the four cards r:
 //     F(m) = m' A m + lambda . m,
 // A[v][w] counting the Player's third card v followed by the Banker's w, lambda the third cards drawn
 // alone (and the correction for a Banker's card equal to the Player's). Summed over the deals of one
 // pair of totals, with S0 the sum of their weights and S1 the weighted sum of their r,
 //     sum W F(n - r) = u' A n - n' A S1 + lambda . u + sum W r' A r,    u = S0 n - S1.
-// The Banker's pairs for one Player pair are the shoe's pairs less those using the Player's cards, so
-// S0, and the Banker's part of S1 summed over the Player pairs of one total, follow from moments of the
-// Player's cards (sums of weight, weight r, weight r r'). The sum of W r' A r takes one pass over the
-// Banker's pairs per Player pair that draws, against a constant table. The quadratic forms are evaluated
+// Two cards weigh the same in either order, so S1 is twice the weights of the deals by the Player's
+// first card plus twice those by the Banker's first card. By the Player's: each Player pair times the
+// shoe's Banker pairs less those using the Player's cards. By the Banker's: the Banker's first card
+// from what all the Player pairs of the total leave, in one sum. For one Player pair that draws (an
+// unordered pair now, both orders at once), the sum of r' A r over the Banker's pairs is itself a
+// quadratic form in n with constant coefficients: one dot product of a table row with the products
+// n[x] n[y] of the Banker's unordered pairs and the counts n. The forms of the totals are evaluated
 // once per pair of totals at the end.
 namespace {
 
 constexpr int Values = 10;
 constexpr int PairCount = 55;
 constexpr int TotalPairs = Values * Values; // two-card totals p, b: index 10 p + b
-// Banker totals for which the Player's draw is followed by the Banker's: 0..6, a row of 8 lanes.
-constexpr std::size_t QuadLanes = 8;
+// Banker totals at which the Banker can draw after the Player's third card: 0..6.
+constexpr int QuadTotals = 7;
+// The Banker's unordered pairs of those totals (six of an even total, five of an odd one: 39) and one
+// empty cell, then the counts of the values and two empty ones: rows of whole groups of Lanes.
+constexpr std::size_t QuadCells = 40;
+constexpr std::size_t QuadWidth = QuadCells + Values + 2;
+constexpr std::size_t Lanes = 4;
 
 enum Outcome { OutBanker = 0, OutPlayer = 1, OutTie = 2 };
 
@@ -73,49 +82,41 @@ constexpr int Result(int player, int banker) {
 
 struct ValuePair {
     int Low, High, Total;
-    std::int64_t Orders; // 2 when the two values differ
+    int Orders; // 2 when the two values differ
 };
 
 // After the two-card totals: dealt on, or the hand is over.
 enum class Stage : std::uint8_t { Over, PlayerDraws, BankerAloneDraws };
 
-struct Tables {
+// Count: double (exact up to 416 cards) or a 128-bit integer.
+template <typename Count> struct Tables {
     std::array<ValuePair, PairCount> Pairs{};
     std::array<std::array<Stage, Values>, Values> StageOf{};
-    // BankerDraws(b, true, v) for b <= 7.
-    std::array<std::array<bool, Values>, 8> Draws{};
-    // r' A r of the Player's pair i with the Banker's first card x and total b, per outcome (a tie is
-    // what the others leave); 0 unless the Player draws. Twin: at the total of two cards x.
-    struct QuadRow {
-        std::array<double, QuadLanes> Banker{}, Player{};
-        double TwinBanker = 0, TwinPlayer = 0;
-    };
-    std::array<std::array<QuadRow, Values>, PairCount> Quad{};
-    // Per Player pair (a, c) and Banker total b: 2 ([2a = b] + [a + c = b] + [2c = b]) mod 10, what
-    // taking a and c out of the shoe gives back to the Banker's pairs beyond the linear loss.
-    std::array<std::array<double, Values>, PairCount> TwiceBoth{};
-    // 1 where the hand is over on the two-card totals, 0 where a card is drawn.
-    std::array<std::array<double, Values>, Values> OverMask{};
     // Per pair of totals (10 p + b) and outcome: the hands over on those totals; for each value v a
     // third card drawn alone (times N - 5), and the Banker's card equal to the Player's third v (taken
     // off).
-    std::array<std::array<double, 3>, TotalPairs> OverTo{};
-    std::array<std::array<std::array<double, Values>, 3>, TotalPairs> Alone{}, Same{};
+    std::array<std::array<Count, 3>, TotalPairs> OverTo{};
+    std::array<std::array<std::array<Count, Values>, 3>, TotalPairs> Alone{}, Same{};
     // 1 where BankerDraws(b, true, v).
-    std::array<std::array<double, Values>, 8> DrawMask{};
+    std::array<std::array<Count, Values>, 8> DrawMask{};
+    // The values of the Banker's unordered pairs of the quadratic forms.
+    std::array<std::uint8_t, QuadCells> CellLow{}, CellHigh{};
+    // Per Player pair that draws and outcome (a tie is what the others leave): the sum of r' A r over
+    // the Banker's pairs, as coefficients of the pair products and of the counts, and a constant.
+    struct QuadForm {
+        std::array<Count, QuadWidth> Banker{}, Player{};
+        Count ConstBanker = 0, ConstPlayer = 0;
+    };
+    std::array<QuadForm, PairCount> Quad{};
 };
 
-Tables BuildTables() {
-    Tables t;
+template <typename Count> Tables<Count> BuildTables() {
+    Tables<Count> t;
+    const auto at = [](int index) { return static_cast<std::size_t>(index); };
     int index = 0;
     for (int low = 0; low < Values; ++low) {
         for (int high = low; high < Values; ++high) {
-            t.Pairs[static_cast<std::size_t>(index++)] = {low, high, (low + high) % 10, low == high ? 1 : 2};
-        }
-    }
-    for (int b = 0; b < 8; ++b) {
-        for (int v = 0; v < Values; ++v) {
-            t.Draws[static_cast<std::size_t>(b)][static_cast<std::size_t>(v)] = BankerDraws(b, true, v);
+            t.Pairs[at(index++)] = {low, high, (low + high) % 10, low == high ? 1 : 2};
         }
     }
     for (int p = 0; p < Values; ++p) {
@@ -128,88 +129,105 @@ Tables BuildTables() {
             } else if (BankerDraws(b, false, 0)) {
                 stage = Stage::BankerAloneDraws;
             }
-            t.StageOf[static_cast<std::size_t>(p)][static_cast<std::size_t>(b)] = stage;
-            t.OverMask[static_cast<std::size_t>(p)][static_cast<std::size_t>(b)] =
-                stage == Stage::Over ? 1 : 0;
-            const auto totals = static_cast<std::size_t>(10 * p + b);
-            const auto to = [](int outcome) { return static_cast<std::size_t>(outcome); };
+            t.StageOf[at(p)][at(b)] = stage;
+            const auto totals = at(10 * p + b);
             if (stage == Stage::Over) {
-                t.OverTo[totals][to(Result(p, b))] = 1;
+                t.OverTo[totals][at(Result(p, b))] = 1;
             } else if (stage == Stage::BankerAloneDraws) {
                 for (int w = 0; w < Values; ++w) {
-                    t.Alone[totals][to(Result(p, (b + w) % 10))][static_cast<std::size_t>(w)] = 1;
+                    t.Alone[totals][at(Result(p, (b + w) % 10))][at(w)] = 1;
                 }
             } else {
                 for (int v = 0; v < Values; ++v) {
-                    const auto vs = static_cast<std::size_t>(v);
                     if (BankerDraws(b, true, v)) {
-                        t.Same[totals][to(Result((p + v) % 10, (b + v) % 10))][vs] = 1;
-                        t.DrawMask[static_cast<std::size_t>(b)][vs] = 1;
+                        t.Same[totals][at(Result((p + v) % 10, (b + v) % 10))][at(v)] = 1;
+                        t.DrawMask[at(b)][at(v)] = 1;
                     } else {
-                        t.Alone[totals][to(Result((p + v) % 10, b))][vs] = 1;
+                        t.Alone[totals][at(Result((p + v) % 10, b))][at(v)] = 1;
                     }
                 }
             }
         }
     }
+    std::array<std::array<int, Values>, Values> cellOf{};
+    int cells = 0;
+    for (int b = 0; b < QuadTotals; ++b) {
+        for (int x = 0; x < Values; ++x) {
+            const int y = (b - x + 10) % 10;
+            if (x <= y) {
+                cellOf[at(x)][at(y)] = cellOf[at(y)][at(x)] = cells;
+                t.CellLow[at(cells)] = static_cast<std::uint8_t>(x);
+                t.CellHigh[at(cells)] = static_cast<std::uint8_t>(y);
+                ++cells;
+            }
+        }
+    }
     for (std::size_t i = 0; i < PairCount; ++i) {
         const ValuePair& pp = t.Pairs[i];
-        for (const int total : {2 * pp.Low, pp.Low + pp.High, 2 * pp.High}) {
-            t.TwiceBoth[i][static_cast<std::size_t>(total % 10)] += 2;
+        if (t.StageOf[at(pp.Total)][0] != Stage::PlayerDraws) {
+            continue;
         }
+        // The Player's cards, and the expansion of m[x] (m[y] - [x = y]), m = n - r, over the Banker's
+        // ordered pairs (x, y) of total b: a Banker total of 7 stands, and 8 or 9 is a natural.
+        std::array<int, Values> r{};
+        ++r[at(pp.Low)];
+        ++r[at(pp.High)];
+        auto& form = t.Quad[i];
         for (int x = 0; x < Values; ++x) {
-            Tables::QuadRow& row = t.Quad[i][static_cast<std::size_t>(x)];
-            for (int b = 0; b < Values; ++b) {
-                if (t.StageOf[static_cast<std::size_t>(pp.Total)][static_cast<std::size_t>(b)] !=
-                    Stage::PlayerDraws) {
+            for (int y = 0; y < Values; ++y) {
+                const int b = (x + y) % 10;
+                if (b >= QuadTotals) {
                     continue;
                 }
-                const std::array<int, 4> cards{pp.Low, pp.High, x, (b - x + 10) % 10};
-                std::array<double, 3> k{};
-                for (int v : cards) {
-                    if (!t.Draws[static_cast<std::size_t>(b)][static_cast<std::size_t>(v)]) {
-                        continue;
-                    }
-                    for (int w : cards) {
-                        k[static_cast<std::size_t>(Result((pp.Total + v) % 10, (b + w) % 10))] += 1;
+                // r' A r of the four cards: the Player's third card v followed by the Banker's w.
+                const std::array<int, 4> dealt{pp.Low, pp.High, x, y};
+                std::array<Count, 3> k{};
+                for (int v : dealt) {
+                    if (BankerDraws(b, true, v)) {
+                        for (int w : dealt) {
+                            k[at(Result((pp.Total + v) % 10, (b + w) % 10))] += 1;
+                        }
                     }
                 }
-                // A Banker total of 8 or 9 is a natural: b < 8 here.
-                row.Banker[static_cast<std::size_t>(b)] = k[OutBanker];
-                row.Player[static_cast<std::size_t>(b)] = k[OutPlayer];
-                if (b == (2 * x) % 10) {
-                    row.TwinBanker = k[OutBanker];
-                    row.TwinPlayer = k[OutPlayer];
-                }
+                const auto expand = [&](std::array<Count, QuadWidth>& row, Count& constant, Count q) {
+                    row[at(cellOf[at(x)][at(y)])] += q;
+                    row[QuadCells + at(y)] -= r[at(x)] * q;
+                    row[QuadCells + at(x)] -= r[at(y)] * q;
+                    constant += r[at(x)] * r[at(y)] * q;
+                    if (x == y) {
+                        row[QuadCells + at(x)] -= q;
+                        constant += r[at(x)] * q;
+                    }
+                };
+                expand(form.Banker, form.ConstBanker, k[OutBanker]);
+                expand(form.Player, form.ConstPlayer, k[OutPlayer]);
             }
         }
     }
     return t;
 }
 
-const Tables& TheTables() {
-    static const Tables tables = BuildTables();
+template <typename Count> const Tables<Count>& TheTables() {
+    static const Tables<Count> tables = BuildTables<Count>();
     return tables;
 }
 
 // For the Banker's two-card total b and counts y[stride v] of each value v: how many cards w make the
 // Banker's final total (b + w) mod 10 lower than, or higher than each Player total. Filled in place:
 // this runs about forty times for every odds worked out.
-struct AgainstTotal {
-    std::array<double, Values> Below, Above;
-};
+template <typename Count> struct AgainstTotal { std::array<Count, Values> Below, Above; };
 
-template <typename Count> AgainstTotal Against(int b, const Count* y, std::size_t stride) {
+template <typename Count> AgainstTotal<Count> Against(int b, const Count* y, std::size_t stride) {
     // The count of total t is y[(t - b) mod 10]: the totals from b up come first, then those below b.
-    std::array<double, Values> atTotal;
-    double total = 0;
+    std::array<Count, Values> atTotal;
+    Count total = 0;
     for (std::size_t w = 0; w < Values; ++w) {
-        const auto count = static_cast<double>(y[w * stride]);
+        const Count count = y[w * stride];
         atTotal[Wrap(static_cast<std::size_t>(b) + w)] = count;
         total += count;
     }
-    AgainstTotal a;
-    double below = 0;
+    AgainstTotal<Count> a;
+    Count below = 0;
     for (std::size_t t = 0; t < Values; ++t) {
         a.Below[t] = below;
         below += atTotal[t];
@@ -218,144 +236,169 @@ template <typename Count> AgainstTotal Against(int b, const Count* y, std::size_
     return a;
 }
 
-} // namespace
+__extension__ using WideCount = __int128;
 
-HandOdds ExactOdds(const ValueCounts& n) {
-    HandOdds odds;
-    odds.Cards = CardCount(n);
-    for (int count : n) {
-        if (count < 0 || count > MaxValueCount) {
-            return odds;
+// part / whole, 0 <= part <= whole, rounded once. Doubles up to 2^53 are exact: one division does it.
+double Ratio(double part, double whole) {
+    return part / whole;
+}
+
+// Larger counts: the quotient's first 64 bits by long division, the last of them set if anything
+// follows, so that the one rounding to a double is to the nearest, as for the doubles.
+double Ratio(WideCount part, WideCount whole) {
+    if (part == 0) {
+        return 0.0;
+    }
+    int exponent = 0;
+    while (part < whole) {
+        part <<= 1;
+        --exponent;
+    }
+    std::uint64_t bits = 0;
+    for (int bit = 0; bit < 64; ++bit) {
+        bits <<= 1;
+        if (part >= whole) {
+            bits |= 1;
+            part -= whole;
         }
+        part <<= 1;
     }
-    if (odds.Cards < MinOddsCards) {
-        return odds;
+    bits |= part != 0 ? 1 : 0;
+    return std::ldexp(static_cast<double>(bits), exponent - 63);
+}
+
+// The exact odds of a valid composition of `cards` cards.
+template <typename Count> HandOdds CountedOdds(const ValueCounts& counts, int cards) {
+    const Tables<Count>& t = TheTables<Count>();
+    std::array<Count, Values> n;
+    for (std::size_t v = 0; v < Values; ++v) {
+        n[v] = counts[v];
     }
-    const Tables& t = TheTables();
-    const std::int64_t cards = odds.Cards;
+    const Count all = cards;
 
     // The shoe twice over, so that n[(b - x) mod 10] = shoe[b - x + 10] for every b of a row.
-    std::array<double, 2 * Values> shoe{};
+    std::array<Count, 2 * Values> shoe{};
     for (std::size_t v = 0; v < Values; ++v) {
         shoe[v] = shoe[v + Values] = n[v];
     }
-    // The Banker's ordered pairs of each total from the whole shoe.
-    std::array<double, Values> pairsOfTotal{};
+    // The shoe less one card x, twice over, for each x. Rows are counted from these in whole: a
+    // correction of single elements between the writes and the reads of a row holds up the reads.
+    std::array<std::array<Count, 2 * Values>, Values> lessOne;
     for (std::size_t x = 0; x < Values; ++x) {
-        const double* other = shoe.data() + Values - x;
+        lessOne[x] = shoe;
+        --lessOne[x][x];
+        --lessOne[x][x + Values];
+    }
+    // The Banker's ordered pairs of each total from the whole shoe.
+    std::array<Count, Values> pairsOfTotal{};
+    for (std::size_t x = 0; x < Values; ++x) {
+        const Count* other = lessOne[x].data() + Values - x;
         for (std::size_t b = 0; b < Values; ++b) {
             pairsOfTotal[b] += n[x] * other[b];
         }
-        pairsOfTotal[Wrap(2 * x)] -= n[x];
+    }
+    // What the quadratic forms of the Player pairs that draw are evaluated at.
+    std::array<Count, QuadWidth> basis{};
+    for (std::size_t k = 0; k < QuadCells; ++k) {
+        basis[k] = n[t.CellLow[k]] * n[t.CellHigh[k]];
+    }
+    for (std::size_t v = 0; v < Values; ++v) {
+        basis[QuadCells + v] = n[v];
     }
 
-    // Weights of the deals where the hand ends on four cards, by totals.
-    std::array<std::array<double, Values>, Values> over{};
-    // Per pair of totals where a card is drawn: S0, and S1 at [p][v][b].
-    std::array<std::array<double, Values>, Values> s0{};
-    std::array<std::array<std::array<double, Values>, Values>, Values> s1{};
-    // Per Player total, the Player's cards r summed with the deals' weights: the weights, r[v], and
-    // r[x] r[y] at [x][(x + y) mod 10].
-    std::array<double, Values> moment0{};
-    std::array<std::array<double, Values>, Values> moment1{};
-    std::array<std::array<std::array<double, Values>, Values>, Values> moment2{};
-    double quadBanker = 0, quadPlayer = 0;
+    // The Player's ordered pairs (x, y) of each total p, y = (p - x) mod 10: their weights, and the
+    // sum of those per total.
+    std::array<std::array<Count, Values>, Values> playerPair;
+    std::array<Count, Values> playerPairs{};
+    for (std::size_t p = 0; p < Values; ++p) {
+        for (std::size_t x = 0; x < Values; ++x) {
+            const std::size_t y = Wrap(p + Values - x);
+            playerPair[p][x] = n[x] * (n[y] - (x == y ? 1 : 0));
+            playerPairs[p] += playerPair[p][x];
+        }
+    }
 
+    // The Banker's cards left after the Player's pairs of total p: S0 n[v] less twice their cards v
+    // (their weight counts each of its two cards once), twice over.
+    std::array<std::array<Count, 2 * Values>, 8> left;
+    for (std::size_t p = 0; p < 8; ++p) {
+        for (std::size_t v = 0; v < Values; ++v) {
+            left[p][v] = left[p][v + Values] = playerPairs[p] * n[v] - 2 * playerPair[p][v];
+        }
+    }
+    // Per pair of totals (p, b), over the four-card deals: their weights S0 (dealt), and S1, their
+    // weights times how many of their four cards are x, at [p][x][b] (only where a card can be drawn:
+    // p and b below 8). By the symmetry of the two orders of each two cards, S1 is twice the weights
+    // of the deals whose Player's first card is x, plus twice those whose Banker's first card is x.
+    std::array<std::array<Count, Values>, Values> dealt{};
+    std::array<std::array<std::array<Count, Values>, Values>, 8> s1;
+    for (std::size_t p = 0; p < Values; ++p) {
+        // The Banker's pairs of total b once the Player's x and y are out: the shoe's pairs less
+        // those using x, twice (both orders) n[b - x] less a pair of two x counted once, the same for
+        // y, and the pair of x and y given back, as it was taken off twice.
+        std::array<Count, Values> bankerPairs = pairsOfTotal;
+        bankerPairs[p] += 2;
+        for (std::size_t x = 0; x < Values; ++x) {
+            const std::size_t y = Wrap(p + Values - x);
+            const Count weight = playerPair[p][x];
+            const Count* withX = lessOne[x].data() + Values - x;
+            const Count* withY = lessOne[y].data() + Values - y;
+            std::array<Count, Values> playerFirst;
+            for (std::size_t b = 0; b < Values; ++b) {
+                playerFirst[b] = weight * (bankerPairs[b] - 2 * (withX[b] + withY[b]));
+                dealt[p][b] += playerFirst[b];
+            }
+            if (p >= 8) {
+                continue;
+            }
+            // The Banker's first card x from what the Player's pairs left, m[x] (m[b - x] - [x = b - x])
+            // summed over those pairs: S0 n[x] n[b - x] less the pairs' cards, given back where the
+            // Player holds both.
+            const Count* leftY = left[p].data() + Values - x;
+            const Count* nY = shoe.data() + Values - x;
+            const Count nx = n[x];
+            auto& row = s1[p][x];
+            for (std::size_t b = 0; b < Values; ++b) {
+                row[b] = 2 * (playerFirst[b] + nx * leftY[b] - 2 * weight * nY[b]);
+            }
+            row[Wrap(2 * x)] += 4 * weight - 2 * left[p][x];
+            row[p] += 4 * weight;
+        }
+    }
+
+    // The Player draws: sum W r' A r over the Banker's pairs.
+    Count quadBanker = 0, quadPlayer = 0;
     for (std::size_t i = 0; i < PairCount; ++i) {
         const ValuePair& pp = t.Pairs[i];
-        const auto a = static_cast<std::size_t>(pp.Low);
-        const auto c = static_cast<std::size_t>(pp.High);
-        const std::int64_t first = n[a];
-        const std::int64_t second = n[c] - (a == c);
-        if (first <= 0 || second <= 0) {
-            continue;
-        }
-        const auto playerWeight = static_cast<double>(first * second * pp.Orders);
         const auto p = static_cast<std::size_t>(pp.Total);
-
-        moment0[p] += playerWeight;
-        moment1[p][a] += playerWeight;
-        moment1[p][c] += playerWeight;
-        moment2[p][a][Wrap(2 * a)] += playerWeight;
-        moment2[p][a][Wrap(a + c)] += playerWeight;
-        moment2[p][c][Wrap(a + c)] += playerWeight;
-        moment2[p][c][Wrap(2 * c)] += playerWeight;
-
-        // The Banker's pairs of total b once the Player's a and c are out: fewer by the pairs using a
-        // or c (each in both orders), more by those using both, which were taken off twice.
-        const double* withA = shoe.data() + Values - a;
-        const double* withC = shoe.data() + Values - c;
-        const auto& twiceBoth = t.TwiceBoth[i];
-        const auto& isOver = t.OverMask[p];
-        for (std::size_t b = 0; b < Values; ++b) {
-            const double pairs = pairsOfTotal[b] - 2 * (withA[b] + withC[b]) + twiceBoth[b];
-            const double weight = playerWeight * pairs;
-            const double drawn = weight - weight * isOver[b];
-            over[p][b] += weight * isOver[b];
-            s0[p][b] += drawn;
-            s1[p][a][b] += drawn;
-            s1[p][c][b] += drawn;
-        }
-
-        if (p > 5) {
+        const Count playerWeight = playerPair[p][static_cast<std::size_t>(pp.Low)] * pp.Orders;
+        if (p > 5 || playerWeight == 0) {
             continue;
         }
-        // The Player draws: sum W r' A r over the Banker's ordered pairs, first card x and total b
-        // (second card (b - x) mod 10), of weight m[x] m[(b - x) mod 10] less m[x] for a pair of x.
-        std::array<double, 2 * Values> left = shoe;
-        --left[a];
-        --left[c];
-        --left[a + Values];
-        --left[c + Values];
-        const auto& quad = t.Quad[i];
-        std::array<double, QuadLanes> banker{}, player{};
-        double twinBanker = 0, twinPlayer = 0;
-        for (std::size_t x = 0; x < Values; ++x) {
-            const double mx = left[x];
-            const double* other = left.data() + Values - x;
-            for (std::size_t b = 0; b < QuadLanes; ++b) {
-                const double cell = mx * other[b];
-                banker[b] += cell * quad[x].Banker[b];
-                player[b] += cell * quad[x].Player[b];
+        const auto& form = t.Quad[i];
+        std::array<Count, Lanes> banker{}, player{};
+        for (std::size_t k = 0; k < QuadWidth; k += Lanes) {
+#pragma GCC unroll 4
+            for (std::size_t lane = 0; lane < Lanes; ++lane) {
+                banker[lane] += basis[k + lane] * form.Banker[k + lane];
+                player[lane] += basis[k + lane] * form.Player[k + lane];
             }
-            twinBanker += mx * quad[x].TwinBanker;
-            twinPlayer += mx * quad[x].TwinPlayer;
         }
-        double sumBanker = -twinBanker, sumPlayer = -twinPlayer;
-        for (std::size_t b = 0; b < QuadLanes; ++b) {
-            sumBanker += banker[b];
-            sumPlayer += player[b];
+        Count sumBanker = form.ConstBanker, sumPlayer = form.ConstPlayer;
+        for (std::size_t lane = 0; lane < Lanes; ++lane) {
+            sumBanker += banker[lane];
+            sumPlayer += player[lane];
         }
         quadBanker += playerWeight * sumBanker;
         quadPlayer += playerWeight * sumPlayer;
     }
 
-    // The Banker's cards in S1, from the moments: summed over the Player's pairs of total p, the
-    // ordered Banker pairs (x, y) weigh m[x] (m[y] - [x = y]) with m = n - r, and each counts x and,
-    // as the pair (y, x), y.
-    for (std::size_t p = 0; p < 8; ++p) {
-        std::array<double, 2 * Values> r{};
-        for (std::size_t v = 0; v < Values; ++v) {
-            r[v] = r[v + Values] = moment1[p][v];
-        }
-        for (std::size_t x = 0; x < Values; ++x) {
-            const double* ny = shoe.data() + Values - x;
-            const double* ry = r.data() + Values - x;
-            const double nx = n[x], rx = r[x];
-            for (std::size_t b = 0; b < Values; ++b) {
-                s1[p][x][b] += 2 * (moment0[p] * nx * ny[b] - nx * ry[b] - rx * ny[b] + moment2[p][x][b]);
-            }
-            // The pair of two cards x.
-            s1[p][x][Wrap(2 * x)] -= 2 * (moment0[p] * nx - rx);
-        }
-    }
-
     // Numerators over the ordered six-card deals.
-    const double afterFour = static_cast<double>(cards - 4) * static_cast<double>(cards - 5);
-    const double afterFive = static_cast<double>(cards - 5);
-    double winBanker = quadBanker, winPlayer = quadPlayer;
-    double playerNaturals = 0, bankerNaturals = 0, naturals = 0;
-    std::array<AgainstTotal, 8> againstShoe;
+    const Count afterFour = (all - 4) * (all - 5);
+    const Count afterFive = all - 5;
+    Count winBanker = quadBanker, winPlayer = quadPlayer;
+    Count playerNaturals = 0, bankerNaturals = 0, naturals = 0;
+    std::array<AgainstTotal<Count>, 8> againstShoe;
     for (int b = 0; b < 8; ++b) {
         againstShoe[static_cast<std::size_t>(b)] = Against(b, n.data(), 1);
     }
@@ -363,8 +406,8 @@ HandOdds ExactOdds(const ValueCounts& n) {
         for (std::size_t b = 0; b < Values; ++b) {
             const std::size_t totals = 10 * p + b;
             const Stage stage = t.StageOf[p][b];
+            const Count weight = dealt[p][b];
             if (stage == Stage::Over) {
-                const double weight = over[p][b];
                 const auto& to = t.OverTo[totals];
                 winBanker += weight * afterFour * to[OutBanker];
                 winPlayer += weight * afterFour * to[OutPlayer];
@@ -373,14 +416,13 @@ HandOdds ExactOdds(const ValueCounts& n) {
                 naturals += p >= 8 || b >= 8 ? weight : 0;
                 continue;
             }
-            const double weight0 = s0[p][b];
-            if (weight0 == 0) {
+            if (weight == 0) {
                 continue;
             }
-            const double* taken = &s1[p][0][b];
-            std::array<double, Values> u{};
+            const Count* taken = &s1[p][0][b];
+            std::array<Count, Values> u{};
             for (std::size_t v = 0; v < Values; ++v) {
-                u[v] = weight0 * n[v] - taken[Values * v];
+                u[v] = weight * n[v] - taken[Values * v];
             }
             const auto& alone = t.Alone[totals];
             const auto& same = t.Same[totals];
@@ -392,35 +434,54 @@ HandOdds ExactOdds(const ValueCounts& n) {
                 continue;
             }
             // The Player draws v, the Banker draws w: u' A n - n' A S1.
-            const AgainstTotal& whole = againstShoe[b];
-            const AgainstTotal others = Against(static_cast<int>(b), taken, Values);
+            const AgainstTotal<Count>& whole = againstShoe[b];
+            const AgainstTotal<Count> others = Against(static_cast<int>(b), taken, Values);
             const auto& draws = t.DrawMask[b];
             for (std::size_t v = 0; v < Values; ++v) {
                 const std::size_t player = Wrap(p + v);
-                const double uv = draws[v] * u[v];
-                const double nv = draws[v] * n[v];
+                const Count uv = draws[v] * u[v];
+                const Count nv = draws[v] * n[v];
                 winPlayer += uv * whole.Below[player] - nv * others.Below[player];
                 winBanker += uv * whole.Above[player] - nv * others.Above[player];
             }
         }
     }
 
-    double deals = 1;
+    Count deals = 1;
     for (int k = 0; k < 6; ++k) {
-        deals *= static_cast<double>(cards - k);
+        deals *= all - k;
     }
-    const double fourCardDeals = static_cast<double>(cards) * static_cast<double>(cards - 1) *
-                                 static_cast<double>(cards - 2) * static_cast<double>(cards - 3);
+    const Count fourCardDeals = all * (all - 1) * (all - 2) * (all - 3);
+    const auto ratio = [](Count part, Count whole) { return Ratio(part, whole); };
+    HandOdds odds;
+    odds.Cards = cards;
     odds.Valid = true;
-    odds.Banker = winBanker / deals;
-    odds.Player = winPlayer / deals;
+    odds.Banker = ratio(winBanker, deals);
+    odds.Player = ratio(winPlayer, deals);
     // Every deal ends in one of the three.
-    odds.Tie = (deals - winBanker - winPlayer) / deals;
-    odds.PlayerNatural = playerNaturals / fourCardDeals;
-    odds.BankerNatural = bankerNaturals / fourCardDeals;
-    odds.Natural = naturals / fourCardDeals;
+    odds.Tie = ratio(deals - winBanker - winPlayer, deals);
+    odds.PlayerNatural = ratio(playerNaturals, fourCardDeals);
+    odds.BankerNatural = ratio(bankerNaturals, fourCardDeals);
+    odds.Natural = ratio(naturals, fourCardDeals);
     SetExpectedValues(odds);
     return odds;
+}
+
+} // namespace
+
+HandOdds ExactOdds(const ValueCounts& counts) {
+    HandOdds odds;
+    odds.Cards = CardCount(counts);
+    for (int count : counts) {
+        if (count < 0 || count > MaxValueCount) {
+            return odds;
+        }
+    }
+    if (odds.Cards < MinOddsCards) {
+        return odds;
+    }
+    return odds.Cards <= MaxValueCount ? CountedOdds<double>(counts, odds.Cards)
+                                       : CountedOdds<WideCount>(counts, odds.Cards);
 }
 
 void SetExpectedValues(HandOdds& odds) {

@@ -51,8 +51,8 @@ struct HandOdds {
 
 // Probabilities of the next hand dealt from exactly these cards, in the table's order (Player, Banker,
 // Player, Banker, then third cards, without replacement) by the drawing rules, and the expected value
-// of each bet. Up to 416 cards every count is an exact integer and only the final division rounds;
-// beyond that the sums round as floating-point sums do, far below the printed digits.
+// of each bet. Every count is an exact integer, and each probability is their quotient rounded once to
+// the nearest double.
 HandOdds ExactOdds(const ValueCounts& counts);
 
 // The expected values of the three bets for given win probabilities.

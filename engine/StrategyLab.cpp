@@ -7,10 +7,15 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <memory_resource>
 #include <mutex>
 #include <ostream>
+#include <sys/mman.h>
 #include <thread>
+#include <type_traits>
 
 namespace bacc {
 
@@ -150,10 +155,19 @@ struct SessionOutcome {
 
 // Plays session `session` to its end; false when cancelled first. row, when given, receives the
 // bankroll after each of the first rowLength hands; path the whole session.
-bool PlaySession(const LabParameters& p, std::uint64_t session, ValueShoe& shoe, const RunControl& control,
-                 std::atomic<std::uint64_t>& shoesDone, std::vector<Cents>* row, int rowLength,
-                 std::vector<Cents>* path, SessionOutcome& out) {
-    Bettor bettor(p.system, p.side, p.limits, p.bankroll);
+template <typename SessionBettor> SessionBettor MakeBettor(const LabParameters& p) {
+    if constexpr (std::is_same_v<SessionBettor, FlatBettor>) {
+        return FlatBettor(p.side, p.limits, p.bankroll);
+    } else {
+        return Bettor(p.system, p.side, p.limits, p.bankroll);
+    }
+}
+
+template <typename SessionBettor>
+[[gnu::noinline]] bool PlaySession(const LabParameters& p, std::uint64_t session, ValueShoe& shoe,
+                                   const RunControl& control, std::atomic<std::uint64_t>& shoesDone,
+                                   Cents* row, int rowLength, std::vector<Cents>* path, SessionOutcome& out) {
+    SessionBettor bettor = MakeBettor<SessionBettor>(p);
     const auto shoes = static_cast<std::uint64_t>(p.shoesPerSession);
     Cents peak = p.bankroll;
     Cents drawdown = 0;
@@ -181,7 +195,7 @@ bool PlaySession(const LabParameters& p, std::uint64_t session, ValueShoe& shoe,
             peak = std::max(peak, bankroll);
             drawdown = std::max(drawdown, peak - bankroll);
             if (row && hand < rowLength) {
-                row->push_back(bankroll);
+                row[hand] = bankroll;
             }
             if (path) {
                 path->push_back(bankroll);
@@ -212,85 +226,171 @@ bool PlaySession(const LabParameters& p, std::uint64_t session, ValueShoe& shoe,
     return true;
 }
 
-// The bankrolls a thread keeps before counting them into the curve (8 MiB): whole chunks of sessions,
-// a million hands or more.
-constexpr std::size_t CurveBatchCells = std::size_t{1} << 20;
+// The bankrolls a thread keeps before counting them into the curve (2 MiB): hundreds of sessions at a
+// time, so that each hand's buckets are fetched into the cache once for many bankrolls, while a block of
+// the batch still fits the nearest cache.
+constexpr std::size_t CurveBatchCells = std::size_t{1} << 18;
+// A batch is laid out in blocks of this many hands (one cache line of bankrolls): block b holds hands
+// 8b .. 8b + 7 of every session of the batch, one session after another, so that counting reads each
+// block front to back and adds its bankrolls to eight hands' buckets only.
+constexpr int CurveBlockHands = 8;
+
+// Memory handed out from large blocks the kernel may back with huge pages, and given back only when the
+// resource goes: a curve's buckets and batch are touched page by page otherwise, at the cost of a page
+// fault for every 4 KiB of them.
+class HugePageMemory : public std::pmr::memory_resource {
+public:
+    HugePageMemory() = default;
+    HugePageMemory(const HugePageMemory&) = delete;
+    HugePageMemory& operator=(const HugePageMemory&) = delete;
+    ~HugePageMemory() override {
+        for (void* block : blocks_) {
+            std::free(block);
+        }
+    }
+
+private:
+    static constexpr std::size_t HugePage = std::size_t{2} << 20;
+    static constexpr std::size_t BlockBytes = 8 * HugePage;
+
+    void* do_allocate(std::size_t bytes, std::size_t alignment) override {
+        std::size_t at = (used_ + alignment - 1) / alignment * alignment;
+        if (blocks_.empty() || at + bytes > size_) {
+            size_ = std::max(BlockBytes, (bytes + HugePage - 1) / HugePage * HugePage);
+            void* block = std::aligned_alloc(HugePage, size_);
+            if (!block) {
+                throw std::bad_alloc();
+            }
+            blocks_.push_back(block);
+            madvise(block, size_, MADV_HUGEPAGE); // only advice: without it the pages are small
+            at = 0;
+        }
+        used_ = at + bytes;
+        return static_cast<char*>(blocks_.back()) + at;
+    }
+    void do_deallocate(void*, std::size_t, std::size_t) override {}
+    bool do_is_equal(const std::pmr::memory_resource& other) const noexcept override {
+        return this == &other;
+    }
+
+    std::vector<void*> blocks_;
+    std::size_t size_ = 0;
+    std::size_t used_ = 0;
+};
 
 // A thread's share of the curve: per hand index, the bankrolls of its sessions still playing then, and
 // the final bankrolls of its sessions that ended after exactly that many hands.
 struct CurveShare {
+    HugePageMemory memory;
+    // Buckets given back as a hand's counts widen are reused from here.
+    std::pmr::unsynchronized_pool_resource buckets{{0, 16384}, &memory};
     std::vector<BankrollCounts> live, endedAt;
+
+    // Counts for hand indexes up to `hands` - 1.
+    void Grow(std::vector<BankrollCounts>& counts, std::size_t hands, int most) {
+        while (counts.size() < hands) {
+            counts.emplace_back(most, &buckets);
+        }
+    }
 };
 
-// The bankrolls of a thread's finished sessions, one row after another, counted into its share of the
-// curve a million hands at a time: the more sessions are counted at once, the fewer times a hand's
-// buckets are fetched into the cache.
+// The bankrolls of a thread's finished sessions, counted into its share of the curve a batch at a time.
+// A session writes its bankrolls into a row of its own, which stays in the nearest cache, and the row
+// is copied into the batch's blocks when the session ends.
 class CurveRows {
 public:
-    CurveRows(int rowLength, int buckets, std::uint64_t chunk) : rowLength_(rowLength), buckets_(buckets) {
+    CurveRows(int rowLength, int buckets, std::uint64_t chunk, CurveShare& share)
+        : rowLength_(rowLength), buckets_(buckets),
+          blocks_((rowLength + CurveBlockHands - 1) / CurveBlockHands) {
         if (rowLength_ > 0) {
-            rows_.reserve(CurveBatchCells + static_cast<std::size_t>(rowLength_) * chunk);
+            const std::size_t paddedRow = static_cast<std::size_t>(blocks_) * CurveBlockHands;
+            fullAt_ = std::max<std::size_t>(CurveBatchCells / paddedRow, 1);
+            slots_ = fullAt_ + static_cast<std::size_t>(chunk);
+            batch_ = static_cast<Cents*>(share.memory.allocate(paddedRow * slots_ * sizeof(Cents), 64));
+            row_.resize(paddedRow);
         }
     }
 
-    // Where a session writes its bankrolls; nullptr without a curve.
-    std::vector<Cents>* Row() { return rowLength_ > 0 ? &rows_ : nullptr; }
-    void StartChunk() { chunkStart_ = ends_.size(); }
-    void EndSession(Cents finalBankroll) {
-        if (rowLength_ > 0) {
-            ends_.push_back(rows_.size());
-            finals_.push_back(finalBankroll);
+    // Where a session writes the bankroll after each of its first rowLength hands; nullptr without a
+    // curve.
+    Cents* Row() { return rowLength_ > 0 ? row_.data() : nullptr; }
+    void StartChunk() { chunkStart_ = lengths_.size(); }
+    // The session that wrote Row() ended after `hands` hands.
+    void EndSession(std::uint64_t hands, Cents finalBankroll) {
+        if (rowLength_ == 0) {
+            return;
         }
+        const std::size_t length = std::min<std::uint64_t>(hands, static_cast<std::uint64_t>(rowLength_));
+        const std::size_t slot = lengths_.size();
+        const std::size_t blockStride = slots_ * CurveBlockHands;
+        Cents* into = batch_ + slot * CurveBlockHands;
+        for (std::size_t at = 0; at < length; at += CurveBlockHands, into += blockStride) {
+            std::memcpy(into, row_.data() + at, sizeof(Cents) * CurveBlockHands);
+        }
+        lengths_.push_back(length);
+        finals_.push_back(finalBankroll);
     }
     // A chunk cancelled part way leaves its sessions out of the curve.
     void DropChunk() {
-        rows_.resize(chunkStart_ > 0 ? ends_[chunkStart_ - 1] : 0);
-        ends_.resize(chunkStart_);
+        lengths_.resize(chunkStart_);
         finals_.resize(chunkStart_);
     }
     void EndChunk(CurveShare& share) {
-        if (rows_.size() >= CurveBatchCells) {
+        if (lengths_.size() >= fullAt_) {
             CountInto(share);
         }
     }
 
     void CountInto(CurveShare& share) {
+        if (lengths_.empty()) {
+            return;
+        }
         std::size_t longest = 0;
-        for (std::size_t i = 0; i < ends_.size(); ++i) {
-            const std::size_t length = ends_[i] - (i ? ends_[i - 1] : 0);
+        for (std::size_t i = 0; i < lengths_.size(); ++i) {
+            const std::size_t length = lengths_[i];
             longest = std::max(longest, length);
             if (length < static_cast<std::size_t>(rowLength_)) {
-                if (share.endedAt.size() <= length) {
-                    share.endedAt.resize(length + 1, BankrollCounts(buckets_));
-                }
+                share.Grow(share.endedAt, length + 1, buckets_);
                 share.endedAt[length].Add(finals_[i]);
             }
         }
-        if (share.live.size() < longest) {
-            share.live.resize(longest, BankrollCounts(buckets_));
-        }
-        // Hand by hand: each row's cache line serves eight hands, and the counts of one hand are added
-        // in one loop.
-        column_.resize(ends_.size());
+        share.Grow(share.live, longest, buckets_);
+        // Hand by hand within a block: the block's first hand brings it into the cache for the other seven,
+        // and the counts of one hand are added in one loop, straight from the block while every session of
+        // the batch lasted that long.
+        const std::size_t shortest = *std::min_element(lengths_.begin(), lengths_.end());
+        column_.resize(lengths_.size());
         for (std::size_t h = 0; h < longest; ++h) {
+            const Cents* cell =
+                batch_ + (h / CurveBlockHands) * slots_ * CurveBlockHands + h % CurveBlockHands;
+            if (h + 1 < longest) {
+                share.live[h + 1].Prefetch(); // while this hand is counted
+            }
+            if (h < shortest) {
+                share.live[h].AddAll(cell, lengths_.size(), CurveBlockHands);
+                continue;
+            }
             std::size_t taken = 0;
-            for (std::size_t i = 0, start = 0; i < ends_.size(); start = ends_[i++]) {
-                // Read in bounds whether or not the session lasted that long, kept only if it did.
-                column_[taken] = rows_[std::min(start + h, rows_.size() - 1)];
-                taken += start + h < ends_[i];
+            for (std::size_t i = 0; i < lengths_.size(); ++i, cell += CurveBlockHands) {
+                // Read whether or not the session lasted that long, kept only if it did.
+                column_[taken] = *cell;
+                taken += h < lengths_[i];
             }
             share.live[h].AddAll(std::span(column_.data(), taken));
         }
-        rows_.clear();
-        ends_.clear();
+        lengths_.clear();
         finals_.clear();
     }
 
 private:
     int rowLength_;
     int buckets_;
-    std::vector<Cents> rows_;
-    std::vector<std::size_t> ends_;
+    int blocks_;
+    std::size_t fullAt_ = 0; // sessions that make a batch
+    std::size_t slots_ = 0;  // sessions a batch has room for
+    Cents* batch_ = nullptr; // in the share's memory
+    std::vector<Cents> row_;
+    std::vector<std::size_t> lengths_;
     std::vector<Cents> finals_;
     std::vector<Cents> column_;
     std::size_t chunkStart_ = 0;
@@ -379,7 +479,7 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
     RunOnThreads(
         threads, done, sessions * static_cast<std::uint64_t>(p.shoesPerSession), control, [&](unsigned t) {
             ValueShoe shoe(p.decks);
-            CurveRows rows(rowLength, buckets, chunk);
+            CurveRows rows(rowLength, buckets, chunk, shares[t]);
             for (bool more = true; more;) {
                 const std::uint64_t c = next.fetch_add(1, std::memory_order_relaxed);
                 if (c >= chunks) {
@@ -390,11 +490,16 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
                 for (std::uint64_t s = c * chunk; s < std::min(sessions, (c + 1) * chunk); ++s) {
                     SessionOutcome outcome;
                     std::vector<Cents>* path = s < pathCount ? &paths[s] : nullptr;
-                    if (!PlaySession(p, s, shoe, control, done, rows.Row(), rowLength, path, outcome)) {
+                    const bool played = p.system == SystemKind::Flat
+                                            ? PlaySession<FlatBettor>(p, s, shoe, control, done, rows.Row(),
+                                                                      rowLength, path, outcome)
+                                            : PlaySession<Bettor>(p, s, shoe, control, done, rows.Row(),
+                                                                  rowLength, path, outcome);
+                    if (!played) {
                         more = false;
                         break;
                     }
-                    rows.EndSession(outcome.finalBankroll);
+                    rows.EndSession(outcome.counts.hands, outcome.finalBankroll);
                     totals.counts.Add(outcome.counts);
                     totals.wagered += outcome.wagered;
                     totals.net += outcome.finalBankroll - p.bankroll;

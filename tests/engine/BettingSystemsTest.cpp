@@ -1,6 +1,8 @@
 #include "BettingSystems.h"
 
 #include <gtest/gtest.h>
+#include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -121,6 +123,44 @@ TEST(Bettor, ALongLosingRunNeverOverflows) {
             ASSERT_LE(bettor.Stake(), Dollars(500));
             ASSERT_GE(bettor.Stake(), Dollars(10));
             bettor.Settle('P');
+        }
+    }
+}
+
+// The lean flat bettor the studies use must bet, win and wager exactly as the flat system does, on every
+// side, whether its stake is whole, cut by a short bankroll or capped by an overflowing one.
+TEST(FlatBettor, BetsAsTheFlatSystemDoes) {
+    const Cents most = std::numeric_limits<Cents>::max();
+    const struct {
+        bacc::TableLimits limits;
+        Cents bankroll;
+    } cases[] = {
+        {Ten, Dollars(1000)},
+        {Ten, Dollars(35.5)}, // soon short: cut stakes, then ruin
+        {Min25, Dollars(60)}, // the minimum above the unit
+        {{Dollars(10), Dollars(30), Dollars(20)},
+         Dollars(500)}, // a maximum below the minimum: ruined at once
+        {{Dollars(1000000000), Dollars(1000000000), 0}, most - Dollars(9e9)}, // a win of 8 to 1 barely fits
+    };
+    std::mt19937 random(7);
+    for (const auto& c : cases) {
+        for (const BetSide side : bacc::AllSides) {
+            Bettor flat(SystemKind::Flat, side, c.limits, c.bankroll);
+            bacc::FlatBettor lean(side, c.limits, c.bankroll);
+            for (int hand = 0; hand < 400; ++hand) {
+                const bool placed = flat.PlaceBet();
+                ASSERT_EQ(lean.PlaceBet(), placed) << hand;
+                if (!placed) {
+                    break;
+                }
+                const char result = "BBBBPPPPT"[random() % 9];
+                ASSERT_EQ(lean.Settle(result), flat.Settle(result)) << hand;
+                ASSERT_EQ(lean.Bankroll(), flat.Bankroll()) << hand;
+                ASSERT_EQ(lean.Wagered(), flat.Wagered()) << hand;
+            }
+            flat.TakeBack();
+            lean.TakeBack();
+            EXPECT_EQ(lean.Wagered(), flat.Wagered());
         }
     }
 }

@@ -93,6 +93,12 @@ TEST_P(FreshShoeOdds, MatchTheIndependentEnumeration) {
 
 INSTANTIATE_TEST_SUITE_P(ShoeSizes, FreshShoeOdds, testing::Values(1, 2, 4, 6, 8));
 
+// More cards than any shoe holds are counted in wider integers than a double's: two eight-deck shoes.
+TEST(ShoeOdds, CompositionsBeyondAShoeMatchTheIndependentEnumeration) {
+    const ValueCounts twoShoes = bacc::FreshShoe(16);
+    ExpectMatches(ExactOdds(twoShoes), exact::Enumerator(twoShoes).Run());
+}
+
 // Small random shoes against every sequence of their cards; a narrowed range now and then leaves some
 // values out.
 TEST(ShoeOdds, SmallShoesMatchEveryCardSequence) {
