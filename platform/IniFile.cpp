@@ -5,13 +5,17 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <condition_variable>
+#include <deque>
 #include <fcntl.h>
 #include <map>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
+#include <utility>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -63,14 +67,100 @@ public:
         descriptor_ = -1;
         return ::close(descriptor) == 0;
     }
+    // Hands it over: no longer closed here.
+    int Release() { return std::exchange(descriptor_, -1); }
 
 private:
     int descriptor_;
 };
 
+// Closes descriptors on a thread of its own. Replacing the settings file frees the replaced file's
+// blocks when its last descriptor closes, and on a file system mounted with discard that close waits
+// for the device to trim them: with a large file, every hand of a deal would wait for the disk. Files
+// of up to a few dozen megabytes in all may wait here; beyond that the caller closes itself, so that
+// replaced files never pile up faster than the disk frees them.
+class Closer {
+public:
+    static void Close(int descriptor, qint64 size) {
+        if (descriptor < 0) {
+            return;
+        }
+        // Never destroyed: the thread may still be closing while the program exits.
+        static Closer* const closer = new Closer;
+        if (!closer->Hand(descriptor, size)) {
+            ::close(descriptor);
+        }
+    }
+
+private:
+    static constexpr qint64 MaxWaitingBytes = 32 * 1024 * 1024;
+    static constexpr std::size_t MaxWaiting = 64;
+
+    struct Waiting {
+        int Descriptor;
+        qint64 Size;
+    };
+
+    Closer() {
+        std::thread([this] { Run(); }).detach();
+    }
+
+    bool Hand(int descriptor, qint64 size) {
+        {
+            const std::lock_guard lock(mutex_);
+            if (waiting_.size() >= MaxWaiting || waitingBytes_ + size > MaxWaitingBytes) {
+                return false;
+            }
+            waiting_.push_back({descriptor, size});
+            waitingBytes_ += size;
+        }
+        wake_.notify_one();
+        return true;
+    }
+
+    void Run() {
+        for (;;) {
+            std::unique_lock lock(mutex_);
+            wake_.wait(lock, [this] { return !waiting_.empty(); });
+            const Waiting next = waiting_.front();
+            waiting_.pop_front();
+            lock.unlock();
+            ::close(next.Descriptor);
+            lock.lock();
+            waitingBytes_ -= next.Size; // counted until its blocks are freed
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<Waiting> waiting_;
+    qint64 waitingBytes_ = 0;
+};
+
+// A descriptor kept open on a settings file of so many bytes; closed by the closing thread.
+class HeldFile {
+public:
+    HeldFile() = default;
+    HeldFile(int descriptor, qint64 size) : descriptor_(descriptor), size_(size) {}
+    ~HeldFile() { Closer::Close(descriptor_, size_); }
+    HeldFile(HeldFile&& other) noexcept
+        : descriptor_(std::exchange(other.descriptor_, -1)), size_(other.size_) {}
+    HeldFile& operator=(HeldFile&& other) noexcept {
+        std::swap(descriptor_, other.descriptor_);
+        std::swap(size_, other.size_);
+        return *this;
+    }
+
+private:
+    int descriptor_ = -1;
+    qint64 size_ = 0;
+};
+
 struct FileContent {
     std::string Bytes;
     struct stat Info {};
+    // The file itself, held open so that replacing it does not free it on the thread that replaces it.
+    HeldFile File;
 };
 
 // The whole file, or nothing when it cannot be read. Something put at the path while the program runs
@@ -80,7 +170,7 @@ std::optional<FileContent> ReadSettingsFile(const QByteArray& name) {
     if (name.isEmpty()) {
         return std::nullopt;
     }
-    const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     FileContent content;
     if (file.Get() < 0 || ::fstat(file.Get(), &content.Info) != 0 || !S_ISREG(content.Info.st_mode) ||
         content.Info.st_size > MaxIniFileSize) {
@@ -108,6 +198,7 @@ std::optional<FileContent> ReadSettingsFile(const QByteArray& name) {
         done += static_cast<size_t>(got);
     }
     content.Bytes.resize(done);
+    content.File = HeldFile(file.Release(), content.Info.st_size);
     return content;
 }
 
@@ -135,15 +226,19 @@ bool WriteAll(int descriptor, const std::string& bytes) {
     return true;
 }
 
-// The new content with the mode and owner of the original. Every result counts: a file that could not
-// be written in full must never replace the old one.
-bool FillTemporary(int descriptor, const std::string& content, const struct stat& original) {
+// The new content with the mode and owner of the original, and its status once complete. Every write
+// counts: a file that could not be written in full must never replace the old one.
+bool FillTemporary(int descriptor, const std::string& content, const struct stat& original,
+                   struct stat& filled) {
     if (!WriteAll(descriptor, content) || ::fchmod(descriptor, original.st_mode & 07777) != 0) {
         return false;
     }
     if (::geteuid() == 0 && (original.st_uid != 0 || original.st_gid != 0)) {
         // Only the superuser can give the file back to another owner; a failure here does no harm.
         (void)!::fchown(descriptor, original.st_uid, original.st_gid);
+    }
+    if (::fstat(descriptor, &filled) != 0) {
+        filled = {}; // matches no file: the kept content is read again after the rename
     }
     return true;
 }
@@ -173,6 +268,12 @@ bool NameUnnamedFile(int descriptor, const QByteArray& target, QByteArray& name)
     return false;
 }
 
+// The file that replaced the settings file: its status when complete, and the file held open.
+struct Replacement {
+    struct stat Filled {};
+    HeldFile File;
+};
+
 // Replaces the file target (a canonical path) by content in one step: the content goes into a new file
 // in the same directory, which is then renamed over the original. A reader, a crash or a kill at any
 // moment sees either the old file or the new one. The new file is made without a name (O_TMPFILE) and
@@ -181,45 +282,51 @@ bool NameUnnamedFile(int descriptor, const QByteArray& target, QByteArray& name)
 // There is no fsync: it costs several milliseconds per write, and a rename over an existing file already
 // makes ext4 (auto_da_alloc) and btrfs write the new data out before the rename is committed, so a
 // power cut also leaves the old or the new file there.
-// Answers whether the file was replaced.
-bool ReplaceFile(const QByteArray& target, const std::string& content, const struct stat& original) {
+// Nothing when the file was not replaced.
+std::optional<Replacement> ReplaceFile(const QByteArray& target, const std::string& content,
+                                       const struct stat& original) {
     if (!MayRewrite(target, original)) {
-        return false;
+        return std::nullopt;
     }
     const qsizetype slash = target.lastIndexOf('/');
     const QByteArray directory = slash > 0 ? target.left(slash) : QByteArray("/");
+    Replacement replacement;
     QByteArray temporary;
     {
         Descriptor unnamed(::open(directory.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
         if (unnamed.Get() >= 0) {
-            if (!FillTemporary(unnamed.Get(), content, original)) {
-                return false; // the unnamed file goes with its descriptor
+            if (!FillTemporary(unnamed.Get(), content, original, replacement.Filled)) {
+                return std::nullopt; // the unnamed file goes with its descriptor
             }
-            if (NameUnnamedFile(unnamed.Get(), target, temporary) && !unnamed.Close()) {
-                ::unlink(temporary.constData());
-                return false;
+            if (NameUnnamedFile(unnamed.Get(), target, temporary)) {
+                replacement.File =
+                    HeldFile(::fcntl(unnamed.Get(), F_DUPFD_CLOEXEC, 0), replacement.Filled.st_size);
+                if (!unnamed.Close()) {
+                    ::unlink(temporary.constData());
+                    return std::nullopt;
+                }
             }
         }
     }
     if (temporary.isEmpty()) {
         // A file system without unnamed files, or no /proc.
         temporary = target + TemporaryInfix + QByteArray(TemporarySuffixLength, 'X');
-        const int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
-        if (descriptor < 0) {
-            return false;
+        Descriptor named(::mkostemp(temporary.data(), O_CLOEXEC));
+        if (named.Get() < 0) {
+            return std::nullopt;
         }
-        bool written = FillTemporary(descriptor, content, original);
-        written = ::close(descriptor) == 0 && written;
-        if (!written) {
+        const bool filled = FillTemporary(named.Get(), content, original, replacement.Filled);
+        replacement.File = HeldFile(::fcntl(named.Get(), F_DUPFD_CLOEXEC, 0), replacement.Filled.st_size);
+        if (!named.Close() || !filled) {
             ::unlink(temporary.constData());
-            return false;
+            return std::nullopt;
         }
     }
     if (::rename(temporary.constData(), target.constData()) != 0) {
         ::unlink(temporary.constData());
-        return false;
+        return std::nullopt;
     }
-    return true;
+    return replacement;
 }
 
 // The settings file as last read or written, kept while the file is unchanged: the same device, inode,
@@ -258,12 +365,17 @@ public:
     // The kept content is about to be edited: the values looked up in it go.
     void Editing() { values_.clear(); }
     // After the edited content replaced the file: kept as the file is now, unless something else has
-    // replaced it again meanwhile; after a failed write, read again next time.
-    void Written(const QByteArray& name, bool replaced) {
+    // changed or replaced it meanwhile (the rename itself only changes the change time); after a failed
+    // write, read again next time. The replaced file is closed by the closing thread.
+    void Written(const QByteArray& name, std::optional<Replacement> replacement) {
         struct stat info {};
-        if (replaced && kept_ && ::stat(name.constData(), &info) == 0 &&
-            static_cast<std::size_t>(info.st_size) == kept_->Bytes.size()) {
+        if (replacement && kept_ && ::stat(name.constData(), &info) == 0 &&
+            info.st_dev == replacement->Filled.st_dev && info.st_ino == replacement->Filled.st_ino &&
+            info.st_size == replacement->Filled.st_size &&
+            info.st_mtim.tv_sec == replacement->Filled.st_mtim.tv_sec &&
+            info.st_mtim.tv_nsec == replacement->Filled.st_mtim.tv_nsec) {
             kept_->Info = info;
+            kept_->File = std::move(replacement->File);
         } else {
             kept_.reset();
         }

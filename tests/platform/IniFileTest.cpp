@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -288,6 +289,39 @@ private slots:
         QCOMPARE(ReadIni("S", "K"), QStringLiteral("4"));
         WriteBytes(path_, "[S]\nK=five\n");
         QCOMPARE(ReadIni("S", "K"), QStringLiteral("five"));
+    }
+
+    // The files that writes replace are closed away from the writer, yet all of them: none stays open,
+    // holding its disk space, and the descriptors do not run out over a long session.
+    void replacedFilesAreClosed() {
+        UseFile("[S]\nK=0\n");
+        QCOMPARE(ReadIni("S", "K"), QStringLiteral("0"));
+        struct stat directory {};
+        QCOMPARE(::stat(QFile::encodeName(dir_.path()).constData(), &directory), 0);
+        const auto descriptors = [] {
+            return QDir(QStringLiteral("/proc/self/fd"))
+                .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        };
+        // Open files of the settings file's disk that no name reaches any more.
+        const auto openReplacedFiles = [&] {
+            int count = 0;
+            for (const QString& entry : descriptors()) {
+                struct stat file {};
+                const QByteArray link = QFile::encodeName("/proc/self/fd/" + entry);
+                count += ::stat(link.constData(), &file) == 0 && S_ISREG(file.st_mode) &&
+                                 file.st_dev == directory.st_dev && file.st_nlink == 0
+                             ? 1
+                             : 0;
+            }
+            return count;
+        };
+        const qsizetype descriptorsBefore = descriptors().size();
+        for (int i = 1; i <= 300; ++i) {
+            WriteIni("S", "K", QString::number(i));
+        }
+        QCOMPARE(ReadIni("S", "K"), QStringLiteral("300"));
+        QTRY_COMPARE(openReplacedFiles(), 0);
+        QTRY_VERIFY(descriptors().size() <= descriptorsBefore + 1);
     }
 
     void writes_data() {
