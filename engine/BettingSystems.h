@@ -142,34 +142,40 @@ public:
     bool PlaceBet();
     bool Settle(char result);
     void TakeBack() {
-        if (stake_ == full_) {
-            --fullBets_;
-        } else {
-            wagered_ -= stake_;
-        }
-        stake_ = 0;
+        fullBets_ -= standing_;
+        wagered_ -= cut_;
+        standing_ = 0;
+        cut_ = 0;
     }
 
     Cents Bankroll() const { return bankroll_; }
     WideCents Wagered() const { return wagered_ + static_cast<WideCents>(fullBets_) * full_; }
 
 private:
-    // Results 'B', 'P' and 'T' as 1, 0 and 2.
-    static int Index(char result) { return (result >> 1) & 3; }
+    // What a hand does to a bet of the full stake, by the last decision before it (0: Banker or none,
+    // 1: Player) and its result ('P', 'B' and 'T' as 0, 1 and 2): the change to the bankroll (0 when
+    // the bet pushed) and whether the bet was decided.
+    struct Step {
+        Cents change = 0;
+        int decided = 0;
+    };
+    static std::size_t StepOf(int last, char result) {
+        return static_cast<std::size_t>(last * 4 + ((result >> 1) & 3));
+    }
+    bool PlaceCut();
+    bool SettleCut(char result, int last, bool decided);
 
     TableLimits limits_;
     Cents full_;   // the stake while the bankroll lies within full_ .. fullTo_
     Cents fullTo_; // -1: the stake is always worked out
-    // Per last decision (0: Banker or none, 1: Player) and result: what a bet of the full stake on the
-    // spot then bet on does to the bankroll, and whether it was decided.
-    std::array<std::array<Cents, 4>, 2> fullChange_{};
-    std::array<std::array<bool, 4>, 2> decides_{};
+    std::array<Step, 8> steps_{};
     std::array<int, 2> spotAfter_{};
     Cents bankroll_;
-    std::int64_t fullBets_ = 0; // bets of the full stake, not in wagered_
+    std::int64_t fullBets_ = 0; // bets of the full stake, which wagered_ leaves out
     WideCents wagered_ = 0;
-    Cents stake_ = 0;    // the bet standing, 0 when none
-    int lastPlayer_ = 0; // the last decision was the Player's
+    int standing_ = 0; // a bet of the full stake stands
+    Cents cut_ = 0;    // the stake of a cut bet standing, 0 when none
+    int last_ = 0;
 };
 
 inline FlatBettor::FlatBettor(BetSide side, TableLimits limits, Cents bankroll)
@@ -188,10 +194,8 @@ inline FlatBettor::FlatBettor(BetSide side, TableLimits limits, Cents bankroll)
         spotAfter_[static_cast<std::size_t>(last)] = spot;
         for (const char result : {'B', 'P', 'T'}) {
             const bool decided = result != 'T' || spot == 'T';
-            const auto at = static_cast<std::size_t>(Index(result));
-            decides_[static_cast<std::size_t>(last)][at] = decided;
-            fullChange_[static_cast<std::size_t>(last)][at] =
-                !decided ? 0 : (result == spot ? Winnings(spot, full_) : -full_);
+            steps_[StepOf(last, result)] = {!decided ? 0 : (result == spot ? Winnings(spot, full_) : -full_),
+                                            decided};
         }
     }
 }
@@ -199,13 +203,31 @@ inline FlatBettor::FlatBettor(BetSide side, TableLimits limits, Cents bankroll)
 // Written without branches on the cards: whether the last hand was a tie, or the Player's, is a coin
 // flip to a branch predictor.
 inline bool FlatBettor::PlaceBet() {
-    const bool covered = (bankroll_ >= full_) & (bankroll_ <= fullTo_);
-    if ((stake_ == full_) | ((stake_ == 0) & covered)) {
-        fullBets_ += stake_ == 0;
-        stake_ = full_;
+    const int covered = (bankroll_ >= full_) & (bankroll_ <= fullTo_) & (cut_ == 0);
+    if (standing_ | covered) {
+        fullBets_ += standing_ ^ 1;
+        standing_ = 1;
         return true;
     }
-    if (stake_ > 0) {
+    return PlaceCut();
+}
+
+inline bool FlatBettor::Settle(char result) {
+    const int last = last_;
+    const Step& step = steps_[StepOf(last, result)];
+    last_ = static_cast<int>(result == 'P') | (static_cast<int>(result == 'T') & last);
+    if (cut_ == 0) {
+        const int decided = standing_ & step.decided;
+        bankroll_ += step.change & -static_cast<Cents>(standing_);
+        standing_ &= step.decided ^ 1;
+        return decided;
+    }
+    return SettleCut(result, last, step.decided);
+}
+
+// A short bankroll: the stake cut as Bettor cuts it.
+inline bool FlatBettor::PlaceCut() {
+    if (cut_ > 0) {
         return true;
     }
     Cents stake = full_;
@@ -217,31 +239,23 @@ inline bool FlatBettor::PlaceBet() {
     if (stake < limits_.minimum || stake <= 0) {
         return false;
     }
-    stake_ = stake;
     if (stake == full_) {
         ++fullBets_;
+        standing_ = 1;
     } else {
+        cut_ = stake;
         wagered_ += stake;
     }
     return true;
 }
 
-inline bool FlatBettor::Settle(char result) {
-    const auto at = static_cast<std::size_t>(Index(result));
-    const auto last = static_cast<std::size_t>(lastPlayer_);
-    const bool decided = decides_[last][at];
-    lastPlayer_ = static_cast<int>(result == 'P') | (static_cast<int>(result == 'T') & lastPlayer_);
-    if (stake_ == full_) {
-        bankroll_ += fullChange_[last][at]; // 0 when the bet pushed
-        stake_ = decided ? 0 : full_;
-        return decided;
-    }
-    if (stake_ == 0 || !decided) {
+inline bool FlatBettor::SettleCut(char result, int last, bool decided) {
+    if (!decided) {
         return false;
     }
-    const char spot = static_cast<char>(spotAfter_[last]);
-    bankroll_ += result == spot ? Winnings(spot, stake_) : -stake_;
-    stake_ = 0;
+    const char spot = static_cast<char>(spotAfter_[static_cast<std::size_t>(last)]);
+    bankroll_ += result == spot ? Winnings(spot, cut_) : -cut_;
+    cut_ = 0;
     return true;
 }
 
