@@ -163,7 +163,8 @@ template <typename SessionBettor> SessionBettor MakeBettor(const LabParameters& 
     }
 }
 
-template <typename SessionBettor>
+// Recorded: the session writes its bankrolls into row or path; without, the loop never looks at them.
+template <typename SessionBettor, bool Recorded>
 [[gnu::noinline]] bool PlaySession(const LabParameters& p, std::uint64_t session, ValueShoe& shoe,
                                    const RunControl& control, std::atomic<std::uint64_t>& shoesDone,
                                    Cents* row, int rowLength, std::vector<Cents>* path, SessionOutcome& out) {
@@ -194,13 +195,15 @@ template <typename SessionBettor>
             const Cents bankroll = bettor.Bankroll();
             peak = std::max(peak, bankroll);
             drawdown = std::max(drawdown, peak - bankroll);
-            if (row && hand < rowLength) {
-                row[hand] = bankroll;
+            if constexpr (Recorded) {
+                if (row && hand < rowLength) {
+                    row[hand] = bankroll;
+                }
+                if (path) {
+                    path->push_back(bankroll);
+                }
+                ++hand;
             }
-            if (path) {
-                path->push_back(bankroll);
-            }
-            ++hand;
             // Ruin is the bankroll falling below the table minimum, seen at once, whether or not
             // another bet is due.
             if (bankroll < p.limits.minimum) {
@@ -490,11 +493,15 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
                 for (std::uint64_t s = c * chunk; s < std::min(sessions, (c + 1) * chunk); ++s) {
                     SessionOutcome outcome;
                     std::vector<Cents>* path = s < pathCount ? &paths[s] : nullptr;
-                    const bool played = p.system == SystemKind::Flat
-                                            ? PlaySession<FlatBettor>(p, s, shoe, control, done, rows.Row(),
-                                                                      rowLength, path, outcome)
-                                            : PlaySession<Bettor>(p, s, shoe, control, done, rows.Row(),
-                                                                  rowLength, path, outcome);
+                    Cents* row = rows.Row();
+                    const auto play = [&]<typename SessionBettor>() {
+                        return row || path ? PlaySession<SessionBettor, true>(p, s, shoe, control, done, row,
+                                                                              rowLength, path, outcome)
+                                           : PlaySession<SessionBettor, false>(p, s, shoe, control, done, row,
+                                                                               rowLength, path, outcome);
+                    };
+                    const bool played = p.system == SystemKind::Flat ? play.template operator()<FlatBettor>()
+                                                                     : play.template operator()<Bettor>();
                     if (!played) {
                         more = false;
                         break;
