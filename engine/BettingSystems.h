@@ -135,9 +135,11 @@ private:
 // fewer steps a hand. While the bankroll covers the stake (and a win of 8 to 1 still fits), the stake
 // is the same every bet, so what each result does to the bankroll after each last decision is worked out
 // once; a short bankroll takes Bettor's way of cutting the stake.
-class FlatBettor {
+// FollowsDecisions false makes a bettor for a side that never changes (Banker, Player or Tie), which
+// skips following the decisions.
+template <bool FollowsDecisions> class BasicFlatBettor {
 public:
-    FlatBettor(BetSide side, TableLimits limits, Cents bankroll);
+    BasicFlatBettor(BetSide side, TableLimits limits, Cents bankroll);
 
     bool PlaceBet();
     bool Settle(char result);
@@ -178,7 +180,8 @@ private:
     int last_ = 0;
 };
 
-inline FlatBettor::FlatBettor(BetSide side, TableLimits limits, Cents bankroll)
+template <bool FollowsDecisions>
+inline BasicFlatBettor<FollowsDecisions>::BasicFlatBettor(BetSide side, TableLimits limits, Cents bankroll)
     : limits_(limits), bankroll_(bankroll) {
     Cents stake = std::max(limits.unit, limits.minimum);
     if (limits.maximum > 0) {
@@ -202,7 +205,7 @@ inline FlatBettor::FlatBettor(BetSide side, TableLimits limits, Cents bankroll)
 
 // Written without branches on the cards: whether the last hand was a tie, or the Player's, is a coin
 // flip to a branch predictor.
-inline bool FlatBettor::PlaceBet() {
+template <bool FollowsDecisions> inline bool BasicFlatBettor<FollowsDecisions>::PlaceBet() {
     const int covered = (bankroll_ >= full_) & (bankroll_ <= fullTo_) & (cut_ == 0);
     if (standing_ | covered) {
         fullBets_ += standing_ ^ 1;
@@ -212,10 +215,12 @@ inline bool FlatBettor::PlaceBet() {
     return PlaceCut();
 }
 
-inline bool FlatBettor::Settle(char result) {
-    const int last = last_;
+template <bool FollowsDecisions> inline bool BasicFlatBettor<FollowsDecisions>::Settle(char result) {
+    const int last = FollowsDecisions ? last_ : 0;
     const Step& step = steps_[StepOf(last, result)];
-    last_ = static_cast<int>(result == 'P') | (static_cast<int>(result == 'T') & last);
+    if constexpr (FollowsDecisions) {
+        last_ = static_cast<int>(result == 'P') | (static_cast<int>(result == 'T') & last);
+    }
     if (cut_ == 0) {
         const int decided = standing_ & step.decided;
         bankroll_ += step.change & -static_cast<Cents>(standing_);
@@ -226,7 +231,7 @@ inline bool FlatBettor::Settle(char result) {
 }
 
 // A short bankroll: the stake cut as Bettor cuts it.
-inline bool FlatBettor::PlaceCut() {
+template <bool FollowsDecisions> inline bool BasicFlatBettor<FollowsDecisions>::PlaceCut() {
     if (cut_ > 0) {
         return true;
     }
@@ -249,7 +254,8 @@ inline bool FlatBettor::PlaceCut() {
     return true;
 }
 
-inline bool FlatBettor::SettleCut(char result, int last, bool decided) {
+template <bool FollowsDecisions>
+inline bool BasicFlatBettor<FollowsDecisions>::SettleCut(char result, int last, bool decided) {
     if (!decided) {
         return false;
     }
@@ -258,6 +264,11 @@ inline bool FlatBettor::SettleCut(char result, int last, bool decided) {
     cut_ = 0;
     return true;
 }
+
+// Flat betting on any side.
+using FlatBettor = BasicFlatBettor<true>;
+// Flat betting on Banker, Player or Tie only.
+using FixedSideFlatBettor = BasicFlatBettor<false>;
 
 // Inline, as everything a session calls on its bettor, so that a bettor kept in a local never has its
 // address taken and its figures stay in registers.

@@ -156,8 +156,8 @@ struct SessionOutcome {
 // Plays session `session` to its end; false when cancelled first. row, when given, receives the
 // bankroll after each of the first rowLength hands; path the whole session.
 template <typename SessionBettor> SessionBettor MakeBettor(const LabParameters& p) {
-    if constexpr (std::is_same_v<SessionBettor, FlatBettor>) {
-        return FlatBettor(p.side, p.limits, p.bankroll);
+    if constexpr (!std::is_same_v<SessionBettor, Bettor>) {
+        return SessionBettor(p.side, p.limits, p.bankroll);
     } else {
         return Bettor(p.system, p.side, p.limits, p.bankroll);
     }
@@ -476,6 +476,7 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
     std::vector<SessionFigures> bySession(p.keepSessions ? sessions : 0);
     std::vector<CurveShare> shares(threads);
     const int buckets = CurveBuckets(rowLength);
+    const bool fixedSide = p.side == BetSide::Banker || p.side == BetSide::Player || p.side == BetSide::Tie;
     std::atomic<std::uint64_t> next{0};
     std::atomic<std::uint64_t> done{0};
 
@@ -500,8 +501,9 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
                                            : PlaySession<SessionBettor, false>(p, s, shoe, control, done, row,
                                                                                rowLength, path, outcome);
                     };
-                    const bool played = p.system == SystemKind::Flat ? play.template operator()<FlatBettor>()
-                                                                     : play.template operator()<Bettor>();
+                    const bool played = p.system != SystemKind::Flat ? play.template operator()<Bettor>()
+                                        : fixedSide ? play.template operator()<FixedSideFlatBettor>()
+                                                    : play.template operator()<FlatBettor>();
                     if (!played) {
                         more = false;
                         break;
