@@ -307,8 +307,8 @@ public:
           blocks_((rowLength + CurveBlockHands - 1) / CurveBlockHands) {
         if (rowLength_ > 0) {
             const std::size_t paddedRow = static_cast<std::size_t>(blocks_) * CurveBlockHands;
-            fullAt_ = std::max<std::size_t>(CurveBatchCells / paddedRow, 1);
-            slots_ = fullAt_ + static_cast<std::size_t>(chunk);
+            chunk_ = static_cast<std::size_t>(chunk);
+            slots_ = std::max<std::size_t>(CurveBatchCells / paddedRow, chunk_);
             batch_ = static_cast<Cents*>(share.memory.allocate(paddedRow * slots_ * sizeof(Cents), 64));
             row_.resize(paddedRow);
         }
@@ -339,7 +339,7 @@ public:
         finals_.resize(chunkStart_);
     }
     void EndChunk(CurveShare& share) {
-        if (lengths_.size() >= fullAt_) {
+        if (lengths_.size() + chunk_ > slots_) { // the next chunk might not fit
             CountInto(share);
         }
     }
@@ -389,7 +389,7 @@ private:
     int rowLength_;
     int buckets_;
     int blocks_;
-    std::size_t fullAt_ = 0; // sessions that make a batch
+    std::size_t chunk_ = 0;  // sessions of a chunk
     std::size_t slots_ = 0;  // sessions a batch has room for
     Cents* batch_ = nullptr; // in the share's memory
     std::vector<Cents> row_;
