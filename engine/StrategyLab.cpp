@@ -153,8 +153,11 @@ struct SessionOutcome {
     bool ruined = false;
 };
 
-// Plays session `session` to its end; false when cancelled first. row, when given, receives the
-// bankroll after each of the first rowLength hands; path the whole session.
+// A batch is laid out in blocks of this many hands (one cache line of bankrolls): block b holds hands
+// 8b .. 8b + 7 of every session of the batch, one session after another, so that counting reads each
+// block front to back and adds its bankrolls to eight hands' buckets only.
+constexpr int CurveBlockHands = 8;
+
 template <typename SessionBettor> SessionBettor MakeBettor(const LabParameters& p) {
     if constexpr (!std::is_same_v<SessionBettor, Bettor>) {
         return SessionBettor(p.side, p.limits, p.bankroll);
@@ -163,11 +166,15 @@ template <typename SessionBettor> SessionBettor MakeBettor(const LabParameters& 
     }
 }
 
-// Recorded: the session writes its bankrolls into row or path; without, the loop never looks at them.
+// Plays session `session` to its end; false when cancelled first. row, when given, receives the
+// bankroll after each of the first rowLength hands, hand h at cell (h / CurveBlockHands) * rowBlockStride
+// + h % CurveBlockHands; path the whole session. Recorded: the session writes into row or path; without,
+// the loop never looks at them.
 template <typename SessionBettor, bool Recorded>
 [[gnu::noinline]] bool PlaySession(const LabParameters& p, std::uint64_t session, ValueShoe& shoe,
                                    const RunControl& control, std::atomic<std::uint64_t>& shoesDone,
-                                   Cents* row, int rowLength, std::vector<Cents>* path, SessionOutcome& out) {
+                                   Cents* row, int rowLength, std::size_t rowBlockStride,
+                                   std::vector<Cents>* path, SessionOutcome& out) {
     SessionBettor bettor = MakeBettor<SessionBettor>(p);
     const auto shoes = static_cast<std::uint64_t>(p.shoesPerSession);
     Cents peak = p.bankroll;
@@ -197,7 +204,9 @@ template <typename SessionBettor, bool Recorded>
             drawdown = std::max(drawdown, peak - bankroll);
             if constexpr (Recorded) {
                 if (row && hand < rowLength) {
-                    row[hand] = bankroll;
+                    // Straight into the batch's blocks of hands.
+                    row[static_cast<std::size_t>(hand / CurveBlockHands) * rowBlockStride +
+                        static_cast<std::size_t>(hand % CurveBlockHands)] = bankroll;
                 }
                 if (path) {
                     path->push_back(bankroll);
@@ -233,10 +242,6 @@ template <typename SessionBettor, bool Recorded>
 // time, so that each hand's buckets are fetched into the cache once for many bankrolls, while a block of
 // the batch still fits the nearest cache.
 constexpr std::size_t CurveBatchCells = std::size_t{1} << 18;
-// A batch is laid out in blocks of this many hands (one cache line of bankrolls): block b holds hands
-// 8b .. 8b + 7 of every session of the batch, one session after another, so that counting reads each
-// block front to back and adds its bankrolls to eight hands' buckets only.
-constexpr int CurveBlockHands = 8;
 
 // Memory handed out from large blocks the kernel may back with huge pages, and given back only when the
 // resource goes: a curve's buckets and batch are touched page by page otherwise, at the cost of a page
@@ -310,13 +315,14 @@ public:
             chunk_ = static_cast<std::size_t>(chunk);
             slots_ = std::max<std::size_t>(CurveBatchCells / paddedRow, chunk_);
             batch_ = static_cast<Cents*>(share.memory.allocate(paddedRow * slots_ * sizeof(Cents), 64));
-            row_.resize(paddedRow);
         }
     }
 
     // Where a session writes the bankroll after each of its first rowLength hands; nullptr without a
     // curve.
-    Cents* Row() { return rowLength_ > 0 ? row_.data() : nullptr; }
+    Cents* Row() { return rowLength_ > 0 ? batch_ + lengths_.size() * CurveBlockHands : nullptr; }
+    // Cells from one block of hands to the next in Row().
+    std::size_t BlockStride() const { return slots_ * CurveBlockHands; }
     void StartChunk() { chunkStart_ = lengths_.size(); }
     // The session that wrote Row() ended after `hands` hands.
     void EndSession(std::uint64_t hands, Cents finalBankroll) {
@@ -324,12 +330,6 @@ public:
             return;
         }
         const std::size_t length = std::min<std::uint64_t>(hands, static_cast<std::uint64_t>(rowLength_));
-        const std::size_t slot = lengths_.size();
-        const std::size_t blockStride = slots_ * CurveBlockHands;
-        Cents* into = batch_ + slot * CurveBlockHands;
-        for (std::size_t at = 0; at < length; at += CurveBlockHands, into += blockStride) {
-            std::memcpy(into, row_.data() + at, sizeof(Cents) * CurveBlockHands);
-        }
         lengths_.push_back(length);
         finals_.push_back(finalBankroll);
     }
@@ -375,9 +375,11 @@ public:
             }
             std::size_t taken = 0;
             for (std::size_t i = 0; i < lengths_.size(); ++i, cell += CurveBlockHands) {
-                // Read whether or not the session lasted that long, kept only if it did.
-                column_[taken] = *cell;
-                taken += h < lengths_[i];
+                // Without a branch: a session that ended sooner wrote nothing there, so its place reads
+                // a value that is then dropped.
+                const bool lasted = h < lengths_[i];
+                column_[taken] = *(lasted ? cell : &finals_[i]);
+                taken += lasted;
             }
             share.live[h].AddAll(std::span(column_.data(), taken));
         }
@@ -392,7 +394,6 @@ private:
     std::size_t chunk_ = 0;  // sessions of a chunk
     std::size_t slots_ = 0;  // sessions a batch has room for
     Cents* batch_ = nullptr; // in the share's memory
-    std::vector<Cents> row_;
     std::vector<std::size_t> lengths_;
     std::vector<Cents> finals_;
     std::vector<Cents> column_;
@@ -497,9 +498,11 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
                     Cents* row = rows.Row();
                     const auto play = [&]<typename SessionBettor>() {
                         return row || path ? PlaySession<SessionBettor, true>(p, s, shoe, control, done, row,
-                                                                              rowLength, path, outcome)
+                                                                              rowLength, rows.BlockStride(),
+                                                                              path, outcome)
                                            : PlaySession<SessionBettor, false>(p, s, shoe, control, done, row,
-                                                                               rowLength, path, outcome);
+                                                                               rowLength, rows.BlockStride(),
+                                                                               path, outcome);
                     };
                     const bool played = p.system != SystemKind::Flat ? play.template operator()<Bettor>()
                                         : fixedSide ? play.template operator()<FixedSideFlatBettor>()
