@@ -303,8 +303,7 @@ struct CurveShare {
 };
 
 // The bankrolls of a thread's finished sessions, counted into its share of the curve a batch at a time.
-// A session writes its bankrolls into a row of its own, which stays in the nearest cache, and the row
-// is copied into the batch's blocks when the session ends.
+// A session writes its bankrolls straight into its place in the batch's blocks of hands.
 class CurveRows {
 public:
     CurveRows(int rowLength, int buckets, std::uint64_t chunk, CurveShare& share)
