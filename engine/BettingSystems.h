@@ -270,8 +270,7 @@ using FlatBettor = BasicFlatBettor<true>;
 // Flat betting on Banker, Player or Tie only.
 using FixedSideFlatBettor = BasicFlatBettor<false>;
 
-// Inline, as everything a session calls on its bettor, so that a bettor kept in a local never has its
-// address taken and its figures stay in registers.
+// Inline, as everything a simulated session calls on its bettor.
 inline Bettor::Bettor(SystemKind kind, BetSide side, TableLimits limits, Cents bankroll)
     : system_(MakeSystem(kind)), flat_(kind == SystemKind::Flat), limits_(limits),
       mostUnits_(std::numeric_limits<Cents>::max() / std::max<Cents>(limits.unit, 1)),
