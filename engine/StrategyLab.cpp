@@ -180,7 +180,7 @@ template <typename SessionBettor, bool Recorded>
     Cents peak = p.bankroll;
     Cents drawdown = 0;
     int hand = 0;
-    // Counted in locals, which stay in registers across the deal.
+    // Counted in a local rather than through out, whose every count the compiler would have to store.
     ShoeCounts counts;
     const bool stops = p.stopWin > 0 || p.stopLoss > 0;
     bool over = false;
