@@ -3,15 +3,17 @@
 # each against its target. Figures that compare two programs come from interleaved runs (A, B, A, B, ...):
 # the ratio is the median of the ratios of each B to the A run just before it, since the speed of a
 # shared machine drifts between runs far more than within a pair. Single-thread figures are processor
-# time, so that other work on the machine skews them as little as possible. Usage: scripts/bench.sh [RUNS]
-# (default 9). Takes minutes.
+# time, so that other work on the machine skews them as little as possible. Usage: scripts/bench.sh [RUNS
+# [SHOES]] (default 9 runs; the simulator's figures over 100,000 shoes, sessions of 10 shoes in a study).
+# Takes minutes.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 runs="${1:-9}"
+shoes="${2:-100000}"
 "$root/scripts/build.sh" baccarat-sim BareLoop SimBench LabBench DealBench >/dev/null
 export QT_QPA_PLATFORM=offscreen
 cd "$root/build"
-python3 - "$runs" <<'PY'
+python3 - "$runs" "$shoes" <<'PY'
 import json, re, resource, statistics, subprocess, sys, time
 
 runs = int(sys.argv[1])
@@ -44,7 +46,7 @@ def row(figure, value, target, met):
 
 print(f"{'figure':<62} {'measured':<26} {'target':<10}")
 sim = "./baccarat-sim"
-shoes = 100000
+shoes = int(sys.argv[2])
 
 bare, plain, slower = interleaved(["bench/BareLoop", str(shoes)], [sim, "--shoes", str(shoes), "--threads", "1"])
 row("baccarat-sim --threads 1 against the bare loop (bench/bare)",
