@@ -8,7 +8,6 @@
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <memory_resource>
 #include <mutex>
