@@ -76,6 +76,30 @@ inline Cents Winnings(char spot, Cents stake) {
     return stake / CentsPerDollar * PaysCents(spot);
 }
 
+// A wanted stake as the table takes it: at least the minimum, at most the maximum when there is one.
+inline Cents ClampToTable(Cents stake, const TableLimits& limits) {
+    stake = std::max(stake, limits.minimum);
+    return limits.maximum > 0 ? std::min(stake, limits.maximum) : stake;
+}
+
+// A stake as the bankroll lets it stand: cut to the whole dollars a short bankroll holds, and so that a
+// win of 8 to 1 still fits in Cents however far the bankroll grows (far beyond any real bankroll).
+inline Cents CutToBankroll(Cents stake, Cents bankroll) {
+    if (stake > bankroll) {
+        stake = bankroll / CentsPerDollar * CentsPerDollar;
+    }
+    return std::min(stake,
+                    (std::numeric_limits<Cents>::max() - bankroll) / 8 / CentsPerDollar * CentsPerDollar);
+}
+
+// The highest bankroll at which a whole-dollar stake the table takes stands uncut (from the stake itself
+// up to there, CutToBankroll leaves it as it is); -1 for any other stake.
+inline Cents UncutUpTo(Cents stake, const TableLimits& limits) {
+    const bool whole = stake >= limits.minimum && stake > 0 && stake % CentsPerDollar == 0 &&
+                       stake <= std::numeric_limits<Cents>::max() / 9;
+    return whole ? std::numeric_limits<Cents>::max() - 8 * stake : -1;
+}
+
 // One player's bets through a session: a stake is put on the table (PlaceBet), the hand settles it
 // (Settle). A Player or Banker bet that meets a tie stays on the table for the next hand without being
 // wagered again; the Tie bet is settled every hand. The bankroll counts only settled money: a bet on
@@ -123,11 +147,10 @@ private:
     // The spot of the next bet after a Banker (or no) decision, [0], and after a Player one, [1].
     std::array<int, 2> spotAfter_{};
     Cents win_ = 0; // what the standing bet wins over its stake
-    // keptUnits_ units stake keptStake_ at every bankroll from keptFrom_ to keptTo_.
+    // keptUnits_ units stake keptStake_ at every bankroll from keptStake_ to keptTo_.
     std::int64_t keptUnits_ = -1;
     Cents keptStake_ = 0;
     Cents keptDollars_ = 0;
-    Cents keptFrom_ = 1;
     Cents keptTo_ = 0;
 };
 
@@ -182,15 +205,8 @@ private:
 
 template <bool FollowsDecisions>
 inline BasicFlatBettor<FollowsDecisions>::BasicFlatBettor(BetSide side, TableLimits limits, Cents bankroll)
-    : limits_(limits), bankroll_(bankroll) {
-    Cents stake = std::max(limits.unit, limits.minimum);
-    if (limits.maximum > 0) {
-        stake = std::min(stake, limits.maximum);
-    }
-    full_ = stake;
-    const bool whole = full_ >= limits.minimum && full_ > 0 && full_ % CentsPerDollar == 0 &&
-                       full_ <= std::numeric_limits<Cents>::max() / 9;
-    fullTo_ = whole ? std::numeric_limits<Cents>::max() - 8 * full_ : -1;
+    : limits_(limits), full_(ClampToTable(limits.unit, limits)), fullTo_(UncutUpTo(full_, limits)),
+      bankroll_(bankroll) {
     const char after[5][2] = {{'B', 'B'}, {'P', 'P'}, {'T', 'T'}, {'B', 'P'}, {'P', 'B'}};
     for (int last = 0; last < 2; ++last) {
         const char spot = after[static_cast<int>(side)][last];
@@ -235,12 +251,7 @@ template <bool FollowsDecisions> inline bool BasicFlatBettor<FollowsDecisions>::
     if (cut_ > 0) {
         return true;
     }
-    Cents stake = full_;
-    if (stake > bankroll_) {
-        stake = bankroll_ / CentsPerDollar * CentsPerDollar;
-    }
-    stake = std::min(stake,
-                     (std::numeric_limits<Cents>::max() - bankroll_) / 8 / CentsPerDollar * CentsPerDollar);
+    const Cents stake = CutToBankroll(full_, bankroll_);
     if (stake < limits_.minimum || stake <= 0) {
         return false;
     }
@@ -304,27 +315,15 @@ inline int Bettor::SpotForNextBet() const {
 }
 
 inline Cents Bettor::StakeFor(std::int64_t units) {
-    Cents stake = units >= mostUnits_ ? std::numeric_limits<Cents>::max() : units * limits_.unit;
-    stake = std::max(stake, limits_.minimum);
-    if (limits_.maximum > 0) {
-        stake = std::min(stake, limits_.maximum);
-    }
-    const Cents wanted = stake;
-    if (stake > bankroll_) {
-        stake = bankroll_ / CentsPerDollar * CentsPerDollar;
-    }
-    // However far a bankroll grows, a win of 8 to 1 still fits in Cents; far beyond any real bankroll.
-    stake = std::min(stake,
-                     (std::numeric_limits<Cents>::max() - bankroll_) / 8 / CentsPerDollar * CentsPerDollar);
-    // A whole-dollar stake that is neither cut nor refused stays the same while the bankroll covers it
-    // and a win of 8 to 1 fits: up to max - 8 * stake.
-    if (stake == wanted && stake >= limits_.minimum && stake > 0 && stake % CentsPerDollar == 0 &&
-        stake <= std::numeric_limits<Cents>::max() / 9) {
+    const Cents wanted =
+        ClampToTable(units >= mostUnits_ ? std::numeric_limits<Cents>::max() : units * limits_.unit, limits_);
+    const Cents stake = CutToBankroll(wanted, bankroll_);
+    const Cents upTo = UncutUpTo(stake, limits_);
+    if (stake == wanted && upTo >= 0) {
         keptUnits_ = units;
         keptStake_ = stake;
         keptDollars_ = stake / CentsPerDollar;
-        keptFrom_ = stake;
-        keptTo_ = std::numeric_limits<Cents>::max() - 8 * stake;
+        keptTo_ = upTo;
     }
     return stake;
 }
@@ -334,7 +333,7 @@ inline bool Bettor::PlaceBet() {
         return true;
     }
     const int spot = SpotForNextBet();
-    if (units_ == keptUnits_ && bankroll_ >= keptFrom_ && bankroll_ <= keptTo_) {
+    if (units_ == keptUnits_ && bankroll_ >= keptStake_ && bankroll_ <= keptTo_) {
         // The common case: the same stake as last time, neither cut nor refused.
         stake_ = keptStake_;
         win_ = keptDollars_ * PaysCents(static_cast<char>(spot));
