@@ -165,20 +165,51 @@ template <typename SessionBettor> SessionBettor MakeBettor(const LabParameters& 
     }
 }
 
-// Plays session `session` to its end; false when cancelled first. row, when given, receives the
-// bankroll after each of the first rowLength hands, hand h at cell (h / CurveBlockHands) * rowBlockStride
-// + h % CurveBlockHands; path the whole session. Recorded: the session writes into row or path; without,
-// the loop never looks at them.
-template <typename SessionBettor, bool Recorded>
+// Where a session writes its bankroll after each hand: one cell after another within a block of a batch,
+// then on to its place in the next block, and past the end of its row into a scrap block that nobody
+// reads. Kept in two pointers, so that a hand costs a store, an add and a comparison.
+class RowWriter {
+public:
+    // row: the session's place in the first block, `blocks` blocks of `blockStride` cells apart; nullptr
+    // for no row.
+    RowWriter(Cents* row, int blocks, std::size_t blockStride, Cents* scrap)
+        : cell_(row ? row : scrap), blockEnd_(cell_ + CurveBlockHands), stride_(blockStride),
+          blocksLeft_(row ? blocks : 0), scrap_(scrap) {}
+
+    void Write(Cents bankroll) {
+        *cell_++ = bankroll;
+        if (cell_ == blockEnd_) [[unlikely]] {
+            if (blocksLeft_ > 1) {
+                --blocksLeft_;
+                cell_ = blockEnd_ - CurveBlockHands + stride_;
+            } else {
+                cell_ = scrap_;
+            }
+            blockEnd_ = cell_ + CurveBlockHands;
+        }
+    }
+
+private:
+    Cents* cell_;
+    Cents* blockEnd_;
+    std::size_t stride_;
+    int blocksLeft_;
+    Cents* scrap_;
+};
+
+// What a session writes down beside its outcome.
+enum class Kept { Nothing, Row, RowAndPath };
+
+// Plays session `session` to its end; false when cancelled first. row receives the bankroll after each
+// hand, path (with RowAndPath) the whole session; with Nothing, the loop never looks at them.
+template <typename SessionBettor, Kept Keeps>
 [[gnu::noinline]] bool PlaySession(const LabParameters& p, std::uint64_t session, ValueShoe& shoe,
                                    const RunControl& control, std::atomic<std::uint64_t>& shoesDone,
-                                   Cents* row, int rowLength, std::size_t rowBlockStride,
-                                   std::vector<Cents>* path, SessionOutcome& out) {
+                                   RowWriter row, std::vector<Cents>* path, SessionOutcome& out) {
     SessionBettor bettor = MakeBettor<SessionBettor>(p);
     const auto shoes = static_cast<std::uint64_t>(p.shoesPerSession);
     Cents peak = p.bankroll;
     Cents drawdown = 0;
-    int hand = 0;
     // Counted in a local rather than through out, whose every count the compiler would have to store.
     ShoeCounts counts;
     const bool stops = p.stopWin > 0 || p.stopLoss > 0;
@@ -201,16 +232,11 @@ template <typename SessionBettor, bool Recorded>
             const Cents bankroll = bettor.Bankroll();
             peak = std::max(peak, bankroll);
             drawdown = std::max(drawdown, peak - bankroll);
-            if constexpr (Recorded) {
-                if (row && hand < rowLength) {
-                    // Straight into the batch's blocks of hands.
-                    row[static_cast<std::size_t>(hand / CurveBlockHands) * rowBlockStride +
-                        static_cast<std::size_t>(hand % CurveBlockHands)] = bankroll;
-                }
-                if (path) {
-                    path->push_back(bankroll);
-                }
-                ++hand;
+            if constexpr (Keeps != Kept::Nothing) {
+                row.Write(bankroll);
+            }
+            if constexpr (Keeps == Kept::RowAndPath) {
+                path->push_back(bankroll);
             }
             // Ruin is the bankroll falling below the table minimum, seen at once, whether or not
             // another bet is due.
@@ -316,11 +342,12 @@ public:
         }
     }
 
-    // Where a session writes the bankroll after each of its first rowLength hands; nullptr without a
-    // curve.
-    Cents* Row() { return rowLength_ > 0 ? batch_ + lengths_.size() * CurveBlockHands : nullptr; }
-    // Cells from one block of hands to the next in Row().
-    std::size_t BlockStride() const { return slots_ * CurveBlockHands; }
+    // Where the next session writes the bankroll after each of its first rowLength hands (into scrap
+    // without a curve).
+    RowWriter Row() {
+        return RowWriter(rowLength_ > 0 ? batch_ + lengths_.size() * CurveBlockHands : nullptr, blocks_,
+                         slots_ * CurveBlockHands, scrap_.data());
+    }
     void StartChunk() { chunkStart_ = lengths_.size(); }
     // The session that wrote Row() ended after `hands` hands.
     void EndSession(std::uint64_t hands, Cents finalBankroll) {
@@ -395,6 +422,7 @@ private:
     std::vector<std::size_t> lengths_;
     std::vector<Cents> finals_;
     std::vector<Cents> column_;
+    std::array<Cents, CurveBlockHands> scrap_{};
     std::size_t chunkStart_ = 0;
 };
 
@@ -493,13 +521,14 @@ LabResult RunLab(const LabParameters& p, const RunControl& control) {
                 for (std::uint64_t s = c * chunk; s < std::min(sessions, (c + 1) * chunk); ++s) {
                     SessionOutcome outcome;
                     std::vector<Cents>* path = s < pathCount ? &paths[s] : nullptr;
-                    Cents* row = rows.Row();
+                    const RowWriter row = rows.Row();
                     const auto play = [&]<typename SessionBettor>() {
-                        return row || path ? PlaySession<SessionBettor, true>(p, s, shoe, control, done, row,
-                                                                              rowLength, rows.BlockStride(),
-                                                                              path, outcome)
-                                           : PlaySession<SessionBettor, false>(p, s, shoe, control, done, row,
-                                                                               rowLength, rows.BlockStride(),
+                        return path ? PlaySession<SessionBettor, Kept::RowAndPath>(p, s, shoe, control, done,
+                                                                                   row, path, outcome)
+                               : rowLength > 0
+                                   ? PlaySession<SessionBettor, Kept::Row>(p, s, shoe, control, done, row,
+                                                                           path, outcome)
+                                   : PlaySession<SessionBettor, Kept::Nothing>(p, s, shoe, control, done, row,
                                                                                path, outcome);
                     };
                     const bool played = p.system != SystemKind::Flat ? play.template operator()<Bettor>()
