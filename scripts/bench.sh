@@ -49,7 +49,13 @@ print(f"{'figure':<62} {'measured':<26} {'target':<10}")
 sim = "./baccarat-sim"
 shoes = int(sys.argv[2])
 
-bare, plain, slower = interleaved(["bench/BareLoop", str(shoes)], [sim, "--shoes", str(shoes), "--threads", "1"])
+def plain_of(count):
+    return [sim, "--shoes", str(count), "--threads", "1"]
+
+def study_of(count):
+    return [sim, "--system", "flat", "--session-shoes", "10", "--sessions", str(count // 10), "--threads", "1"]
+
+bare, plain, slower = interleaved(["bench/BareLoop", str(shoes)], plain_of(shoes))
 row("baccarat-sim --threads 1 against the bare loop (bench/bare)",
     f"{1 / plain / 1e6:.1f} M/s vs {1 / bare / 1e6:.1f} M/s = {1 / slower:.2f}", ">= 0.90", 1 / slower >= 0.90)
 
@@ -63,16 +69,12 @@ for b in json.loads(out)["benchmarks"]:
 ratio = statistics.median(rates["BM_PlainRun"]) / statistics.median(rates["BM_BareRulesLoop"])
 row("SimBench: plain run against its bare loop", f"{ratio:.2f}", ">= 1.0", ratio >= 1.0)
 
-study = [sim, "--system", "flat", "--session-shoes", "10", "--sessions", str(shoes // 10), "--threads", "1"]
-plain_run = [sim, "--shoes", str(shoes), "--threads", "1"]
-ratio = interleaved(plain_run, study)[2]
+ratio = interleaved(plain_of(shoes), study_of(shoes))[2]
 row("flat study (sessions of 10 shoes) against a plain run, per hand", f"{ratio:.2f}x", "<= 1.15x", ratio <= 1.15)
 # A curve's buckets and batch, some 8 MB, are first touched once per run: a fixed cost, not a cost per
 # hand, yet some 15 ms on a virtual machine that backs its memory only as it is first touched, a tenth of
 # a run of 100,000 shoes. Runs ten times longer keep it out of the figure per hand.
-long_study = [sim, "--system", "flat", "--session-shoes", "10", "--sessions", str(shoes), "--threads", "1"]
-long_plain = [sim, "--shoes", str(shoes * 10), "--threads", "1"]
-ratio = interleaved(long_plain, long_study + ["--curve", "/dev/null"])[2]
+ratio = interleaved(plain_of(shoes * 10), study_of(shoes * 10) + ["--curve", "/dev/null"])[2]
 row(f"the same with --curve (runs of {shoes * 10:,} shoes)", f"{ratio:.2f}x", "<= 1.30x", ratio <= 1.30)
 
 out = subprocess.run(["bench/LabBench", "200000", "10", str(max(1, runs // 2)), "0"], check=True,
