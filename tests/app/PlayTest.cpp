@@ -1,8 +1,10 @@
 // A one-deck shoe played to its end through the real windows, found by their object names: shuffle,
 // bets by the add labels, a face-up hand, a face-down hand revealed by squeezing and clicking, then
-// many hands at once to the end of the shoe, and the next shoes.
+// many hands at once to the end of the shoe, followed by the trainer windows, and the next shoes.
 #include "../engine/ShoeTestSupport.h"
+#include "Bankroll.h"
 #include "CardsDealtWindow.h"
+#include "CoachWindow.h"
 #include "FastPause.h"
 #include "IniFile.h"
 #include "MainWindow.h"
@@ -19,7 +21,9 @@
 #include "TableWindow.h"
 #include "TempSettings.h"
 
+#include <QChartView>
 #include <QImage>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -52,6 +56,28 @@ void Send(QWidget* target, QEvent::Type type, QPointF at) {
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent event(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &event);
+}
+
+// Cents as the coach shows them: "-$1,234.56", a gain with "+" where signed.
+QString Cents(double cents, bool sign = true) {
+    const double dollars = std::round(cents) / 100.0;
+    const QString text = '$' + QLocale(QLocale::English).toString(std::fabs(dollars), 'f', 2);
+    return (dollars < 0 ? "-" : sign && dollars > 0 ? "+" : "") + text;
+}
+
+QString CoachText(const QString& name) {
+    return TheCoach()->findChild<QLabel*>(name)->text();
+}
+
+// The coach's chart of a seat's winnings, in dollars after each hand.
+QList<QPointF> WonLine(int seat) {
+    for (QAbstractSeries* series :
+         TheCoach()->findChild<QChartView*>(IndexedName("chtCoach", seat))->chart()->series()) {
+        if (series->name() == QStringLiteral("Won")) {
+            return static_cast<QLineSeries*>(series)->points();
+        }
+    }
+    return {};
 }
 
 bool IsBackRed(QRgb pixel) {
@@ -128,13 +154,14 @@ class PlayTest : public QObject {
         QCoreApplication::processEvents();
         return table_->grab().toImage().scaled(table_->size());
     }
-    // What the trainer windows tell the player: the cards left, the Banker's chance, the roads' results.
+    // What the trainer windows tell the player: the cards left, the Banker's chance, the hands the coach
+    // has weighed, the roads' results.
     static QString Seen() {
         const auto text = [](const char* name) {
             return TheShoeOdds()->findChild<QLabel*>(QLatin1String(name))->text();
         };
-        return text("lblCardsLeft") + ' ' + text("lblBankerChance") + ' ' +
-               QString::fromStdString(TheRoads()->Results());
+        return text("lblCardsLeft") + ' ' + text("lblBankerChance") + ' ' + CoachText("lblHandsBet(0)") +
+               ' ' + QString::fromStdString(TheRoads()->Results());
     }
     QPoint CardAt(int slot) { return Find(QStringLiteral("pctCardBack(%1)").arg(slot))->pos(); }
     // Presses on a squeeze strip and drags to a point given in the strip's own pixels.
@@ -163,6 +190,7 @@ private slots:
     }
 
     void cleanupTestCase() {
+        TheCoach()->Frame()->close();
         TheCardsDealtWindows().CloseWindows();
         if (MarkingCardWindow* card = TheMarkCard()) {
             card->close();
@@ -209,6 +237,7 @@ private slots:
         Settings().CardFaceUp = true;
         OpenShoeOdds();
         OpenRoads();
+        OpenCoach();
         const QString fresh = Seen();
         QVERIFY(fresh.startsWith("50 "));
         clock_.Clear();
@@ -348,6 +377,40 @@ private slots:
         for (int row = 0; row < 13; ++row) {
             QCOMPARE(count->item(row)->text().mid(5, 10), QStringLiteral("1  1  1  1"));
         }
+
+        // The coach weighed each hand on the cards left before it: the same shoe replayed, seat 1 betting
+        // only the Tie once its Player bet was lost.
+        Shoe replay;
+        replay.DeckCount = 1;
+        replay.StackNextShoe(order_);
+        replay.NewShoe();
+        std::array<double, 2> expected{};
+        std::array<long long, 2> won{};
+        int hands = 0;
+        for (; !replay.EndOfShoe; ++hands) {
+            const HandOdds odds = ExactOdds(RemainingValues(replay));
+            replay.DealHand();
+            const SeatBets seat1 = hands == 0 ? SeatBets{1, 0, 1} : SeatBets{0, 0, 1};
+            expected[0] += 100 * 50 * 2 * odds.EvBanker;
+            expected[1] += 100 * 50 * (seat1.Player * odds.EvPlayer + odds.EvTie);
+            won[0] += SettleSeat({0, 2, 0}, replay.Hand.HandResult, 50).Cents;
+            won[1] += SettleSeat(seat1, replay.Hand.HandResult, 50).Cents;
+        }
+        QCOMPARE(hands, TheMarking().HandNumber);
+        QCOMPARE(CoachText("lblWagered(1)"), Cents(100 * 50 * (hands + 1), false));
+        for (int seat = 0; seat < 2; ++seat) {
+            const auto s = static_cast<std::size_t>(seat);
+            QCOMPARE(CoachText(IndexedName("lblHandsBet", seat)), QString::number(hands));
+            QCOMPARE(CoachText(IndexedName("lblExpected", seat)), Cents(expected[s]));
+            QCOMPARE(CoachText(IndexedName("lblWon", seat)), Cents(static_cast<double>(won[s])));
+            QCOMPARE(CoachText(IndexedName("lblLuck", seat)),
+                     Cents(static_cast<double>(won[s]) - expected[s]));
+            QCOMPARE(WonLine(seat).size(), hands + 1);
+            QCOMPARE(WonLine(seat).back(), QPointF(hands, static_cast<double>(won[s]) / 100));
+        }
+        QTest::mouseClick(TheCoach()->findChild<QPushButton*>("cmdReset"), Qt::LeftButton);
+        QCOMPARE(CoachText("lblHandsBet(0)") + ' ' + CoachText("lblWon(1)"), QStringLiteral("0 $0.00"));
+        QCOMPARE(WonLine(1).size(), 1);
     }
 
     void aDelayedAnimatedHandWaitsBeforeAndAfterEachCard() {
