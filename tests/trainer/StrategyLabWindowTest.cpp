@@ -52,7 +52,7 @@ class StrategyLabWindowTest : public QObject {
     }
 
 private slots:
-    void aMartingaleStudyIsRunDrawnAndKept() {
+    void aMartingaleStudyIsRunComparedDrawnAndKept() {
         test::TempSettings settings;
         // In the main window's client area, as the player sees it.
         QMdiArea host;
@@ -97,12 +97,29 @@ private slots:
         QTest::qWait(50);
         QCOMPARE(Layout(lab), running);
 
-        // A new study takes the old chart away at once.
+        // A second system over the same shoes: the new study takes the old chart away at once, then both
+        // studies' bands and medians are drawn and their sessions paired.
+        QVERIFY(!Find<QComboBox>(lab, "cboVersusSide")->isEnabled());
+        Find<QComboBox>(lab, "cboVersusSystem")->setCurrentIndex(1); // Flat
+        QVERIFY(Find<QComboBox>(lab, "cboVersusSide")->isEnabled());
         QTest::mouseClick(Find<QPushButton>(lab, "cmdRun"), Qt::LeftButton);
         for (QAbstractSeries* old : Find<QChartView>(lab, "chtBankroll")->chart()->series()) {
             QVERIFY(!old->isVisible());
         }
         QVERIFY(finished.wait(20000));
+        const std::optional<Comparison>& comparison = lab->LastComparison();
+        QVERIFY(comparison);
+        QCOMPARE(comparison->pairs, std::uint64_t{400});
+        // Flat on Banker alone, on the seed typed: its sessions are the second study's.
+        LabParameters flat = lab->Parameters();
+        flat.system = SystemKind::Flat;
+        flat.seed = 12345;
+        QCOMPARE(comparison->meanFinalBankroll.value,
+                 static_cast<double>(lab->LastResult().net - RunLab(flat).net) / 400);
+        QCOMPARE(Find<QChartView>(lab, "chtBankroll")->chart()->series().size(), 2 * (2 + 1));
+        const QString summary = Find<QLabel>(lab, "lblSummary")->text();
+        QVERIFY(summary.contains(QStringLiteral("Mean final bankroll")) &&
+                summary.contains(QStringLiteral("Flat on Banker")));
 
         QTemporaryDir dir;
         const QString csv = dir.filePath(QStringLiteral("study.csv"));
@@ -117,48 +134,17 @@ private slots:
         // The choices are kept in a section of their own and come back with the window.
         QCOMPARE(ReadIni(QStringLiteral("StrategyLab"), QStringLiteral("System")), QStringLiteral(" 1"));
         QCOMPARE(ReadIni(QStringLiteral("StrategyLab"), QStringLiteral("Sessions")), QStringLiteral(" 400"));
+        QCOMPARE(ReadIni(QStringLiteral("StrategyLab"), QStringLiteral("VersusSystem")),
+                 QStringLiteral(" 1"));
         lab->Frame()->close();
         QTRY_VERIFY(TheStrategyLab() == nullptr);
         lab = OpenStrategyLab();
         QCOMPARE(Find<QComboBox>(lab, "cboSystem")->currentIndex(), 1);
         QCOMPARE(Find<QSpinBox>(lab, "spnMaximum")->value(), 500);
         QCOMPARE(Find<QSpinBox>(lab, "spnSeed")->value(), 12345);
+        QCOMPARE(Find<QComboBox>(lab, "cboVersusSystem")->currentIndex(), 1);
         lab->Frame()->close();
         SetWindowHost(nullptr);
-    }
-
-    // A second system over the same shoes: both bands and medians are drawn and the sessions paired.
-    void aSecondSystemIsComparedOnTheSameShoes() {
-        test::TempSettings settings;
-        StrategyLabWindow* lab = OpenStrategyLab();
-        Find<QComboBox>(lab, "cboSystem")->setCurrentIndex(1); // Martingale
-        Find<QSpinBox>(lab, "spnSessions")->setValue(300);
-        Find<QSpinBox>(lab, "spnSeed")->setValue(77);
-        QVERIFY(!Find<QComboBox>(lab, "cboVersusSide")->isEnabled());
-        Find<QComboBox>(lab, "cboVersusSystem")->setCurrentIndex(1); // Flat
-        QVERIFY(Find<QComboBox>(lab, "cboVersusSide")->isEnabled());
-        QSignalSpy finished(lab, &StrategyLabWindow::Finished);
-        QTest::mouseClick(Find<QPushButton>(lab, "cmdRun"), Qt::LeftButton);
-        QVERIFY(finished.wait(20000));
-
-        const std::optional<Comparison>& comparison = lab->LastComparison();
-        QVERIFY(comparison);
-        QCOMPARE(comparison->pairs, std::uint64_t{300});
-        // Flat on Banker alone, on the seed typed: its sessions are the second study's.
-        LabParameters flat = lab->Parameters();
-        flat.system = SystemKind::Flat;
-        flat.seed = 77;
-        const LabResult alone = RunLab(flat);
-        QCOMPARE(comparison->meanFinalBankroll.value,
-                 static_cast<double>(lab->LastResult().net - alone.net) / 300);
-        const auto series = Find<QChartView>(lab, "chtBankroll")->chart()->series();
-        QCOMPARE(series.size(), 2 * (2 + 1)); // each study's two bands and median
-        const QString summary = Find<QLabel>(lab, "lblSummary")->text();
-        QVERIFY(summary.contains(QStringLiteral("Mean final bankroll")));
-        QVERIFY(summary.contains(QStringLiteral("Flat on Banker")));
-        QCOMPARE(ReadIni(QStringLiteral("StrategyLab"), QStringLiteral("VersusSystem")),
-                 QStringLiteral(" 1"));
-        lab->Frame()->close();
     }
 
     // Stored values out of a control's range, or not whole numbers, are read as its default; a study
