@@ -160,24 +160,6 @@ TEST_F(Game, PlacingABet) {
     EXPECT_FALSE(game_.Add(0, BetSpot::Player, 996).InRange);
 }
 
-TEST(Fates, OfEveryBetOnEveryResult) {
-    const struct {
-        SeatBets bets;
-        char result;
-        BetFate player, banker, tie;
-    } cases[] = {{{1, 0, 1}, 'P', BetFate::Wins, BetFate::NoBet, BetFate::Loses},
-                 {{1, 0, 1}, 'T', BetFate::Stands, BetFate::NoBet, BetFate::Wins},
-                 {{0, 2, 0}, 'T', BetFate::NoBet, BetFate::Stands, BetFate::NoBet},
-                 {{0, 2, 1}, 'P', BetFate::NoBet, BetFate::Loses, BetFate::Loses},
-                 {{3, 0, 0}, 'B', BetFate::Loses, BetFate::NoBet, BetFate::NoBet}};
-    for (const auto& c : cases) {
-        const SeatFates fates = FatesOf(c.bets, c.result);
-        EXPECT_EQ(fates.Player, c.player) << c.result;
-        EXPECT_EQ(fates.Banker, c.banker) << c.result;
-        EXPECT_EQ(fates.Tie, c.tie) << c.result;
-    }
-}
-
 TEST(Reveal, WhatAFaceDownHandWaitsFor) {
     HandState hand;
     EXPECT_FALSE(RevealOrderOf(hand).ResultWaitsForThirdCards);
@@ -190,22 +172,34 @@ TEST(Reveal, WhatAFaceDownHandWaitsFor) {
 }
 
 // Banker wins at 95 cents on the dollar and the Tie bet loses; the Player bet loses to a Banker win and
-// wins even money; a tie pays eight to one while Player and Banker stand.
-TEST(Settle, UnitsAndExactCentsOfEveryRow) {
+// wins even money; a tie pays eight to one while Player and Banker stand. The fate of each bet, Player,
+// Banker and Tie, is W (wins), L (loses), S (stands) or - (no bet).
+TEST(Settle, FatesUnitsAndExactCentsOfEveryRow) {
+    // clang-format off
     const struct {
         SeatBets bets;
         char result;
         long long unitValue;
         int units;
         long long cents;
+        const char* fates;
     } cases[] = {
-        {{0, 3, 0}, 'B', 10, 3, 2850},   {{0, 1, 0}, 'B', 1, 1, 95},   {{0, 3, 1}, 'B', 25, 2, 7125 - 2500},
-        {{2, 0, 1}, 'B', 10, -3, -3000}, {{4, 0, 0}, 'P', 5, 4, 2000}, {{0, 5, 2}, 'P', 5, -7, -3500},
-        {{3, 0, 2}, 'T', 5, 16, 8000},   {{0, 7, 0}, 'T', 5, 0, 0},    {{0, 0, 0}, 'B', 50, 0, 0}};
+        {{0, 3, 0}, 'B', 10, 3, 2850, "-W-"},     {{0, 1, 0}, 'B', 1, 1, 95, "-W-"},
+        {{0, 3, 1}, 'B', 25, 2, 7125 - 2500, "-WL"}, {{2, 0, 1}, 'B', 10, -3, -3000, "L-L"},
+        {{4, 0, 0}, 'P', 5, 4, 2000, "W--"},      {{0, 5, 2}, 'P', 5, -7, -3500, "-LL"},
+        {{3, 0, 2}, 'T', 5, 16, 8000, "S-W"},     {{0, 7, 0}, 'T', 5, 0, 0, "-S-"},
+        {{0, 0, 0}, 'B', 50, 0, 0, "---"}};
+    // clang-format on
     for (const auto& c : cases) {
         const SeatSettlement s = SettleSeat(c.bets, c.result, c.unitValue);
         EXPECT_EQ(s.Units, c.units) << c.result << c.cents;
         EXPECT_EQ(s.Cents, c.cents) << c.result << c.units;
+        const SeatFates f = FatesOf(c.bets, c.result);
+        std::string fates;
+        for (const BetFate fate : {f.Player, f.Banker, f.Tie}) {
+            fates += "-WLS"[static_cast<int>(fate)];
+        }
+        EXPECT_EQ(fates, c.fates) << c.result << c.cents;
     }
 }
 
