@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -16,7 +17,9 @@ class MessageBoxTest : public QObject {
 
 private slots:
     // The real box: its caption, text, icon, button count and default, and the answer; questions
-    // default to Cancel, and Escape cancels them. A key of 0 clicks OK.
+    // default to Cancel, and Escape cancels them. A key of 0 clicks OK. The box is wide enough for the
+    // caption and at least three title-bar buttons as tall as the title, so the window manager does not
+    // cut the caption short.
     void realBox_data() {
         QTest::addColumn<MsgIcon>("icon");
         QTest::addColumn<MsgButtons>("buttons");
@@ -42,9 +45,11 @@ private slots:
         QFETCH(QString, seen);
         const auto name = [](bool cancel) { return QString(cancel ? "Cancel" : "Ok"); };
         QString shown;
+        int width = 0;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box != nullptr);
+            width = box->width();
             shown = QStringLiteral("%1|%2|%3|%4|%5|")
                         .arg(box->windowTitle(), box->text())
                         .arg(box->icon())
@@ -54,6 +59,9 @@ private slots:
         });
         shown += name(ShowMessage("Must wait.", icon, buttons) == MsgResult::Cancel);
         QCOMPARE(shown, "Quorrel Baccarat|Must wait.|" + seen);
+        const QFontMetrics title(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+        QVERIFY2(width >= title.horizontalAdvance(ProgramTitle) + 3 * title.height(),
+                 qPrintable(QString::number(width)));
     }
 };
 

@@ -1,37 +1,16 @@
 #include "ChildWindow.h"
 #include "IniFile.h"
-#include "MessageBox.h"
 #include "TempSettings.h"
 
-#include <QFontDatabase>
 #include <QMdiArea>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 using namespace bacc;
 
-// What the window manager has to work with: a title bar wide enough for the caption, and windows that
-// never come back smaller than they were designed.
+// Windows never come back smaller than they were designed, whatever size was stored.
 class WindowFrameTest : public QObject {
     Q_OBJECT
 private slots:
-    void messageBoxIsWideEnoughForItsTitle() {
-        int width = 0;
-        QTimer::singleShot(0, [&width] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                width = box->width();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        QCOMPARE(ShowMessage(QStringLiteral("Done")), MsgResult::Ok);
-        const QFontMetrics title(QFontDatabase::systemFont(QFontDatabase::TitleFont));
-        // The caption, and at least three title-bar buttons as tall as the title.
-        QVERIFY2(width >= title.horizontalAdvance(ProgramTitle) + 3 * title.height(),
-                 qPrintable(QString::number(width)));
-    }
-
     // A child window on its own and in a client area alike.
     void storedSizeBelowTheDesignIsNeverUsedNorStored_data() {
         QTest::addColumn<bool>("hosted");
