@@ -1,6 +1,7 @@
 // A one-deck shoe played to its end through the real windows, found by their object names: shuffle,
 // bets by the add labels, a face-up hand, a face-down hand revealed by squeezing and clicking, then
-// many hands at once to the end of the shoe, followed by the trainer windows, and the next shoes.
+// many hands at once to the end of the shoe, followed by the trainer windows, and the next shoes, the
+// last a whole eight-deck shoe for the roads.
 #include "../engine/ShoeTestSupport.h"
 #include "Bankroll.h"
 #include "CardsDealtWindow.h"
@@ -27,6 +28,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QtTest>
 
 using namespace bacc;
@@ -56,6 +58,34 @@ void Send(QWidget* target, QEvent::Type type, QPointF at) {
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
     QMouseEvent event(type, at, target->mapToGlobal(at), button, held, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &event);
+}
+
+// Each road and its scroll bar.
+constexpr std::pair<RoadsWindow::Road, const char*> RoadBars[] = {
+    {RoadsWindow::BeadPlate, "hsbBeadPlate"},
+    {RoadsWindow::BigRoad, "hsbBigRoad"},
+    {RoadsWindow::BigEyeBoy, "hsbBigEyeBoy"},
+    {RoadsWindow::SmallRoad, "hsbSmallRoad"},
+    {RoadsWindow::CockroachPig, "hsbCockroachPig"}};
+
+// Each road shows whole cells inside the board, and its newest column with the one after it.
+void ExpectNewestColumnsInView(RoadsWindow* window) {
+    QWidget* board = window->findChild<QWidget*>(QStringLiteral("RoadsBoard"));
+    for (const auto& [road, name] : RoadBars) {
+        const auto* bar = window->findChild<QScrollBar*>(QLatin1String(name));
+        const QRect area = window->RoadArea(road);
+        const int cell = window->CellSize(road);
+        QVERIFY2(board->rect().contains(area), name);
+        QCOMPARE(area.width() % cell, 0);
+        QCOMPARE(bar->pageStep(), area.width() / cell);
+        const int next = window->Grid(road).Columns;
+        QVERIFY2(bar->value() <= next - 1 && next < bar->value() + bar->pageStep(), name);
+        QCOMPARE(bar->isVisible(), bar->value() > 0);
+        // The columns left over are fewer than one.
+        if (road == RoadsWindow::BigRoad) {
+            QVERIFY(board->width() - area.width() <= cell + 1);
+        }
+    }
 }
 
 // Cents as the coach shows them: "-$1,234.56", a gain with "+" where signed.
@@ -481,6 +511,45 @@ private slots:
         QVERIFY(TheShoe().NextCard > next);
         QCOMPARE(TheRoads()->Results().size(), TheMarking().Marks.size());
         QVERIFY(Seen().startsWith(QString::number(52 * 2 - TheShoe().NextCard) + ' '));
+        QVERIFY(table_->close());
+    }
+
+    // The roads window opened on a whole eight-deck shoe: every road shows its own newest columns in
+    // whole cells, and the board grows with the window.
+    void theRoadsOfAWholeShoeShowTheirNewestColumns() {
+        TheRoads()->Frame()->close();
+        QTRY_VERIFY(!TheRoads());
+        table_ = OpenTable();
+        Settings().CardFaceUp = true;
+        TheShoe().DeckCount = 8;
+        TheShoe().SetShoeSeed(21, 1);
+        Press("maisyk");
+        Box("HandsAtaTime")->SetDigits("90");
+        Press("duokkortos");
+        QVERIFY(TheShoe().EndOfShoe);
+
+        RoadsWindow* window = OpenRoads();
+        const Roads& roads = window->Drawn();
+        QVERIFY(roads.BeadPlate.Cells.size() > 70);
+        QCOMPARE(roads.BeadPlate.Cells.size(), static_cast<std::size_t>(TheMarking().HandNumber));
+        // At its design size the bead plate holds fewer columns than a whole shoe: it scrolls too.
+        QVERIFY(window->findChild<QScrollBar*>(QStringLiteral("hsbBeadPlate"))->value() > 0);
+        ExpectNewestColumnsInView(window);
+
+        // A larger window draws larger cells, still every road at its newest columns.
+        const int cell = window->CellSize(RoadsWindow::BigRoad);
+        window->Frame()->resize(1300, 650);
+        QTRY_VERIFY(window->CellSize(RoadsWindow::BigRoad) > 2 * cell);
+        ExpectNewestColumnsInView(window);
+
+        // A road scrolled back stays where it was put as the window changes.
+        auto* bigRoad = window->findChild<QScrollBar*>(QStringLiteral("hsbBigRoad"));
+        bigRoad->setValue(0);
+        window->Frame()->resize(900, 500);
+        QTRY_COMPARE(window->CellSize(RoadsWindow::BigRoad) < 2 * cell, true);
+        QCOMPARE(bigRoad->value(), 0);
+        QCOMPARE(window->findChild<QLabel*>(QStringLiteral("lblBankerRun"))->text(),
+                 QString::number(WeighTrends(roads).LongestBanker));
         QVERIFY(table_->close());
     }
 };
