@@ -13,7 +13,8 @@
 #include <QTest>
 
 // The game itself, started twice on one settings file in the ways that once made two copies: another
-// display string, no runtime directory, another name of the file.
+// display string, no runtime directory, another name of the file. What a killed copy leaves behind is the
+// guard's own test (SingleInstanceTest).
 class SecondCopyTest : public QObject {
     Q_OBJECT
 
@@ -77,15 +78,8 @@ private slots:
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
         QCOMPARE(second.exitCode(), 0);
         QCOMPARE(first.state(), QProcess::Running);
-
-        // A copy killed leaves its socket, but its lock goes with it: the next copy runs.
         first.kill();
-        QVERIFY(first.waitForFinished());
-        QProcess next;
-        Start(next, ":63.0");
-        QVERIFY(HeldByTheGame(next));
-        next.kill();
-        next.waitForFinished();
+        first.waitForFinished();
     }
 
     // A hard link in another configuration directory names the same file: its lock file is another, but
