@@ -167,20 +167,23 @@ private slots:
     void cleanupTestCase() {
         TheGameListeners().Remove(&MarkingCardFollower());
         TheTableGame().SetBooks(nullptr);
-        TheMarkCard()->Frame()->close();
     }
 
-    void aShoeIsDrawnAsItIsMarked() {
+    // Each mark is drawn as it is settled; a card closed in mid-shoe comes back with every mark when the
+    // next hand is settled.
+    void aShoeIsDrawnAsItIsMarkedAndComesBackWhole() {
         NewShoe({{'T'},
-                 {'B', {0, 3, 1}},          // 3 on Banker, 1 on Tie: +2
-                 {'B', {}, {5, 8}},         // no bet, the Banker's natural
-                 {'P', {0, 5, 0}},          // -5
-                 {'P', {3, 0, 0}},          // +3, back to 0 units
-                 {'T', {0, 0, 2}},          // +16
-                 {'P', {}, {9, 2}, true}}); // the Player's natural, with the score shown
+                 {'B', {0, 3, 1}},        // 3 on Banker, 1 on Tie: +2
+                 {'B', {}, {5, 8}},       // no bet, the Banker's natural
+                 {'P', {0, 5, 0}},        // -5
+                 {'P', {3, 0, 0}},        // +3, back to 0 units
+                 {'T', {0, 0, 2}},        // +16
+                 {'P', {}, {9, 2}, true}, // the Player's natural, with the score shown
+                 {'B'}});
         QCOMPARE(Card(), QStringLiteral("\nheader \ntotals"));
         Deal(7);
-        QCOMPARE(Card(), QStringLiteral("0,1  plain green\n"
+        const QString marked = Card();
+        QCOMPARE(marked, QStringLiteral("0,1  plain green\n"
                                         "1,1 2 plain red\n"
                                         "1,2  plain red oval\n"
                                         "2,1 5 red navy\n"
@@ -189,54 +192,20 @@ private slots:
                                         "2,4 92 plain navy oval\n"
                                         "header PBPBPB\n"
                                         "totals 1:2 plain 2:16 plain"));
-    }
-
-    void aClosedCardComesBackWithEveryMark() {
-        const std::vector<Planned> plan{{'B', {0, 2, 0}}, {'T'}, {'P', {1, 0, 0}, {9, 2}}, {'P', {0, 1, 0}}};
-        NewShoe(plan);
-        Deal(3);
         TheMarkCard()->Frame()->close();
         QVERIFY(!TheMarkCard());
         QVERIFY(ReadIni("frmMarkCard", "Width") != QStringLiteral("No"));
-        Deal(); // settled while closed: the card opens again
+        Deal();
         QCOMPARE(TheMarkCard()->windowTitle(), QStringLiteral("Marking Card for PLAYER 1"));
-        const QString reopened = Card();
-        NewShoe(plan);
-        Deal(4);
-        QCOMPARE(reopened, Card());
+        // The new column's total is the running total, as on a card never closed.
+        QCOMPARE(Card(), QString(marked).replace("\nheader", "\n3,1  plain red\nheader") + " 3:16 plain");
     }
 
-    void theCardGrowsWithTheShoeAndScrolls() {
-        MarkingCardWindow* card = TheMarkCard();
-        const QSize design = card->Surface()->size();
-        // A streak longer than the card is deep, and more columns than it is wide.
-        std::string results(10, 'B');
-        for (int i = 0; i < 87; ++i) {
-            results += i % 2 ? 'B' : 'P';
-        }
-        NewShoe(Results(results.c_str()), true);
-        Deal(results.size());
-        const QRect surface = card->Surface()->rect();
-        QVERIFY(surface.contains(Find<OutlineShape>("shpTBP", 9)->geometry()));
-        QVERIFY(surface.contains(Find<OutlineShape>("shpTBP", 96)->geometry()));
-        QVERIFY(Find("lblBP", 87) && surface.contains(Find("lblBP", 87)->geometry()));
-        // The bars reach the whole card.
-        card->resize(300, 150);
-        auto* hScroll = card->findChild<QScrollBar*>("HScroll1");
-        auto* vScroll = card->findChild<QScrollBar*>("VScroll1");
-        hScroll->setValue(hScroll->maximum());
-        vScroll->setValue(vScroll->maximum());
-        const QPoint viewEnd(vScroll->x(), hScroll->y()); // the corner of the card's view
-        QVERIFY((card->Surface()->geometry().bottomRight() + QPoint(1, 1) - viewEnd).manhattanLength() <= 2);
-        // The next shoe starts on a card of the design size.
-        NewShoe(Results("B"));
-        QCOMPARE(card->Surface()->size(), design);
-    }
-
-    // In the main window's desktop, the wheel over the card scrolls the card, a few rows a notch, down to
-    // the last row of a column that grew past the card's depth during the shoe; at the card's end it goes
-    // no further, and the desktop behind never moves.
-    void theWheelScrollsTheCardAndNotTheDesktop() {
+    // The card grows with the shoe: a streak longer than the card is deep, and more columns than it is
+    // wide. In the main window's desktop, the wheel over the card scrolls the card, a few rows a notch, down
+    // to the last row of that streak; at the card's end it goes no further, and the desktop behind never
+    // moves. The bars reach the whole card, and the next shoe starts on a card of the design size.
+    void theCardGrowsAndScrollsAndNotTheDesktop() {
         QMdiArea desktop;
         desktop.setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         desktop.resize(1100, 500);
@@ -246,20 +215,30 @@ private slots:
         if (TheMarkCard()) {
             TheMarkCard()->Frame()->close();
         }
-        NewShoe(Results("BBBBBBBBBBBBBBBBBP"), true); // the card opens in the desktop
-        const auto outOfTheDesktop = qScopeGuard([this] {
-            TheMarkCard()->Frame()->close();
+        std::string results(17, 'B');
+        for (int i = 0; i < 80; ++i) {
+            results += i % 2 ? 'B' : 'P';
+        }
+        NewShoe(Results(results.c_str()), true); // the card opens in the desktop
+        const auto outOfTheDesktop = qScopeGuard([] {
+            if (TheMarkCard()) {
+                TheMarkCard()->Frame()->close();
+            }
             SetWindowHost(nullptr);
-            NewShoe(Results("B"));
         });
         MarkingCardWindow* card = TheMarkCard();
+        const QSize design = card->Surface()->size();
         card->SubWindow()->move(0, 0);
         QVERIFY(QTest::qWaitForWindowExposed(&desktop));
-        Deal(18); // seventeen rows in column 0
+        Deal(results.size());
+        const QRect surface = card->Surface()->rect();
+        QVERIFY(surface.contains(Find<OutlineShape>("shpTBP", 96)->geometry()));
+        QVERIFY(Find("lblBP", 80) && surface.contains(Find("lblBP", 80)->geometry()));
         const int desktopAt = desktop.verticalScrollBar()->value();
         QVERIFY(desktop.verticalScrollBar()->maximum() > desktopAt);
 
         auto* vScroll = card->findChild<QScrollBar*>("VScroll1");
+        auto* hScroll = card->findChild<QScrollBar*>("HScroll1");
         const QPoint onTheCard(200, 100);
         Wheel(card, onTheCard, -120);
         const int notch = vScroll->value();
@@ -268,17 +247,25 @@ private slots:
             Wheel(card, onTheCard, -120);
         }
         QCOMPARE(vScroll->value(), vScroll->maximum());
-        const QRect view(0, 0, vScroll->x(), card->findChild<QScrollBar*>("HScroll1")->y());
+        const QRect view(0, 0, vScroll->x(), hScroll->y());
         const QRect lastRow(Find<OutlineShape>("shpTBP", 16)->mapTo(card, QPoint()),
                             Find<OutlineShape>("shpTBP", 16)->size());
         QVERIFY(view.contains(lastRow));
         Wheel(card, vScroll->geometry().center(), -120); // over the bar at its end
         Wheel(card, onTheCard, -120, Qt::ShiftModifier); // sideways
         QCOMPARE(desktop.verticalScrollBar()->value(), desktopAt);
-        QCOMPARE(card->findChild<QScrollBar*>("HScroll1")->value(),
+        QCOMPARE(hScroll->value(),
                  notch / MarkingCardWindow::RowPitch * MarkingCardWindow::ColumnPitch); // as many columns
         Wheel(card, onTheCard, 120);
         QCOMPARE(vScroll->value(), vScroll->maximum() - notch);
+
+        card->SubWindow()->resize(300, 150);
+        hScroll->setValue(hScroll->maximum());
+        vScroll->setValue(vScroll->maximum());
+        const QPoint viewEnd(vScroll->x(), hScroll->y()); // the corner of the card's view
+        QVERIFY((card->Surface()->geometry().bottomRight() + QPoint(1, 1) - viewEnd).manhattanLength() <= 2);
+        NewShoe(Results("B"));
+        QCOMPARE(card->Surface()->size(), design);
     }
 };
 
