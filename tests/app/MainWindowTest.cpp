@@ -421,8 +421,44 @@ private slots:
         QCOMPARE(Stored("MDIForm1", "Width"), QString::number(Twips(design.width())).prepend(' '));
     }
 
-    // Exit, or the close box, during a deal is refused like closing the table, and closes nothing.
-    void exitDuringADealIsRefused() {
+    // Every window the Window and Trainer menus open, at the place and size the shipped settings file
+    // gives it, lies inside the client area of a 1366x768 main window, with room left for a desktop's title
+    // bar, and on no other window; the strategy lab and the coach, large windows opened on demand, may
+    // cover others but fit too.
+    void shippedPlacesFitTheScreenSideBySide() {
+        settings_.reset();
+        settings_ = std::make_unique<test::TempSettings>(); // the shipped defaults
+        QVERIFY(Open());
+        QCOMPARE(window_->size(), QSize(1366, 768));
+        for (const char* menu : {"mnuWindow", "mnuTrainer"}) {
+            for (QAction* item : window_->findChild<QMenu*>(QLatin1String(menu))->actions()) {
+                if (!item->isSeparator()) {
+                    item->trigger();
+                }
+            }
+        }
+        constexpr int TitleBarRoom = 30;
+        const QRect screen = window_->ClientArea()->rect().adjusted(0, 0, 0, -TitleBarRoom);
+        const QList<QMdiSubWindow*> frames = window_->ClientArea()->subWindowList();
+        QVERIFY(frames.size() >= 8);
+        const auto onDemand = [](const QMdiSubWindow* w) {
+            return w->objectName() == QStringLiteral("frmStrategyLabFrame") ||
+                   w->objectName() == QStringLiteral("frmCoachFrame");
+        };
+        for (QMdiSubWindow* frame : frames) {
+            QVERIFY2(screen.contains(frame->geometry()),
+                     qPrintable(frame->objectName() + QStringLiteral(" off the screen")));
+            for (QMdiSubWindow* other : onDemand(frame) ? QList<QMdiSubWindow*>() : frames) {
+                QVERIFY2(other == frame || onDemand(other) ||
+                             !frame->geometry().intersects(other->geometry()),
+                         qPrintable(frame->objectName() + QStringLiteral(" on ") + other->objectName()));
+            }
+        }
+    }
+
+    // Exit, or the close box, during a deal is refused like closing the table, and closes nothing; once
+    // the deal is over, Exit saves every window's place.
+    void exitIsRefusedDuringADealAndSavesEveryPosition() {
         QVERIFY(Open());
         TheTable()->DealInProgress = true;
         Item("mnuExit")->trigger();
@@ -431,10 +467,7 @@ private slots:
         QCOMPARE(programEnds_, 0);
         QVERIFY(window_ && window_->isVisible() && TheTable()->isVisible() &&
                 TheCardsDealtWindows().ListWindow());
-    }
-
-    void exitSavesEveryPosition() {
-        QVERIFY(Open());
+        TheTable()->DealInProgress = false;
         window_->move(30, 40);
         window_->resize(MainWindow::DesignSize() + QSize(60, 30));
         TheTable()->Frame()->move(15, 25);
