@@ -69,10 +69,9 @@ private slots:
     // least the device pixels wholly inside its logical rectangle; the index must lie within those.
     void eachPatchHidesExactlyOneCornerIndex_data() {
         QTest::addColumn<double>("ratio");
-        QTest::newRow("1") << 1.0;
-        QTest::newRow("1.25") << 1.25;
-        QTest::newRow("1.5") << 1.5;
-        QTest::newRow("2") << 2.0;
+        for (const double ratio : {1.0, 1.25, 1.5, 2.0}) {
+            QTest::addRow("%g", ratio) << ratio;
+        }
     }
     void eachPatchHidesExactlyOneCornerIndex() {
         QFETCH(double, ratio);
