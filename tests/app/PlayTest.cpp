@@ -194,6 +194,16 @@ class PlayTest : public QObject {
                ' ' + QString::fromStdString(TheRoads()->Results());
     }
     QPoint CardAt(int slot) { return Find(QStringLiteral("pctCardBack(%1)").arg(slot))->pos(); }
+    // Shuffles, doing this while the shoe is made: in the shuffle's wait of two seconds.
+    void ShuffleWhile(const std::function<void()>& during) {
+        clock_.SetOnPause([&during](double seconds) {
+            if (seconds == 2.0) {
+                during();
+            }
+        });
+        Press("maisyk");
+        clock_.SetOnPause({});
+    }
     // Presses on a squeeze strip and drags to a point given in the strip's own pixels.
     void Drag(const QString& strip, QPointF to, bool release = true) {
         QWidget* handle = Find(strip);
@@ -233,12 +243,10 @@ private slots:
         TheShoe().StackNextShoe(order_);
         QString during;
         bool closed = true;
-        clock_.SetOnPause([&](double seconds) {
+        ShuffleWhile([&] {
             during = Shown(Commands);
-            closed = seconds == 2.0 && table_->close();
+            closed = table_->close();
         });
-        Press("maisyk");
-        clock_.SetOnPause({});
         QVERIFY(!closed);
         QCOMPARE(boxes_.Texts(), QStringList{"Must wait for deal to end."});
         QCOMPARE(during, QStringLiteral("txtBankerBet(0)-off lblShuffleInProgress(0)"));
@@ -467,13 +475,7 @@ private slots:
         // must be counted under the size it really has.
         const double decks1 = Stored("ShoesHandsPlayed", "Decks1");
         const double decks2 = Stored("ShoesHandsPlayed", "Decks2");
-        clock_.SetOnPause([](double seconds) {
-            if (seconds == 2.0) {
-                TheShoe().DeckCount = 2;
-            }
-        });
-        Press("maisyk"); // mid-shoe: the question is answered OK
-        clock_.SetOnPause({});
+        ShuffleWhile([] { TheShoe().DeckCount = 2; }); // mid-shoe: the question is answered OK
         QCOMPARE(TheShoe().LastCardIndex, 2 * 52 - 1);
         while (!TheShoe().EndOfShoe) {
             Box("HandsAtaTime")->SetDigits("90");
@@ -486,13 +488,7 @@ private slots:
     void noBetIsTakenWhileTheShoeIsMade() {
         // A bet placed during the shuffle would stand while the unit value opens again, so its value
         // label and its settlement would disagree.
-        clock_.SetOnPause([&](double seconds) {
-            if (seconds == 2.0) {
-                Click("lblPBetInc5(0)");
-            }
-        });
-        Press("maisyk");
-        clock_.SetOnPause({});
+        ShuffleWhile([this] { Click("lblPBetInc5(0)"); });
         QCOMPARE(Box("txtPlayerBet(0)")->Number(), 0LL);
         QVERIFY(Label("txtPlayerBetValue(0)")->isHidden());
     }

@@ -20,10 +20,6 @@ QString ShippedHelp() {
     return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../../resources/BACCARAT.HLP"));
 }
 
-QWidget* HelpWindow() {
-    return HelpBrowser() != nullptr ? HelpBrowser()->window() : nullptr;
-}
-
 // Run on a screen lower than the help window, as on a small laptop, unless another platform is asked for.
 QString SmallScreenConfig() {
     return QDir::temp().filePath(
@@ -57,8 +53,8 @@ private slots:
     void cleanupTestCase() { QFile::remove(SmallScreenConfig()); }
 
     void cleanup() {
-        if (HelpWindow() != nullptr) {
-            HelpWindow()->close();
+        if (HelpBrowser() != nullptr) {
+            HelpBrowser()->window()->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
         QVERIFY(HelpBrowser() == nullptr);

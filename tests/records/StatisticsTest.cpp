@@ -109,57 +109,51 @@ private slots:
 
     void aStakeTypedShowsHereAndOnTheTable() {
         StatisticsWindow* window = Open();
-        FakeTable& table = *table_;
-        test::RecordingPresenter& messages = *messages_;
         EnterSteak(window, 0, "2500");
         QCOMPARE(ReadIni("Player1Stats", "Steak"), QStringLiteral(" 2500"));
         // The table's own winnings are used for its total; an empty stake is 0.
-        table.winnings[1] = QStringLiteral("$100");
+        table_->winnings[1] = QStringLiteral("$100");
         EnterSteak(window, 1, "");
         QCOMPARE(ReadIni("Player2Stats", "Steak"), QStringLiteral(" 0"));
         QCOMPARE(Shown(window), QStringLiteral(" 12| 0| 1| 2| 3| 4|$2500|$0|$2460|$75|-$40|$75|$150|$300"));
-        QCOMPARE(table.totals[0], QStringLiteral("$2460"));
-        QCOMPARE(table.totals[1], QStringLiteral("$100"));
-        QCOMPARE(messages.Count(), 0);
+        QCOMPARE(table_->totals[0], QStringLiteral("$2460"));
+        QCOMPARE(table_->totals[1], QStringLiteral("$100"));
+        QCOMPARE(messages_->Count(), 0);
     }
 
     void aRefusedStakeIsNeverStoredOrUsed() {
         StatisticsWindow* window = Open();
-        FakeTable& table = *table_;
-        test::RecordingPresenter& messages = *messages_;
         EnterSteak(window, 0, "20000000");
-        QCOMPARE(messages.Texts(), QStringList{"Steak Money must be 0 to $10,000,000"});
+        QCOMPARE(messages_->Texts(), QStringList{"Steak Money must be 0 to $10,000,000"});
         QVERIFY(Steak(window, 0)->hasFocus());
         QCOMPARE(ReadIni("Player1Stats", "Steak"), QStringLiteral(" 1000"));
-        QCOMPARE(table.totals[0], QStringLiteral("$960"));
+        QCOMPARE(table_->totals[0], QStringLiteral("$960"));
         // The corrected value is stored on the first leave after the message.
-        messages.Clear();
+        messages_->Clear();
         EnterSteak(window, 0, "1500");
         QCOMPARE(ReadIni("Player1Stats", "Steak"), QStringLiteral(" 1500"));
         // A value refused when the window closes is not kept.
         EnterSteak(window, 1, "30000000");
-        QCOMPARE(messages.Count(), 1); // and none for the corrected value
+        QCOMPARE(messages_->Count(), 1); // and none for the corrected value
         CloseStatistics();
         QCOMPARE(ReadIni("Player2Stats", "Steak"), QStringLiteral(" 500"));
     }
 
     void theResetAsksThenZeroesEverything() {
         StatisticsWindow* window = Open();
-        FakeTable& table = *table_;
-        test::RecordingPresenter& messages = *messages_;
         const QByteArray before = settings_->Contents();
         const QString shown = Shown(window);
-        messages.QueueAnswer(MsgResult::Cancel);
+        messages_->QueueAnswer(MsgResult::Cancel);
         QTest::mouseClick(window->findChild<QPushButton*>("cmdResetStats"), Qt::LeftButton);
-        QCOMPARE(messages.Texts(), QStringList{"Are you sure you want ALL the statistics set to ZERO"});
-        QCOMPARE(messages.Last().Buttons, MsgButtons::OkCancel);
+        QCOMPARE(messages_->Texts(), QStringList{"Are you sure you want ALL the statistics set to ZERO"});
+        QCOMPARE(messages_->Last().Buttons, MsgButtons::OkCancel);
         QCOMPARE(settings_->Contents(), before);
         QCOMPARE(Shown(window), shown);
-        QCOMPARE(table.totals[0], QStringLiteral("$960"));
+        QCOMPARE(table_->totals[0], QStringLiteral("$960"));
 
         QTest::mouseClick(window->findChild<QPushButton*>("cmdResetStats"), Qt::LeftButton); // OK
         QCOMPARE(Shown(window), QStringLiteral("0|0|0|0|0|0|$0|$0|$0|$0|$0|$0|$0|$0"));
-        QCOMPARE(table.totals[1] + table.winnings[1], QStringLiteral("$0$0"));
+        QCOMPARE(table_->totals[1] + table_->winnings[1], QStringLiteral("$0$0"));
         // What the file now holds, read back.
         window->RefreshStatistics();
         QCOMPARE(Shown(window), QStringLiteral(" 0| 0| 0| 0| 0| 0|$0|$0|$0|$0|$0|$0|$0|$0"));

@@ -22,7 +22,6 @@ public:
     // Answers for the next boxes, in order.
     void QueueAnswer(MsgResult answer) { answers_.push_back(answer); }
 
-    const QList<MessageRequest>& Requests() const { return requests_; }
     // The texts shown, in order.
     QStringList Texts() const;
     int Count() const { return static_cast<int>(requests_.size()); }

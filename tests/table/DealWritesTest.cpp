@@ -27,10 +27,6 @@ long long StoredWhole(const char* section, const char* key) {
     return RoundHalfAway(LeadingNumber(ReadIni(QLatin1String(section), QLatin1String(key)).toStdString()));
 }
 
-void Click(TableWindow* table, const char* name) {
-    QTest::mouseClick(table->findChild<QWidget*>(QLatin1String(name)), Qt::LeftButton);
-}
-
 } // namespace
 
 class DealWritesTest : public QObject {
@@ -47,9 +43,9 @@ private slots:
                                   IN_MOVED_FROM | IN_MOVED_TO) >= 0); // never two alike in a row
         const long long hands = StoredWhole("ShoesHandsPlayed", "Hands");
         table->findChild<QPushButton*>("maisyk")->click();
-        Click(table, "lblBBetInc2(0)");
-        Click(table, "lblPBetInc1(1)");
-        Click(table, "lblTBetInc1(1)");
+        for (const char* add : {"lblBBetInc2(0)", "lblPBetInc1(1)", "lblTBetInc1(1)"}) {
+            QTest::mouseClick(table->findChild<QWidget*>(QLatin1String(add)), Qt::LeftButton);
+        }
         table->findChild<MaskedEdit*>("HandsAtaTime")->SetDigits("10");
         table->findChild<QPushButton*>("duokkortos")->click();
         QCOMPARE(StoredWhole("ShoesHandsPlayed", "Hands"), hands + 10);
